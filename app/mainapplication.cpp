@@ -1,0 +1,356 @@
+#include "app/mainapplication.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QSocketNotifier>
+#include <QThread>
+#include <QTimer>
+#include <QTranslator>
+#include <QtDebug>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include "app/database.h"
+#include "app/parameters.h"
+#include "app/parametershandler.h"
+#include "link/spidriver.h"
+#include "log/log_event.h"
+#include "scada/scada.h"
+#include "scada/scadafactory.h"
+#include "texts/common.h"
+#include "ui/messagedialog.h"
+#include "ui/passworddialog.h"
+#include "ui/progressbardialog.h"
+
+MainApplication* MainApplication::instance_ = nullptr;
+
+namespace {
+
+int signalFds[2] = {-1, -1};
+
+void onQuitSignal(int)
+{
+    const char byte = 1;
+    // Only async-signal-safe work here: wake the main thread.
+    ssize_t ignored = ::write(signalFds[0], &byte, 1);
+    (void)ignored;
+}
+
+constexpr int kAccessTimeoutMs = 10 * 60 * 1000;
+constexpr qint64 kWaitDialog761MinMs = 20000;
+
+} // namespace
+
+MainApplication::MainApplication(int& argc, char** argv)
+    : QApplication(argc, argv)
+{
+    instance_ = this;
+    setApplicationName(QStringLiteral("rvk_gui"));
+    setOrganizationName(QStringLiteral("Valdrin"));
+    setApplicationVersion(QStringLiteral(RVK_VERSION));
+
+    appDir_ = applicationDirPath();
+    QDir::setCurrent(appDir_);
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalFds) == 0) {
+        auto* notifier = new QSocketNotifier(signalFds[1], QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this] {
+            char byte;
+            ssize_t ignored = ::read(signalFds[1], &byte, 1);
+            (void)ignored;
+            qDebug() << "MainApplication: quit signal received";
+            quit();
+        });
+        struct sigaction sa = {};
+        sa.sa_handler = onQuitSignal;
+        sigemptyset(&sa.sa_mask);
+        sa.sa_flags = SA_RESTART;
+        sigaction(SIGINT, &sa, nullptr);
+        sigaction(SIGTERM, &sa, nullptr);
+    }
+
+    QFile style(QStringLiteral(":/style/style.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+    const QString fontPath = appDir_ + QStringLiteral("/fonts/OpenSansCondensed-Bold.ttf");
+    if (QFile::exists(fontPath)) {
+        const int font = QFontDatabase::addApplicationFont(fontPath);
+        const QStringList families = QFontDatabase::applicationFontFamilies(font);
+        if (!families.isEmpty())
+            setFont(QFont(families.first()));
+    }
+
+    installEventFilter(this);
+    connect(this, &QCoreApplication::aboutToQuit, this, &MainApplication::quitApplication);
+}
+
+MainApplication::~MainApplication()
+{
+    quitApplication();
+    instance_ = nullptr;
+}
+
+MainApplication* MainApplication::getInstance()
+{
+    return instance_;
+}
+
+bool MainApplication::init(const Options& options)
+{
+    options_ = options;
+    translator_ = new QTranslator(this);
+    installTranslator(translator_);
+
+    if (!initDatabase())
+        return false;
+    initParameters();
+    initLogEvent();
+    initSpi(nullptr);
+    return true;
+}
+
+bool MainApplication::initDatabase()
+{
+    return Database::install(appDir_);
+}
+
+void MainApplication::initParameters()
+{
+    params_ = new Parameters(this);
+    params_->load();
+    handler_ = new ParametersHandler(params_, this);
+    connect(params_, &Parameters::signalParamUpdated, handler_, &ParametersHandler::slotParamUpdated);
+    connect(handler_, &ParametersHandler::signalScadaProfileChanged, this, &MainApplication::initScada);
+    connect(handler_, &ParametersHandler::signalShowWaitDialog, this, &MainApplication::slotShowWaitDialog);
+    connect(params_, &Parameters::signalSyncFinished, this, &MainApplication::slotSyncFinished);
+}
+
+void MainApplication::initLogEvent()
+{
+    logEvent_ = new LogEvent(this);
+    if (handler_)
+        connect(handler_, &ParametersHandler::signalLogDelFinish, logEvent_, &LogEvent::syncAllEvent);
+}
+
+void MainApplication::initSpi(LinkTransport* transport)
+{
+    if (spiThread_)
+        return;
+    spiDriver_ = new SpiDriver(transport);
+    spiDriver_->setDebug(options_.spiDebug);
+    if (params_)
+        spiDriver_->setParameterIds(params_->ids());
+    spiThread_ = new QThread(this);
+    spiThread_->setObjectName(QStringLiteral("spi"));
+    spiDriver_->moveToThread(spiThread_);
+    if (params_) {
+        connect(params_, &Parameters::signalParamWrite, spiDriver_, &SpiDriver::slotParamWrite);
+        // The SPI thread waits until the main thread has stored each value.
+        connect(spiDriver_, &SpiDriver::signalParamUpdate, params_, &Parameters::slotParamUpdated,
+                Qt::BlockingQueuedConnection);
+        connect(spiDriver_, &SpiDriver::signalSyncFinished, params_, &Parameters::slotSyncFinished);
+    }
+    connect(spiDriver_, &SpiDriver::signalSyncProgress, this, &MainApplication::slotSyncProgress);
+    connect(spiThread_, &QThread::started, spiDriver_, &SpiDriver::process);
+    spiThread_->start(QThread::LowPriority);
+}
+
+void MainApplication::quitSpi()
+{
+    if (!spiThread_)
+        return;
+    if (spiDriver_) {
+        spiDriver_->requestStop();
+        // The blocking update connection would wait on this thread while it waits for the SPI thread.
+        disconnect(spiDriver_, nullptr, this, nullptr);
+        if (params_)
+            disconnect(spiDriver_, nullptr, params_, nullptr);
+    }
+    spiThread_->quit();
+    // Deliver any update the SPI thread is blocked on before waiting for it.
+    while (!spiThread_->wait(10))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    delete spiDriver_;
+    spiDriver_ = nullptr;
+    delete spiThread_;
+    spiThread_ = nullptr;
+}
+
+void MainApplication::initScada()
+{
+    if (!scadaThread_) {
+        scadaThread_ = new QThread(this);
+        scadaThread_->setObjectName(QStringLiteral("scada"));
+    } else if (Scada* old = scada_.loadAcquire()) {
+        old->setProcessEnabled(false);
+        old->deleteLater();
+    }
+    scada_.storeRelease(nullptr);
+
+    const int code = static_cast<int>(Common::toCode(getValue(578)) & 0xFF);
+    Scada* map = ScadaFactory::create(code);
+    if (!map) {
+        qDebug() << "MainApplication: no register map for SCADA profile" << code;
+        return;
+    }
+    scada_.storeRelease(map);
+    map->moveToThread(scadaThread_);
+    connect(scadaThread_, &QThread::finished, map, &QObject::deleteLater);
+    if (!scadaThread_->isRunning()) {
+        connect(scadaThread_, &QThread::started, map, &Scada::process);
+        scadaThread_->start(QThread::LowPriority);
+    } else {
+        QTimer::singleShot(1, map, &Scada::process);
+    }
+}
+
+void MainApplication::quitScada()
+{
+    if (!scadaThread_)
+        return;
+    if (Scada* map = scada_.loadAcquire())
+        map->setProcessEnabled(false);
+    scadaThread_->exit(0);
+    scadaThread_->wait();
+    scada_.storeRelease(nullptr);
+    scadaThread_->deleteLater();
+    scadaThread_ = nullptr;
+}
+
+float MainApplication::getValue(unsigned short id) const
+{
+    return params_ ? params_->get(id) : 0.0f;
+}
+
+int MainApplication::getTypeDhs() const
+{
+    return Common::toInt(getValue(39));
+}
+
+bool MainApplication::isDidezorGroupCompany() const
+{
+    const float company = getValue(1330);
+    return company == 2.0f || company == 4.0f;
+}
+
+bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString& prompt)
+{
+    const ParameterDef* def = (params_ && id >= 0 && id <= 0xFFFF) ? params_->getParameter(static_cast<quint16>(id)) : nullptr;
+    if (!def) {
+        qWarning() << "MainApplication::isAccess: unknown parameter" << id;
+        return false;
+    }
+    if (def->operation == 3 && getValue(1330) != 4.0f && Common::toInt(getValue(13)) != 0) {
+        (new MessageDialog(tr("Для изменения остановите двигатель!"), MessageDialog::Information, parent))->show();
+        return false;
+    }
+    if (mode != 2) {
+        if (getValue(571) == 0.0f && def->access <= 2)
+            return true;
+        if (mode == 0 && getValue(572) >= static_cast<float>(def->access))
+            return true;
+    }
+    return PasswordDialog::ask(parent, def->access, prompt);
+}
+
+quint16 MainApplication::scadaPort()
+{
+    bool ok = false;
+    const uint port = qEnvironmentVariable("RVK_SCADA_PORT").toUInt(&ok);
+    return (ok && port > 0 && port <= 65535) ? static_cast<quint16>(port) : 502;
+}
+
+void MainApplication::restartAccessTimer()
+{
+    if (accessTimer_)
+        accessTimer_->start(kAccessTimeoutMs);
+}
+
+bool MainApplication::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress)
+        restartAccessTimer();
+    return QApplication::eventFilter(watched, event);
+}
+
+void MainApplication::slotShowWaitDialog(quint16 id, bool show)
+{
+    if (show) {
+        if (waitDialog_)
+            return;
+        waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), reinterpret_cast<QWidget*>(mainWindow_), 0, false);
+        waitDialogCreated_ = QDateTime::currentMSecsSinceEpoch();
+        waitDialogId_ = id;
+        QPointer<ProgressBarDialog> dialog = waitDialog_;
+        QTimer::singleShot(100, this, [dialog] {
+            if (dialog)
+                dialog->show();
+        });
+        return;
+    }
+    if (!waitDialog_)
+        return;
+    qint64 remaining = 0;
+    if (id == 761)
+        remaining = waitDialogCreated_ + kWaitDialog761MinMs - QDateTime::currentMSecsSinceEpoch();
+    QPointer<ProgressBarDialog> dialog = waitDialog_;
+    if (remaining > 0) {
+        QTimer::singleShot(static_cast<int>(remaining), this, [dialog] {
+            if (dialog)
+                dialog->deleteLater();
+        });
+    } else {
+        dialog->deleteLater();
+    }
+    waitDialog_ = nullptr;
+}
+
+void MainApplication::slotSyncProgress(int done, int total)
+{
+    Q_UNUSED(done)
+    Q_UNUSED(total)
+}
+
+void MainApplication::slotSyncFinished()
+{
+    writeIdentification();
+    buildMainWindow();
+    accessTimer_ = new QTimer(this);
+    accessTimer_->setSingleShot(true);
+    connect(accessTimer_, &QTimer::timeout, this, [this] {
+        if (params_ && getValue(572) != 0.0f)
+            params_->set(572, 0, 1);
+    });
+    restartAccessTimer();
+}
+
+void MainApplication::writeIdentification()
+{
+    if (!params_)
+        return;
+    // Version 3.38.0 as 3.38 and the build date as Unix time.
+    params_->set(541, QStringLiteral(RVK_VERSION).section('.', 0, 1).toFloat(), 0);
+    const QDateTime built = QDateTime::fromString(QStringLiteral(__DATE__ " " __TIME__).simplified(),
+                                                  QStringLiteral("MMM d yyyy hh:mm:ss"));
+    params_->set(546, static_cast<quint32>(built.isValid() ? built.toSecsSinceEpoch() : 0), 0);
+    qDebug() << "MainApplication: version" << RVK_VERSION << "revision" << RVK_REVISION;
+}
+
+void MainApplication::buildMainWindow()
+{
+    emit signalMainWindowReady();
+}
+
+void MainApplication::quitApplication()
+{
+    if (quitting_)
+        return;
+    quitting_ = true;
+    quitScada();
+    quitSpi();
+}

@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QApplication>
+#include <QAtomicPointer>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+
+class QThread;
+class QTimer;
+class QTranslator;
+class Parameters;
+class ParametersHandler;
+class LogEvent;
+class SpiDriver;
+class LinkTransport;
+class Scada;
+class MainWindow;
+class ProgressBarDialog;
+class SplashScreen;
+class SocketServerHost;
+
+// The application object: start-up, shutdown and the long-lived services.
+class MainApplication : public QApplication
+{
+    Q_OBJECT
+public:
+    struct Options {
+        bool spiDebug = false;
+        bool windowed = false;
+        bool gui = true;  // false: no splash and no main window (link and core tests)
+    };
+
+    MainApplication(int& argc, char** argv);
+    ~MainApplication() override;
+
+    static MainApplication* getInstance();
+
+    // Full start-up in the documented order; false when a step cannot run.
+    bool init(const Options& options);
+
+    // Start-up steps, callable one by one by tests.
+    bool initDatabase();
+    void initParameters();
+    void initLogEvent();
+    // Starts the SPI thread over `transport` (the SPI device or the simulated controller when null).
+    void initSpi(LinkTransport* transport = nullptr);
+    void quitSpi();
+    void initScada();
+    void quitScada();
+
+    float getValue(unsigned short id) const;
+    int getTypeDhs() const;
+    bool isDidezorGroupCompany() const;
+    bool isAccess(QWidget* parent, int id, int mode, const QString& prompt);
+
+    Parameters* params() const { return params_; }
+    ParametersHandler* handler() const { return handler_; }
+    MainWindow* mainWindow() const { return mainWindow_; }
+    LogEvent* logEvent() const { return logEvent_; }
+    SpiDriver* spiDriver() const { return spiDriver_; }
+    Scada* scada() const { return scada_.loadAcquire(); }
+    QThread* scadaThread() const { return scadaThread_; }
+    QThread* spiThread() const { return spiThread_; }
+    const Options& options() const { return options_; }
+    QString appDir() const { return appDir_; }
+
+    // The TCP port of the Modbus server: 502, or RVK_SCADA_PORT when set.
+    static quint16 scadaPort();
+
+    // The 10-minute access timer restarts on every key; on expiry the granted level returns to 0.
+    void restartAccessTimer();
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+signals:
+    void signalMainWindowReady();
+
+public slots:
+    void slotShowWaitDialog(quint16 id, bool show);
+    void quitApplication();
+
+private slots:
+    void slotSyncFinished();
+    void slotSyncProgress(int done, int total);
+
+private:
+    void buildMainWindow();
+    void writeIdentification();
+
+    static MainApplication* instance_;
+
+    Options options_;
+    QString appDir_;
+    QTranslator* translator_ = nullptr;
+    Parameters* params_ = nullptr;
+    ParametersHandler* handler_ = nullptr;
+    LogEvent* logEvent_ = nullptr;
+    SpiDriver* spiDriver_ = nullptr;
+    QThread* spiThread_ = nullptr;
+    QAtomicPointer<Scada> scada_;
+    QThread* scadaThread_ = nullptr;
+    MainWindow* mainWindow_ = nullptr;
+    QPointer<SplashScreen> splash_;
+    QPointer<ProgressBarDialog> waitDialog_;
+    qint64 waitDialogCreated_ = 0;
+    quint16 waitDialogId_ = 0;
+    QTimer* accessTimer_ = nullptr;
+    SocketServerHost* socketHost_ = nullptr;
+    bool quitting_ = false;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QObject>
+
+class Parameters;
+
+// Board actions tied to parameter updates.
+class ParametersHandler : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ParametersHandler(Parameters* params, QObject* parent = nullptr);
+
+signals:
+    void signalLogCopyStart();
+    void signalLogCopyFinish();
+    void signalLogDelFinish();
+    void signalShowWaitDialog(quint16 id, bool show);
+    // Parameter 578 took a new value; the application recreates the register map.
+    void signalScadaProfileChanged();
+
+public slots:
+    void slotParamUpdated(quint16 id, quint8 cmd);
+
+private:
+    Parameters* params_;
+    float lastScadaProfile_ = -1.0f;
+    float lastLogDelete_ = -1.0f;
+};

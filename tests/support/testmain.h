@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtTest>
+
+#include "app/mainapplication.h"
+
+// QTEST_MAIN with the application object of the panel, so that getInstance() works in tests.
+#define RVK_TEST_MAIN(TestObject)                                  \
+    int main(int argc, char** argv)                                \
+    {                                                              \
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))        \
+            qputenv("QT_QPA_PLATFORM", "offscreen");               \
+        MainApplication app(argc, argv);                           \
+        app.setAttribute(Qt::AA_Use96Dpi, true);                   \
+        TestObject tc;                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                 \
+        return QTest::qExec(&tc, argc, argv);                      \
+    }
