@@ -15,9 +15,14 @@
 
 namespace {
 
+// Names in Latin letters (drive makers, protocols, "U/f") are not translated.
 QString tr(const char* text)
 {
-    return QCoreApplication::translate("QObject", text);
+    for (const char* c = text; *c; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x80)
+            return QCoreApplication::translate("QObject", text);
+    }
+    return QString::fromLatin1(text);
 }
 
 struct TextRow {
@@ -345,3 +350,668 @@ QString Common::getTextAiParamUnits(unsigned short parameterCode, unsigned short
         : QString();
     return text.isEmpty() ? QString::number(unitCode) : text;
 }
+
+// ---- Values ------------------------------------------------------------------------------------
+
+namespace {
+
+int maskDecimals(const QString& mask)
+{
+    const int point = mask.lastIndexOf(QLatin1Char('.'));
+    if (point < 0)
+        return 0;
+    int digits = 0;
+    for (int i = point + 1; i < mask.size(); ++i) {
+        if (mask.at(i).isDigit())
+            ++digits;
+    }
+    return qMin(digits, 9);
+}
+
+QString twoDigits(qint64 value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// Seconds in one of the formatted time units: 3 ss:ms, 5 mm:ss, 7 hh:mm, 8 hh:mm:ss.
+QString formatTime(double seconds, int unit)
+{
+    if (!std::isfinite(seconds))
+        return QStringLiteral("---");
+    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
+    const double magnitude = std::fabs(seconds);
+    // Rounded to the smallest field shown; saturates far beyond any real duration.
+    auto rounded = [](double v) { return static_cast<qint64>(std::min(std::llround(v), 999999999999LL)); };
+    switch (unit) {
+    case 3: {
+        const qint64 ms = rounded(magnitude * 1000.0);
+        return sign + twoDigits(ms / 1000) + QLatin1Char(':') + QStringLiteral("%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
+    }
+    case 5: {
+        const qint64 s = rounded(magnitude);
+        return sign + twoDigits(s / 60) + QLatin1Char(':') + twoDigits(s % 60);
+    }
+    case 7: {
+        const qint64 m = rounded(magnitude / 60.0);
+        return sign + twoDigits(m / 60) + QLatin1Char(':') + twoDigits(m % 60);
+    }
+    default: {
+        const qint64 s = rounded(magnitude);
+        return sign + twoDigits(s / 3600) + QLatin1Char(':') + twoDigits(s / 60 % 60) + QLatin1Char(':')
+            + twoDigits(s % 60);
+    }
+    }
+}
+
+} // namespace
+
+QString Common::getTextValue(unTypeData value, const ParameterDef* def, bool valid, bool)
+{
+    if (!valid)
+        return QStringLiteral("---");
+    if (!def)
+        return QString::number(static_cast<double>(value.f));
+    const int decimals = maskDecimals(def->mask);
+    switch (def->physic) {
+    case 1: {
+        const quint32 seconds = toCode(value.f);
+        if (seconds == 0)
+            return QString();
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+        return time.toString(def->unitOut == 1 ? QStringLiteral("yy.MM.dd") : QStringLiteral("yyyy.MM.dd hh:mm:ss"));
+    }
+    case 2:
+        // Units 1 and 2 arrive converted; the others arrive in seconds.
+        switch (def->unitOut) {
+        case 3:
+        case 5:
+        case 7:
+        case 8: return formatTime(value.f, def->unitOut);
+        case 4: return QString::number(value.f / 60.0, 'f', decimals);
+        case 6: return QString::number(value.f / 3600.0, 'f', decimals);
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+    return QString::number(static_cast<double>(value.f), 'f', decimals);
+}
+
+bool Common::parseTimeText(const QString& text, int unitOut, float* seconds)
+{
+    if (!seconds)
+        return false;
+    const QString t = text.trimmed();
+    if (unitOut == 3 || unitOut == 5 || unitOut == 7 || unitOut == 8) {
+        static const QRegularExpression two(QStringLiteral("^(\\d{1,9}):(\\d{1,3})$"));
+        static const QRegularExpression three(QStringLiteral("^(\\d{1,9}):(\\d{1,2}):(\\d{1,2})$"));
+        const QRegularExpressionMatch m = (unitOut == 8 ? three : two).match(t);
+        if (!m.hasMatch())
+            return false;
+        const qint64 a = m.captured(1).toLongLong();
+        const qint64 b = m.captured(2).toLongLong();
+        double result = 0;
+        switch (unitOut) {
+        case 3:
+            if (b > 999)
+                return false;
+            // the second field counts milliseconds: "05:5" is 5.005 s
+            result = a + b / 1000.0;
+            break;
+        case 5:
+            if (b > 59)
+                return false;
+            result = a * 60.0 + b;
+            break;
+        case 7:
+            if (b > 59)
+                return false;
+            result = a * 3600.0 + b * 60.0;
+            break;
+        default: {
+            const qint64 c = m.captured(3).toLongLong();
+            if (b > 59 || c > 59)
+                return false;
+            result = a * 3600.0 + b * 60.0 + c;
+            break;
+        }
+        }
+        *seconds = static_cast<float>(result);
+        return true;
+    }
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return false;
+    double factor = 1.0;
+    switch (unitOut) {
+    case 1: factor = 1e-6; break;
+    case 2: factor = 1e-3; break;
+    case 4: factor = 60.0; break;
+    case 6: factor = 3600.0; break;
+    default: break;
+    }
+    const double result = number * factor;
+    if (!std::isfinite(static_cast<float>(result)))
+        return false;
+    *seconds = static_cast<float>(result);
+    return true;
+}
+
+float Common::calcValueToPercent(float value, float min, float max)
+{
+    if (max == min)
+        return 0.0f;
+    return (value - min) * 100.0f / (max - min);
+}
+
+float Common::calcPercentToValue(float percent, float min, float max)
+{
+    return (max - min) * percent / 100.0f + min;
+}
+
+QString Common::getTextTimeZone(int seconds)
+{
+    const qint64 hours = std::llabs(static_cast<qint64>(seconds)) / 3600;
+    return QStringLiteral("UTC%1%2:00").arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(twoDigits(hours));
+}
+
+QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId)
+{
+    static const TextRow names[] = {
+        {1, QT_TRANSLATE_NOOP("QObject", "Контактный манометр")},
+        {2, QT_TRANSLATE_NOOP("QObject", "Авария реле контроля фаз")},
+        {3, QT_TRANSLATE_NOOP("QObject", "Разрешение на запуск")},
+        {4, QT_TRANSLATE_NOOP("QObject", "Аварийное отключение")},
+    };
+    if (code != 0)
+        return lookup(names, code, Fallback::Decimal);
+    if (firstNameId == 0 || secondNameId == 0)
+        return QString();
+    const MainApplication* app = MainApplication::getInstance();
+    const Parameters* params = app ? app->params() : nullptr;
+    if (!params)
+        return QString();
+    const quint32 words[2] = {params->getU32(firstNameId), params->getU32(secondNameId)};
+    char bytes[8];
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<char>((words[i / 4] >> (8 * (i % 4))) & 0xFF);
+    const int length = static_cast<int>(std::find(bytes, bytes + 8, '\0') - bytes);
+    return QString::fromUtf8(bytes, length);
+}
+
+// ---- Enumerations ------------------------------------------------------------------------------
+
+#define N(text) QT_TRANSLATE_NOOP("QObject", text)
+
+namespace {
+
+const TextRow kProtMode[] = {{0, N("Откл")}, {1, N("Блок")}, {2, N("АПВ")}, {3, N("Вкл")}};
+const TextRow kOnOff[] = {{0, N("Откл")}, {1, N("Вкл")}};
+const TextRow kRgmMode[] = {{0, N("Откл")}, {1, N("Однократно")}, {2, N("Постоянно")}, {3, N("Вкл")}};
+const TextRow kPhaseRotation[] = {{0, "ABC"}, {1, "CBA"}};
+const TextRow kSourceTemperature[] = {{0, N("Обмотка")}, {1, N("Масло")}};
+const TextRow kSourceR[] = {{0, N("Нет")}, {1, N("Авто")}, {2, N("ЧРП")}, {3, N("ТМС")}, {4, N("УКИ")}};
+const TextRow kSourceCurrent[] = {{0, N("РВК")}, {1, N("ЧРП")}};
+const TextRow kAiAxisZeroShift[] = {{-1, N("Минус")}, {1, N("Плюс")}};
+const TextRow kVsdDoor[] = {{0, N("Откл")}, {1, N("Стоп")}, {2, N("Откл. пит.")}};
+const TextRow kVsdType[] = {{0, N("Нет")}, {1, N("Валдрин")}, {2, "Danfoss"}, {3, N("Эталон")}};
+const TextRow kTypeMtr[] = {{0, N("Асинхронный")}, {1, N("Вентильный")}};
+const TextRow kMotorControl[] = {{0, "U/f"}, {1, N("Векторное")}};
+const TextRow kOilCompany[] = {{0, N("По умолчанию")}, {1, "RA-ZUV"}, {2, "Zazarere"}, {3, "BP"}, {4, "Vovadivozorare"}};
+const TextRow kMaintenanceType[] = {
+    {0, N("Ток")},
+    {1, N("Давление")},
+    {2, N("Температура")},
+    {3, N("Ан. вх. 1")},
+    {4, N("Ан. вх. 2")},
+    {5, N("Ан. вх. 3")},
+    {6, N("Ан. вх. 4")},
+    {7, N("Загрузка")},
+    {8, N("Мощность")},
+    {9, N("Расход")},
+};
+const TextRow kMaintenanceDepend[] = {{0, N("Прямая")}, {1, N("Обратная")}};
+const TextRow kMaintenanceControl[] = {{0, N("Поддержание")}, {1, N("Следование")}};
+const TextRow kSwitchingFreq[] = {
+    {0, N("1,0 кГц")},
+    {1, N("1,5 кГц")},
+    {2, N("2,0 кГц")},
+    {3, N("2,5 кГц")},
+    {4, N("3,0 кГц")},
+    {5, N("3,5 кГц")},
+    {6, N("4,0 кГц")},
+    {7, N("5,0 кГц")},
+    {8, N("6,0 кГц")},
+    {9, N("7,0 кГц")},
+    {10, N("8,0 кГц")},
+    {11, N("9,0 кГц")},
+    {12, N("12,0 кГц")},
+    {13, N("14,0 кГц")},
+    {14, N("16,0 кГц")},
+};
+const TextRow kUseInduct[] = {{0, N("Суммарная")}, {1, N("Раздельная")}};
+const TextRow kDiType[] = {{0, N("Замыкание")}, {1, N("Размыкание")}};
+const TextRow kDiAction[] = {
+    {0, N("Нет")},
+    {1, N("Стоп")},
+    {2, N("Пуск")},
+    {3, N("Реверс")},
+    {4, N("Защита")},
+    {5, N("Кнопка оператора")},
+    {6, N("Предупреждение")},
+};
+const TextRow kTypeAI[] = {{1, N("4 - 20 мА")}, {2, N("0 - 4 В")}};
+const TextRow kAiParameter[] = {
+    {0, N("Не выбран")},
+    {1, N("Давление")},
+    {2, N("Температура")},
+    {3, N("Виброускорение")},
+    {4, N("Виброскорость")},
+    {5, N("Сопротивление изоляции")},
+    {6, N("Расход")},
+    {7, N("Частота")},
+    {8, N("Ток")},
+    {9, N("Устьевое давление")},
+    {10, N("Затрубное давление")},
+    {11, N("Линейное давление")},
+};
+const TextRow kTypeMetal[] = {{1, N("Алюминий")}};
+const TextRow kMotorInductance[] = {{1, N("Инд. сопр. фазы")}, {2, N("Инд. по осям")}};
+const TextRow kMotorProfile[] = {
+    {0, N("3000 Об/мин")},
+    {1, N("ВДМ")},
+    {2, N("ВВД")},
+    {500, N("500 Об/мин")},
+    {1000, N("1000 Об/мин")},
+    {3000, N("3000 Об/мин")},
+    {3600, N("3600 Об/мин")},
+    {6000, N("6000 Об/мин")},
+    {8500, N("8500 Об/мин")},
+    {12000, N("12000 Об/мин")},
+};
+const TextRow kDhsInterface[] = {{0, "RS-485"}, {1, "RS-232"}};
+const TextRow kEmType[] = {
+    {0, N("Откл")},
+    {1, N("СЭТ-4ТМ03")},
+    {2, "ABB"},
+    {3, "ABB A44"},
+    {4, N("ГРАН СС-301-5.1")},
+    {5, N("ПСЧ-4ТМ")},
+};
+const TextRow kSourceVoltage[] = {{0, N("РВК")}, {1, N("Счётчик")}};
+const TextRow kTypeVolt[] = {{0, N("Фазное")}, {1, N("Линейное")}};
+const TextRow kCalibType[] = {{0, N("Коэффициент")}, {1, N("Значение")}};
+const TextRow kTypeAO[] = {{1, N("0 - 10 В")}, {2, N("4 - 20 мА")}};
+const TextRow kParamAO[] = {{0, N("Не выбран")}};
+const TextRow kRoAction[] = {
+    {0, N("Нет")},
+    {1, N("Стоп")},
+    {2, N("Работа")},
+    {3, N("АПВ")},
+    {4, N("Блок")},
+    {5, N("Tемпер. igbt 1")},
+    {6, N("Входной фильтр")},
+    {7, N("СУ готова к запуску")},
+    {8, N("Авария СУ")},
+    {9, N("Удалённое управление")},
+    {10, N("Ручной/Авто")},
+};
+const TextRow kScadaType[] = {
+    {0, N("Откл")},
+    {1, N("Валдрин")},
+    {2, N("Регион 3.0")},
+    {3, N("Регион 2000")},
+    {4, "ZIZ-Odeveduza"},
+    {5, N("RUZEVA-ЗС")},
+    {6, "Derodizidozova"},
+    {7, "Dedorarodiveza"},
+    {8, "RA-ZUV"},
+    {9, "RI-Zovo"},
+    {10, "Vevarar-Izavuv"},
+    {11, "DEZ"},
+    {12, N("Универсал 3")},
+};
+const TextRow kRotation[] = {{0, N("Прямое")}, {1, N("Обратное")}};
+const TextRow kTypeStop[] = {{0, N("Плавный")}, {1, N("Выбегом")}};
+const TextRow kUfType[] = {{0, N("Линейная")}, {1, N("Квадратичная")}, {2, N("Обр. квадр.")}, {3, N("По точкам")}};
+const TextRow kVectType[] = {{0, N("Угол")}, {1, N("Мин.ток")}};
+const TextRow kChanelVsd[] = {{2, N("Основной")}, {4, N("Резервный")}};
+const TextRow kSensorPosition[] = {{0, N("На входе")}, {1, N("На выходе")}};
+// Board settings without texts elsewhere.
+const TextRow kBacklight[] = {{0, N("Откл")}, {1, N("Вкл")}, {2, N("Авто")}};
+const TextRow kLanguage[] = {{0, N("Русский")}, {1, "English"}, {2, "Español"}};
+const TextRow kLockButton[] = {{0, N("Откл")}, {1, N("Вкл")}};
+const TextRow kScadaParity[] = {{0, N("Нет")}, {1, N("Чёт")}, {2, N("Нечёт")}};
+const TextRow kConnect[] = {{0, N("Потеряна")}, {1, N("Восстановлена")}};
+const TextRow kAlarmVsdMode[] = {{0, N("Откл")}, {1, N("Предупреждение")}, {2, N("Останов")}};
+
+} // namespace
+
+QString Common::getTextProtMode(unsigned short value) { return lookup(kProtMode, value, Fallback::Empty); }
+QString Common::getTextOnOff(unsigned short value) { return lookup(kOnOff, value, Fallback::Empty); }
+QString Common::getTextRgmMode(unsigned short value) { return lookup(kRgmMode, value, Fallback::Empty); }
+QString Common::getTextPhaseRotation(unsigned short value) { return lookup(kPhaseRotation, value, Fallback::Decimal); }
+QString Common::getTextSourceTemperature(sensorTemperatureMotor source) { return lookup(kSourceTemperature, source, Fallback::Decimal); }
+QString Common::getTextSourceR(unsigned short value) { return lookup(kSourceR, value, Fallback::Decimal); }
+QString Common::getTextSourceCurrent(unsigned short value) { return lookup(kSourceCurrent, value, Fallback::Decimal); }
+QString Common::getTextAiAxisZeroShift(int value) { return lookup(kAiAxisZeroShift, value, Fallback::Decimal); }
+QString Common::getTextVSdDoor(unsigned short value) { return lookup(kVsdDoor, value, Fallback::Decimal); }
+QString Common::getTextVsdType(unsigned short type) { return lookup(kVsdType, type, Fallback::Decimal); }
+QString Common::getTextTypeMtr(unsigned short type) { return lookupOr(kTypeMtr, type, N("Неизвестный")); }
+QString Common::getTextMotorControl(unsigned short value) { return lookup(kMotorControl, value, Fallback::Decimal); }
+QString Common::getTextOilCompany(unsigned short value) { return lookup(kOilCompany, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamType(unsigned short value) { return lookup(kMaintenanceType, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamDepend(unsigned short value) { return lookup(kMaintenanceDepend, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamTypeControl(unsigned short value) { return lookup(kMaintenanceControl, value, Fallback::Decimal); }
+QString Common::getTextSwitchingFreqCode(unsigned short value) { return lookup(kSwitchingFreq, value, Fallback::Decimal); }
+QString Common::getTextUseInduct(unsigned short value) { return lookup(kUseInduct, value, Fallback::Decimal); }
+QString Common::getTextDiType(unsigned short value) { return lookup(kDiType, value, Fallback::Decimal); }
+QString Common::getTextDiAction(unsigned short value) { return lookup(kDiAction, value, Fallback::Decimal); }
+QString Common::getTextTypeAI(unsigned short value) { return lookupOr(kTypeAI, value, N("0 - 10 В")); }
+QString Common::getTextAiParameter(unsigned short value) { return lookup(kAiParameter, value, Fallback::Decimal); }
+QString Common::getTextTypeMetal(unsigned short value) { return lookupOr(kTypeMetal, value, N("Медь")); }
+QString Common::getTextMotorInductance(unsigned short kind) { return lookupOr(kMotorInductance, kind, N("Индуктивность")); }
+QString Common::getTextMotorProfile(unsigned short profile) { return lookup(kMotorProfile, profile, Fallback::Empty); }
+QString Common::getTextDhsInterface(unsigned short code) { return lookup(kDhsInterface, code, Fallback::Decimal); }
+QString Common::getTextEmType(unsigned short type) { return lookup(kEmType, type, Fallback::Decimal); }
+QString Common::getTextSourceVoltage(unsigned short value) { return lookup(kSourceVoltage, value, Fallback::Empty); }
+QString Common::getTextTypeVolt(unsigned short value) { return lookup(kTypeVolt, value, Fallback::Decimal); }
+QString Common::getTextCalibType(unsigned short value) { return lookup(kCalibType, value, Fallback::Decimal); }
+QString Common::getTextTypeAO(unsigned short type) { return lookupOr(kTypeAO, type, N("Откл")); }
+QString Common::getTextParamAO(unsigned short id) { return lookup(kParamAO, id, Fallback::Decimal); }
+QString Common::getTextRoAction(unsigned short action) { return lookup(kRoAction, action, Fallback::Decimal); }
+QString Common::getTextScadaType(unsigned short value) { return lookup(kScadaType, value, Fallback::Decimal); }
+QString Common::getTextRotation(unsigned short value) { return lookup(kRotation, value, Fallback::Empty); }
+QString Common::getTextTypeStop(unsigned short value) { return lookup(kTypeStop, value, Fallback::Decimal); }
+QString Common::getTextUfType(unsigned short value) { return lookup(kUfType, value, Fallback::Decimal); }
+QString Common::getTextVectType(unsigned short value) { return lookup(kVectType, value, Fallback::Decimal); }
+QString Common::getTextChanelVsd(unsigned short value) { return lookup(kChanelVsd, value, Fallback::Decimal); }
+QString Common::getTextSensorPosition(unsigned short value) { return lookup(kSensorPosition, value, Fallback::Decimal); }
+QString Common::getTextBacklight(unsigned short value) { return lookup(kBacklight, value, Fallback::Decimal); }
+QString Common::getTextLanguage(unsigned short value) { return lookup(kLanguage, value, Fallback::Decimal); }
+QString Common::getTextLockButton(unsigned short value) { return lookup(kLockButton, value, Fallback::Decimal); }
+QString Common::getTextScadaParity(unsigned short value) { return lookup(kScadaParity, value, Fallback::Decimal); }
+QString Common::getTextAlarmVSDMode(unsigned short value) { return lookup(kAlarmVsdMode, value, Fallback::Empty); }
+QString Common::getTextConnect(unsigned short state) { return lookup(kConnect, state, Fallback::Empty); }
+
+QString Common::getTextDhsType(typeDHS type)
+{
+    // The suffix follows the translated name.
+    struct DhsRow {
+        int code;
+        const char* text;
+        const char* suffix;
+    };
+    static const DhsRow rows[] = {
+        {0, N("Нет"), ""},
+        {1, N("Валдрин"), ""},
+        {2, N("Алмаз"), ""},
+        {3, N("Борец СПТ"), "-1"},
+        {4, N("Электон ТМСН"), "-2"},
+        {5, N("Электон ТМСН"), "-3"},
+        {6, N("Эталон"), ""},
+        {7, N("ИРЗ"), ""},
+        {8, N("Орион"), ""},
+        {9, "PICv2", ""},
+        {10, N("Скад"), ""},
+        {11, N("Скан"), ""},
+        {12, N("Триол"), ""},
+        {13, "Zenith", ""},
+        {14, N("СНГ"), ""},
+        {15, N("Борец СПТ"), "-2"},
+        {16, N("РН-Transfer"), ""},
+        {17, "RUZEVA", ""},
+        {18, "Baker Huges", ""},
+        {19, "SPY PRO 11", ""},
+        {20, N("Эталон"), "-06"},
+        {21, "GRS", ""},
+        {22, "Oxford", ""},
+        {23, "Zenith 2.48", ""},
+        {24, "Ace", ""},
+        {25, "PICv3", ""},
+    };
+    for (const DhsRow& row : rows) {
+        if (row.code == type)
+            return tr(row.text) + QLatin1String(row.suffix);
+    }
+    return QString::number(static_cast<int>(type));
+}
+
+// ---- Reasons, alarms, start types ---------------------------------------------------------------
+
+namespace {
+
+// Stop reasons (parameter 535). Codes of the digital-input protections are built below.
+const TextRow kReasonStop[] = {
+    {1, N("Оператор")},
+    {2, N("Сопротивление изоляции")},
+    {3, N("Недогруз двигателя")},
+    {4, N("Перегруз двигателя")},
+    {5, N("Снижение питания сети")},
+    {6, N("Превышение питания сети")},
+    {7, N("Турбинное вращение")},
+    {8, N("Перекос фаз сети")},
+    {9, N("Взлом СУ")},
+    {10, N("Таймер")},
+    {11, N("ТМС. Нет связи")},
+    {12, N("Контактный манометр")},
+    {13, N("Pmin на приёме насоса")},
+    {14, N("Перегрев двигателя")},
+    {15, N("Pmax на приёме насоса")},
+    {16, N("Превышение вибрации")},
+    {17, N("Ток утечки")},
+    {18, N("Аварийный стоп")},
+    {19, N("Ошибка параметров")},
+    {20, N("Дисбаланс токов ПЭД")},
+    {21, N("Дисбаланс напряжения")},
+    {22, N("Авария ЧРП")},
+    {23, N("Перегрев ЧРП")},
+    {24, N("По программе")},
+    {25, N("Периодический режим")},
+    {26, N("Ан. вх. 1 Макс.")},
+    {27, N("Ан. вх. 2 Макс.")},
+    {28, N("Телеуправление")},
+    {29, N("Обрыв фазы двигателя")},
+    {30, N("Отключение питания сети")},
+    {31, N("Заклинивание")},
+    {32, N("Сброс параметров")},
+    {33, N("Смена режима работы")},
+    {34, N("Перегрев масла")},
+    {35, N("Низкое сопротивление изоляции")},
+    {36, N("Ошибка памяти")},
+    {37, N("Ошибка часов")},
+    {38, N("Счётчик. Нет связи")},
+    {39, N("Снижение частоты сети")},
+    {40, N("Превышение частоты сети")},
+    {41, N("Ан. вх. 1 Мин.")},
+    {42, N("Ан. вх. 2 Мин.")},
+    {100, N("Ан. вх. 3 Мин.")},
+    {101, N("Ан. вх. 4 Мин.")},
+    {102, N("Ан. вх. 3 Макс.")},
+    {103, N("Ан. вх. 4 Макс.")},
+    {104, N("Предел тока двигателя")},
+    {105, N("Рассинхронизация ПВЭД")},
+    {106, N("Аппаратные защиты ЧРП")},
+    {111, N("ЧРП. Нет связи")},
+    {112, N("Дисбаланс входных токов")},
+    {113, N("Перегрев трансформатора")},
+    {114, N("Превышение числа пусков")},
+    {115, N("Минимальный расход")},
+    {116, N("Pmax на выкиде насоса")},
+    {117, N("Перегрев фильтра")},
+    {118, N("Tmax на выкиде насоса")},
+    {119, N("Чередование фаз")},
+    {124, N("Обрыв датчика тока")},
+    {125, N("Низкое напряжение звена DC")},
+    {126, N("Высокое напряжение звена DC")},
+    {127, N("Замыкание на землю")},
+    {128, N("Перегрузка ЧРП")},
+    {129, N("Перегрев радиатора")},
+    {130, N("Неисправность вентилятора")},
+    {131, N("Авария ИБП")},
+    {132, N("Открыта дверь")},
+    {133, N("Турбинное вращение при пуске")},
+    {134, N("Ошибка синхронизации")},
+    {135, N("Неуспешный пуск")},
+    {136, N("Низкий уровень жидкости")},
+    {137, N("Газ на приёме насоса")},
+    {138, N("Снижение дебита")},
+    {139, N("Потеря подачи")},
+    {140, N("Ошибка плавного пуска")},
+    {141, N("Ошибка внешнего контроллера")},
+    {142, N("Цифр. вх. 13")},
+    {143, N("Цифр. вх. 14")},
+    {144, N("Цифр. вх. 15")},
+    {145, N("Цифр. вх. 16")},
+    {146, N("Цифр. вх. 17")},
+    {147, N("Цифр. вх. 18")},
+    {148, N("Цифр. вх. 19")},
+    {149, N("Цифр. вх. 20")},
+    {150, N("Цифр. вх. 21")},
+    {151, N("Цифр. вх. 22")},
+    {152, N("Цифр. вх. 23")},
+    {153, N("Цифр. вх. 24")},
+    {154, N("Байпас")},
+    {155, N("Внешний останов")},
+    {156, N("Обновление ПО")},
+};
+
+// Start reasons.
+const TextRow kReasonRun[] = {
+    {1, N("Оператор")},
+    {2, N("Телеуправление")},
+    {3, N("АПВ")},
+    {4, N("По программе")},
+    {5, N("Периодический режим")},
+    {6, N("Таймер")},
+    {7, N("Цифровой вход")},
+    {8, N("Включение питания")},
+    {9, N("Восстановление питания сети")},
+    {10, N("Автоматический перезапуск")},
+    {11, N("Поддержание давления")},
+    {12, N("Встряхивание")},
+    {13, N("Раскачка")},
+    {14, N("Прокачка")},
+    {15, N("АПВ после турбинного вращения")},
+    {16, N("АПВ по сопротивлению изоляции")},
+    {17, N("АПВ по недогрузу")},
+    {18, N("АПВ по перегрузу")},
+    {19, N("АПВ по напряжению")},
+    {20, N("Смена направления вращения")},
+};
+
+// Start types (parameter 14).
+const TextRow kRgmRun[] = {
+    {0, N("Обычный")},
+    {1, N("Плавный")},
+    {2, N("Толчковый")},
+    {3, N("Раскачка")},
+    {4, N("С подхватом")},
+    {5, N("Прямой")},
+    {6, N("С токоограничением")},
+    {7, N("Встряхивание")},
+    {8, N("Прокачка")},
+    {9, N("Синхронный")},
+    {10, N("Реверсивный")},
+    {11, N("Периодический")},
+    {12, N("Автоматический")},
+};
+
+const TextRow kVsdAlarm[] = {
+    {1, N("Перегрузка по току")},
+    {2, N("Короткое замыкание")},
+    {3, N("Замыкание на землю")},
+    {4, N("Перенапряжение звена DC")},
+    {5, N("Низкое напряжение звена DC")},
+    {6, N("Перегрев радиатора")},
+    {7, N("Перегрев двигателя")},
+    {8, N("Обрыв фазы двигателя")},
+    {9, N("Обрыв входной фазы")},
+    {10, N("Перегрузка инвертора")},
+    {11, N("Неисправность вентилятора")},
+    {12, N("Нет связи с платой управления")},
+    {13, N("Ошибка датчика тока")},
+    {14, N("Неисправность IGBT")},
+    {15, N("Внутренняя ошибка")},
+};
+
+const TextRow kVsdWarning[] = {
+    {1, N("Предел тока")},
+    {2, N("Высокая температура радиатора")},
+    {3, N("Низкое напряжение сети")},
+    {4, N("Высокое напряжение сети")},
+    {5, N("Перегрузка инвертора")},
+    {6, N("Предел момента")},
+    {7, N("Неисправность вентилятора")},
+    {8, N("Дисбаланс входных фаз")},
+    {9, N("Высокая температура платы")},
+    {10, N("Нет связи по резервному каналу")},
+};
+
+// Digital inputs 1-4 and 7-10: the name choice and the two custom-name words of each.
+struct DiNameIds {
+    int reason;
+    int input;
+    unsigned short choice;
+    unsigned short first;
+    unsigned short second;
+};
+const DiNameIds kDiReasons[] = {
+    {107, 1, 1231, 2125, 2126},
+    {108, 2, 1232, 2127, 2128},
+    {109, 3, 1233, 2129, 2130},
+    {110, 4, 1234, 2131, 2132},
+    {120, 7, 1235, 2133, 2134},
+    {121, 8, 1236, 2135, 2136},
+    {122, 9, 1237, 2137, 2138},
+    {123, 10, 1238, 2139, 2140},
+};
+
+} // namespace
+
+QString Common::getTextReasonRun(int reason)
+{
+    if (reason == 0)
+        return QString();
+    return lookup(kReasonRun, reason, Fallback::Decimal);
+}
+
+QString Common::getTextReasonStop(int reason)
+{
+    if (reason == 0)
+        return QString();
+    for (const DiNameIds& di : kDiReasons) {
+        if (di.reason != reason)
+            continue;
+        QString text = tr(N("Цифр. вх. %1")).arg(di.input);
+        const MainApplication* app = MainApplication::getInstance();
+        const Parameters* params = app ? app->params() : nullptr;
+        const quint32 choice = params ? toCode(params->get(di.choice)) : 0;
+        if (choice <= 4) {
+            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second);
+            if (!name.isEmpty())
+                text += QStringLiteral(" (%1)").arg(name);
+        }
+        return text;
+    }
+    return lookup(kReasonStop, reason, Fallback::Decimal);
+}
+
+QString Common::getTextRgmRun(unsigned short type)
+{
+    return lookupOr(kRgmRun, type, N("Неизвестный тип пуска"));
+}
+
+QString Common::getTextVsdAlarm(int code, bool showNumber)
+{
+    return lookup(kVsdAlarm, code, showNumber ? Fallback::Decimal : Fallback::Empty);
+}
+
+QString Common::getTextVsdWarning(int code, bool showNumber)
+{
+    return lookup(kVsdWarning, code, showNumber ? Fallback::Decimal : Fallback::Empty);
+}
+
+#undef N
