@@ -444,8 +444,8 @@ bool Common::parseTimeText(const QString& text, int unitOut, float* seconds)
         return false;
     const QString t = text.trimmed();
     if (unitOut == 3 || unitOut == 5 || unitOut == 7 || unitOut == 8) {
-        static const QRegularExpression two(QStringLiteral("^(\\d{1,9}):(\\d{1,3})$"));
-        static const QRegularExpression three(QStringLiteral("^(\\d{1,9}):(\\d{1,2}):(\\d{1,2})$"));
+        const QRegularExpression two(QStringLiteral("^([0-9]{1,9}):([0-9]{1,3})$"));
+        const QRegularExpression three(QStringLiteral("^([0-9]{1,9}):([0-9]{1,2}):([0-9]{1,2})$"));
         const QRegularExpressionMatch m = (unitOut == 8 ? three : two).match(t);
         if (!m.hasMatch())
             return false;
