@@ -108,6 +108,8 @@ void TestCommon::fallbacksAndSuffixes()
     QCOMPARE(Common::getTextAiAxisZeroShift(-1), QString("Минус"));
     QCOMPARE(Common::getTextAiAxisZeroShift(0), QString("0"));
     QCOMPARE(Common::getTextSourceTemperature(SensorTemperatureOil), QString("Масло"));
+    QCOMPARE(Common::getTextSourceTemperature(static_cast<sensorTemperatureMotor>(-2)), QString("-2"));
+    QCOMPARE(Common::getTextRgmRun(3), QString("С раскачкой"));
     QCOMPARE(Common::getTextChanelVsd(3), QString("3"));
     QCOMPARE(Common::getTextRotation(2), QString());
     QCOMPARE(Common::getTextAlarmVSDMode(9), QString());
