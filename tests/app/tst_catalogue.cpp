@@ -75,6 +75,7 @@ private slots:
             for (int i = 0; i < decimals; ++i)
                 expected *= 10;
             QVERIFY2(r.discret == expected, at);
+            QVERIFY2(r.discret <= 10000, at);  // ParameterDef keeps it in 16 bits
             if (r.physic == 1)
                 QVERIFY2(r.vtype == 1, at);
             if (r.vtype == 1)
