@@ -23,6 +23,7 @@
 #include "scada/scada.h"
 #include "scada/scadafactory.h"
 #include "texts/common.h"
+#include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
 #include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
@@ -283,7 +284,7 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
     if (show) {
         if (waitDialog_)
             return;
-        waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), reinterpret_cast<QWidget*>(mainWindow_), 0, false);
+        waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), mainWindow_, 0, false);
         waitDialogCreated_ = QDateTime::currentMSecsSinceEpoch();
         waitDialogId_ = id;
         QPointer<ProgressBarDialog> dialog = waitDialog_;

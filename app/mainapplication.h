@@ -58,6 +58,7 @@ public:
     Parameters* params() const { return params_; }
     ParametersHandler* handler() const { return handler_; }
     MainWindow* mainWindow() const { return mainWindow_; }
+    void setMainWindow(MainWindow* window) { mainWindow_ = window; }
     LogEvent* logEvent() const { return logEvent_; }
     SpiDriver* spiDriver() const { return spiDriver_; }
     Scada* scada() const { return scada_.loadAcquire(); }
