@@ -12,7 +12,7 @@ CountersForm::CountersForm(QWidget* parent)
 
 void CountersForm::createForm()
 {
-    for (quint16 id : {526, 527, 528, 529})
+    for (quint16 id : {526, 529})
         addStatusNum(id, false);
 }
 

@@ -12,7 +12,7 @@ CurrentParamsDhsForm::CurrentParamsDhsForm(QWidget* parent)
 
 void CurrentParamsDhsForm::createForm()
 {
-    for (quint16 id : {15002, 15003, 15004})
+    for (quint16 id : {15002, 15003, 15004, 15005})
         addStatusNum(id, false);
 }
 

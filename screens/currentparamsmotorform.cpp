@@ -12,7 +12,7 @@ CurrentParamsMotorForm::CurrentParamsMotorForm(QWidget* parent)
 
 void CurrentParamsMotorForm::createForm()
 {
-    for (quint16 id : {10001, 2, 3, 4, 7})
+    for (quint16 id : {10001, 6, 2, 3, 4, 7, 9})
         addStatusNum(id, false);
 }
 

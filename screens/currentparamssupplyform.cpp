@@ -12,7 +12,8 @@ CurrentParamsSupplyForm::CurrentParamsSupplyForm(QWidget* parent)
 
 void CurrentParamsSupplyForm::createForm()
 {
-    for (quint16 id : {709, 710, 711})
+    // Line voltages and phase currents at the input.
+    for (quint16 id : {709, 710, 711, 857, 858, 859})
         addStatusNum(id, false);
 }
 

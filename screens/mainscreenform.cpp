@@ -6,6 +6,7 @@
 #include "app/parameters.h"
 #include "screens/mainmenu.h"
 #include "texts/common.h"
+#include "ui/basestatustextwidget.h"
 #include "ui/headerwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/pairlist.h"
@@ -61,7 +62,7 @@ void MainScreenForm::createForm()
     block.append(1, tr("Задержка отключения"));
     block.append(2, tr("Ожидание АПВ"));
     block.append(3, tr("Блокировка"));
-    addStatusText(kBlockFlag, block);
+    addStatusText(kBlockFlag, block)->setName(tr("Блокировка"));
 
     MainApplication* app = MainApplication::getInstance();
     setHeaderState(headerStateFor(app->getValue(kBlockFlag)));

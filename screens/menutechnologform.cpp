@@ -1,9 +1,9 @@
 #include "screens/menutechnologform.h"
 
-#include "texts/common.h"
-#include "ui/pairlist.h"
 #include "screens/mainmenu.h"
+#include "texts/common.h"
 #include "ui/mainwindow.h"
+#include "ui/pairlist.h"
 
 MenuTechnologForm::MenuTechnologForm(QWidget* parent)
     : BaseForm(parent, true)

@@ -23,13 +23,13 @@ void OptionsAccessForm::createForm()
     PairList onOff;
     onOff.append(0, Common::getTextOnOff(0));
     onOff.append(1, Common::getTextOnOff(1));
-    addComboBox(571, onOff);
-    addStatusNum(572, false);
+    addComboBox(tr("Парольная защита"), 571, onOff);
+    addStatusNum(tr("Уровень доступа"), 572, false);
 
     PairList levels;
     for (int level = 1; level <= kTopLevel; ++level)
         levels.append(level, QString::number(level));
-    level_ = addComboBox(tr("Уровень доступа"), levels, 1);
+    level_ = addComboBox(tr("Войти с уровнем"), levels, 1);
     addButton(tr("Войти"), SLOT(slotLogin()));
 }
 

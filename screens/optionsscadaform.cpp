@@ -7,6 +7,7 @@
 
 namespace {
 constexpr int kLastProfile = 12;
+constexpr int kLastParity = 4;
 }
 
 OptionsScadaForm::OptionsScadaForm(QWidget* parent)
@@ -22,12 +23,14 @@ void OptionsScadaForm::createForm()
     for (int code = 0; code <= kLastProfile; ++code)
         profiles.append(code, Common::getTextScadaType(code));
     addComboBox(578, profiles);
-    for (quint16 id : {579, 580, 581, 583, 584})
+    for (quint16 id : {579, 580, 581})
         addEdit(id);
     PairList parity;
-    for (int code = 0; code <= 2; ++code)
+    for (int code = 0; code <= kLastParity; ++code)
         parity.append(code, Common::getTextScadaParity(code));
     addComboBox(582, parity);
+    addEdit(583);
+    addEdit(584);
 }
 
 void OptionsScadaForm::returnBackForm()

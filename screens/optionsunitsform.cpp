@@ -1,9 +1,9 @@
 #include "screens/optionsunitsform.h"
 
-#include "texts/common.h"
-#include "ui/pairlist.h"
 #include "screens/mainmenu.h"
+#include "texts/common.h"
 #include "ui/mainwindow.h"
+#include "ui/pairlist.h"
 
 OptionsUnitsForm::OptionsUnitsForm(QWidget* parent)
     : BaseForm(parent, true)

@@ -12,7 +12,7 @@ StationForm::StationForm(QWidget* parent)
 
 void StationForm::createForm()
 {
-    for (quint16 id : {538, 539, 541, 546, 547, 548, 549, 550, 551})
+    for (quint16 id : {548, 549, 551, 886, 538, 539, 541, 542, 543, 544, 545, 546, 547})
         addStatusNum(id, false);
 }
 

@@ -1,9 +1,9 @@
 #include "screens/statisticsform.h"
 
-#include "texts/common.h"
-#include "ui/pairlist.h"
 #include "screens/mainmenu.h"
+#include "texts/common.h"
 #include "ui/mainwindow.h"
+#include "ui/pairlist.h"
 
 namespace {
 constexpr int kLastReason = 156;
