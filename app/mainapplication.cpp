@@ -18,7 +18,11 @@
 #include "app/database.h"
 #include "app/parameters.h"
 #include "app/parametershandler.h"
+#include "link/simcatalogue.h"
+#include "link/socketserverhost.h"
+#include "link/spidevtransport.h"
 #include "link/spidriver.h"
+#include "sim/simtransport.h"
 #include "log/log_event.h"
 #include "scada/scada.h"
 #include "scada/scadafactory.h"
@@ -126,6 +130,8 @@ bool MainApplication::init(const Options& options)
     startupTimes_.database = clock.elapsed();
     initLogEvent();
     initSpi(nullptr);
+    socketHost_ = new SocketServerHost(this);
+    socketHost_->start();
     return true;
 }
 
@@ -156,6 +162,14 @@ void MainApplication::initSpi(LinkTransport* transport)
 {
     if (spiThread_)
         return;
+    if (!transport) {
+        if (QFile::exists(QString::fromLatin1(SpidevTransport::kDefaultPath))) {
+            transport = new SpidevTransport;
+        } else {
+            qDebug() << "MainApplication: no SPI device, the simulated main controller is used";
+            transport = new SimTransport(SimCatalogue::createController());
+        }
+    }
     spiDriver_ = new SpiDriver(transport);
     spiDriver_->setDebug(options_.spiDebug);
     if (params_)
@@ -400,6 +414,8 @@ void MainApplication::quitApplication()
     delete splash_;
     quitScada();
     quitSpi();
+    delete socketHost_;
+    socketHost_ = nullptr;
     delete mainWindow_;
     mainWindow_ = nullptr;
 }
