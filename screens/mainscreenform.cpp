@@ -64,6 +64,9 @@ void MainScreenForm::createForm()
     block.append(3, tr("Блокировка"));
     addStatusText(kBlockFlag, block)->setName(tr("Блокировка"));
 
+    for (int row = 0; row < rowCount(); ++row)
+        rowAt(row)->installEventFilter(this);
+
     MainApplication* app = MainApplication::getInstance();
     setHeaderState(headerStateFor(app->getValue(kBlockFlag)));
     connect(app->params(), SIGNAL(signalParamUpdated(quint16)), this, SLOT(slotParamUpdated(quint16)));
@@ -79,15 +82,33 @@ void MainScreenForm::returnBackForm()
 {
 }
 
+bool MainScreenForm::isEnterKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F4;
+}
+
+void MainScreenForm::openMainMenu()
+{
+    if (!isDetached())
+        mainWindow()->addForm(new MainMenu(nullptr), 0);
+}
+
 void MainScreenForm::keyPressEvent(QKeyEvent* event)
 {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_F4:
-        mainWindow()->addForm(new MainMenu(nullptr), 0);
+    if (isEnterKey(event)) {
+        event->accept();
+        openMainMenu();
         return;
-    default:
-        BaseForm::keyPressEvent(event);
     }
+    BaseForm::keyPressEvent(event);
+}
+
+bool MainScreenForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && isEnterKey(static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        openMainMenu();
+        return true;
+    }
+    return BaseForm::eventFilter(watched, event);
 }

@@ -20,4 +20,10 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // The rows show values only: Enter on any of them opens the main menu.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static bool isEnterKey(const QKeyEvent* event);
+    void openMainMenu();
 };
