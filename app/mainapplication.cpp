@@ -18,14 +18,21 @@
 #include "app/database.h"
 #include "app/parameters.h"
 #include "app/parametershandler.h"
+#include "link/simcatalogue.h"
+#include "link/socketserverhost.h"
+#include "link/spidevtransport.h"
 #include "link/spidriver.h"
+#include "sim/simtransport.h"
 #include "log/log_event.h"
 #include "scada/scada.h"
 #include "scada/scadafactory.h"
+#include "screens/mainscreenform.h"
 #include "texts/common.h"
+#include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
 #include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
+#include "ui/splashscreen.h"
 
 MainApplication* MainApplication::instance_ = nullptr;
 
@@ -105,12 +112,26 @@ bool MainApplication::init(const Options& options)
     options_ = options;
     translator_ = new QTranslator(this);
     installTranslator(translator_);
+    if (options_.gui) {
+        splash_ = new SplashScreen();
+        // Closing the splash before the first synchronisation ends quits the program.
+        connect(splash_, &SplashScreen::signalDismissed, this, [this] {
+            if (!params_ || !params_->isSynchronized())
+                quit();
+        });
+        showWindow(splash_);
+    }
 
+    QElapsedTimer clock;
+    clock.start();
     if (!initDatabase())
         return false;
     initParameters();
+    startupTimes_.database = clock.elapsed();
     initLogEvent();
     initSpi(nullptr);
+    socketHost_ = new SocketServerHost(this);
+    socketHost_->start();
     return true;
 }
 
@@ -141,6 +162,14 @@ void MainApplication::initSpi(LinkTransport* transport)
 {
     if (spiThread_)
         return;
+    if (!transport) {
+        if (QFile::exists(QString::fromLatin1(SpidevTransport::kDefaultPath))) {
+            transport = new SpidevTransport;
+        } else {
+            qDebug() << "MainApplication: no SPI device, the simulated main controller is used";
+            transport = new SimTransport(SimCatalogue::createController());
+        }
+    }
     spiDriver_ = new SpiDriver(transport);
     spiDriver_->setDebug(options_.spiDebug);
     if (params_)
@@ -148,6 +177,7 @@ void MainApplication::initSpi(LinkTransport* transport)
     spiThread_ = new QThread(this);
     spiThread_->setObjectName(QStringLiteral("spi"));
     spiDriver_->moveToThread(spiThread_);
+    syncClock_.start();
     if (params_) {
         connect(params_, &Parameters::signalParamWrite, spiDriver_, &SpiDriver::slotParamWrite);
         // The SPI thread waits until the main thread has stored each value.
@@ -283,7 +313,7 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
     if (show) {
         if (waitDialog_)
             return;
-        waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), reinterpret_cast<QWidget*>(mainWindow_), 0, false);
+        waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), mainWindow_, 0, false);
         waitDialogCreated_ = QDateTime::currentMSecsSinceEpoch();
         waitDialogId_ = id;
         QPointer<ProgressBarDialog> dialog = waitDialog_;
@@ -312,14 +342,22 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
 
 void MainApplication::slotSyncProgress(int done, int total)
 {
-    Q_UNUSED(done)
-    Q_UNUSED(total)
+    if (splash_)
+        splash_->setProgress(done, total);
 }
 
 void MainApplication::slotSyncFinished()
 {
+    if (syncClock_.isValid())
+        startupTimes_.synchronisation = syncClock_.elapsed();
+    if (splash_) {
+        splash_->close();
+        splash_->deleteLater();
+        splash_ = nullptr;
+    }
     writeIdentification();
-    buildMainWindow();
+    if (options_.gui)
+        buildMainWindow();
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);
     connect(accessTimer_, &QTimer::timeout, this, [this] {
@@ -343,7 +381,29 @@ void MainApplication::writeIdentification()
 
 void MainApplication::buildMainWindow()
 {
+    if (!mainWindow_) {
+        QElapsedTimer clock;
+        clock.start();
+        mainWindow_ = new MainWindow();
+        mainWindow_->addForm(new MainScreenForm(nullptr), 0);
+        showWindow(mainWindow_);
+        startupTimes_.window = clock.elapsed();
+        qDebug() << "MainApplication: start-up database" << startupTimes_.database << "ms, synchronisation"
+                 << startupTimes_.synchronisation << "ms, window" << startupTimes_.window << "ms";
+    }
     emit signalMainWindowReady();
+}
+
+void MainApplication::showWindow(QWidget* window) const
+{
+    if (options_.windowed) {
+        window->setFixedSize(640, 480);
+        window->show();
+    } else {
+        window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+        window->setGeometry(0, 0, 640, 480);
+        window->showFullScreen();
+    }
 }
 
 void MainApplication::quitApplication()
@@ -351,6 +411,11 @@ void MainApplication::quitApplication()
     if (quitting_)
         return;
     quitting_ = true;
+    delete splash_;
     quitScada();
     quitSpi();
+    delete socketHost_;
+    socketHost_ = nullptr;
+    delete mainWindow_;
+    mainWindow_ = nullptr;
 }

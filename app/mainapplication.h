@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAtomicPointer>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
@@ -58,12 +59,21 @@ public:
     Parameters* params() const { return params_; }
     ParametersHandler* handler() const { return handler_; }
     MainWindow* mainWindow() const { return mainWindow_; }
+    void setMainWindow(MainWindow* window) { mainWindow_ = window; }
     LogEvent* logEvent() const { return logEvent_; }
     SpiDriver* spiDriver() const { return spiDriver_; }
     Scada* scada() const { return scada_.loadAcquire(); }
     QThread* scadaThread() const { return scadaThread_; }
     QThread* spiThread() const { return spiThread_; }
     const Options& options() const { return options_; }
+
+    // Durations of the start-up phases, in milliseconds (-1 until the phase has run).
+    struct StartupTimes {
+        qint64 database = -1;       // copy and open of the database, metadata of every parameter
+        qint64 synchronisation = -1; // start of the link to the end of the first synchronisation
+        qint64 window = -1;         // main window with the main screen
+    };
+    StartupTimes startupTimes() const { return startupTimes_; }
     QString appDir() const { return appDir_; }
 
     // The TCP port of the Modbus server: 502, or RVK_SCADA_PORT when set.
@@ -88,6 +98,8 @@ private slots:
 private:
     void buildMainWindow();
     void writeIdentification();
+    // Full screen and frameless on the board, a 640 x 480 window with -windowed.
+    void showWindow(QWidget* window) const;
 
     static MainApplication* instance_;
 
@@ -109,4 +121,6 @@ private:
     QTimer* accessTimer_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
+    StartupTimes startupTimes_;
+    QElapsedTimer syncClock_;
 };

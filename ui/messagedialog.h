@@ -3,8 +3,11 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
+class QTimer;
 
 // A message box of the panel; always heap-allocated, deletes itself when closed.
+// Left open, it is rejected after UiClock::messageTimeoutMs() (300000 ms).
 class MessageDialog : public QDialog
 {
     Q_OBJECT
@@ -13,9 +16,20 @@ public:
 
     MessageDialog(const QString& text, int type, QWidget* parent = nullptr);
 
+    // Modal; 1 for "Да" or "Ok", 0 otherwise.
     int exec() override;
+    QString text() const;
+    int type() const { return type_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QLabel* textLabel_;
+    QPushButton* yesButton_ = nullptr;
+    QPushButton* noButton_ = nullptr;
+    QTimer* timeout_;
     int type_;
+    bool recorded_ = false;
 };

@@ -1,0 +1,96 @@
+#pragma once
+
+// Helpers for screen tests.
+//
+//   UiFixture ui;                               // mirror, main window, fast row refresh, modal dialogs scripted
+//   ui.addParameter(100, 0.0f, 0.0f, 50.0f);     // a parameter the test needs
+//   FakeController mc;                           // answers writes: accepts (the mirror takes the value) or refuses
+//   DialogGate::setNextAnswer(1);                // the next modal dialog is accepted
+//   UiInspect::rows(form);                       // kind, id, label, choices, editable of every row
+//   UiInspect::formClasses(ui.window());         // class names of the shown list
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+#include <QVariant>
+#include <QtGlobal>
+
+#include "app/parameterdef.h"
+#include "ui/dialoggate.h"
+
+class BaseForm;
+class MainWindow;
+class Parameters;
+
+// One row of a screen as a test sees it.
+struct RowInfo {
+    QString kind;     // "edit", "status", "bits", "statusText", "combo", "combo2", "string", "button",
+                      // "statusButton", "event", "widget"
+    int id = -1;      // parameter id, -1 when the row is bound to none
+    QString label;
+    QList<int> keys;  // choices of selection rows
+    QStringList texts;
+    bool editable = false;
+    bool childButton = false;
+};
+
+class UiInspect
+{
+public:
+    static QList<RowInfo> rows(const BaseForm* form);
+    static RowInfo row(const BaseForm* form, int index);
+    static QStringList formClasses(const MainWindow* window);
+    static int currentIndex(const MainWindow* window);
+    // Current row of the current screen, -1 when none.
+    static int focusedRow(const MainWindow* window);
+    static QString currentClass(const MainWindow* window);
+};
+
+// The mirror and a main window for screen tests. Modal dialogs without a scripted answer are rejected at once
+// and every message shown is recorded; the row refresh runs after `refreshMs`.
+class UiFixture
+{
+public:
+    explicit UiFixture(int refreshMs = 5);
+    ~UiFixture();
+
+    Parameters* params() const;
+    MainWindow* window() const { return window_; }
+
+    // Adds (or replaces) parameter `id` with a valid value and limits.
+    ParameterDef& addParameter(quint16 id, float value, float min = 0.0f, float max = 100000.0f, quint8 access = 0,
+                               quint8 operation = 2);
+    // Stores a value as the controller would report it.
+    void report(quint16 id, float value);
+    void reportRaw(quint16 id, quint32 raw);
+    // Runs the event loop until the rows refreshed.
+    void settle(int ms = 30);
+
+    static QList<DialogGate::Record> messages();
+
+private:
+    MainWindow* window_ = nullptr;
+};
+
+// Answers the panel's writes as the main controller would: accepted writes come back as parameter updates.
+class FakeController
+{
+public:
+    FakeController();
+    ~FakeController();
+
+    void setAccept(bool accept) { accept_ = accept; }
+    struct Write {
+        quint16 id;
+        quint32 raw;
+        int eventType;
+        float value() const;
+    };
+    QList<Write> writes() const { return writes_; }
+    void clear() { writes_.clear(); }
+
+private:
+    QMetaObject::Connection connection_;
+    QList<Write> writes_;
+    bool accept_ = true;
+};

@@ -1,0 +1,174 @@
+#include "ui/baseeditwidget.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtDebug>
+
+#include <cmath>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "texts/common.h"
+#include "ui/baseform.h"
+#include "ui/mainwindow.h"
+
+BaseEditWidget::BaseEditWidget(quint16 id, const QString& name, QWidget* parent)
+    : BaseParamWidget(id, name, parent),
+      unitLabel_(new QLabel(this)),
+      valueLabel_(new QLabel(this)),
+      valueEdit_(new QLineEdit(this))
+{
+    setObjectName(QStringLiteral("BaseEditWidget_%1").arg(id));
+    valueLabel_->setObjectName(QStringLiteral("valueLabel_"));
+    valueLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    valueEdit_->setObjectName(QStringLiteral("valueEdit_"));
+    valueEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    valueEdit_->setMaxLength(16);
+    valueEdit_->hide();
+    unitLabel_->setObjectName(QStringLiteral("unitLabel_"));
+    unitLabel_->setFixedWidth(105);
+    unitLabel_->setWordWrap(true);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(nameLabel_, 1);
+    layout->addWidget(valueLabel_);
+    layout->addWidget(valueEdit_);
+    layout->addWidget(unitLabel_);
+    valueLabel_->setMinimumWidth(90);
+    valueEdit_->setFixedWidth(110);
+}
+
+QString BaseEditWidget::valueText() const
+{
+    return valueLabel_->text();
+}
+
+QString BaseEditWidget::unitText() const
+{
+    return unitLabel_->text();
+}
+
+QString BaseEditWidget::rangeText() const
+{
+    const ParameterDef* d = def();
+    Parameters* p = params();
+    if (!d || !p)
+        return QString();
+    ParameterDef shown = *d;
+    shown.valid = true;
+    const float lo = p->convertFrom(d->min, d, false, true);
+    const float hi = p->convertFrom(d->max, d, false, true);
+    return QStringLiteral("%1 [%2 ... %3]")
+        .arg(tr("Диапазон допустимых значений"), formatValue(qMin(lo, hi), &shown), formatValue(qMax(lo, hi), &shown));
+}
+
+void BaseEditWidget::refresh()
+{
+    const ParameterDef* d = def();
+    Parameters* p = params();
+    if (!d || !p) {
+        valueLabel_->setText(QStringLiteral("---"));
+        return;
+    }
+    valueLabel_->setText(formatValue(p->convertFrom(p->get(id()), d, false, true), d));
+    // A unit text the screen set stays.
+    if (unitLabel_->text() == autoUnit_) {
+        autoUnit_ = p->getTextUnit(d);
+        unitLabel_->setText(autoUnit_);
+    }
+}
+
+void BaseEditWidget::enter()
+{
+    if (isEditing())
+        return;
+    MainApplication* app = MainApplication::getInstance();
+    if (!app || !def())
+        return;
+    if (!app->isAccess(this, id(), 0, QString()))
+        return;
+    setWarning(false);
+    setEditing(true);
+    valueEdit_->setText(valueLabel_->text() == QLatin1String("---") ? QString() : valueLabel_->text());
+    valueEdit_->selectAll();
+    valueLabel_->hide();
+    valueEdit_->show();
+    valueEdit_->setFocus();
+    if (MainWindow* w = BaseForm::mainWindow()) {
+        savedInfo_ = w->textInfo();
+        w->setTextInfo(rangeText());
+    }
+    emit signalEditingBegin();
+}
+
+bool BaseEditWidget::confirm(const QString& text)
+{
+    const ParameterDef* d = def();
+    Parameters* p = params();
+    bool accepted = false;
+    if (d && p) {
+        QString typed = text.trimmed();
+        typed.replace(QLatin1Char(','), QLatin1Char('.'));
+        bool ok = false;
+        const float shown = typed.toFloat(&ok);
+        if (ok && std::isfinite(shown)) {
+            const float stored = p->convertTo(shown, d, false);
+            if (std::isfinite(stored) && Common::checkRange(stored, d->min, d->max, d->discret)) {
+                accepted = true;
+                if (stored != p->get(id()))
+                    p->set(id(), stored, 1);
+            }
+        }
+        if (!accepted)
+            qDebug() << "BaseEditWidget: value" << text << "refused for parameter" << id();
+    }
+    finishEditing(accepted);
+    setWarning(!accepted);
+    return accepted;
+}
+
+void BaseEditWidget::cancel()
+{
+    finishEditing(false);
+}
+
+void BaseEditWidget::finishEditing(bool accepted)
+{
+    if (!isEditing())
+        return;
+    valueEdit_->hide();
+    valueLabel_->show();
+    setEditing(false);
+    setFocus();
+    if (MainWindow* w = BaseForm::mainWindow())
+        w->setTextInfo(savedInfo_);
+    // The new value shows when the controller reports it.
+    refresh();
+    emit signalEditingEnd(accepted);
+}
+
+void BaseEditWidget::keyPressEvent(QKeyEvent* event)
+{
+    if (!isEditing()) {
+        BaseParamWidget::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F4:
+        confirm(valueEdit_->text());
+        break;
+    case Qt::Key_Escape:
+    case Qt::Key_F3:
+        cancel();
+        break;
+    default:
+        break;
+    }
+    // Nothing typed into an editor moves the screen.
+    event->accept();
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/baseparamwidget.h"
+
+class QLineEdit;
+
+// Editable numeric row: name, value and unit of one parameter.
+class BaseEditWidget : public BaseParamWidget
+{
+    Q_OBJECT
+public:
+    BaseEditWidget(quint16 id, const QString& name, QWidget* parent = nullptr);
+
+    bool isEditable() const override { return true; }
+    void enter() override;
+
+    QString valueText() const;
+    QString unitText() const;
+    // "Диапазон допустимых значений [min ... max]" in display units.
+    QString rangeText() const;
+
+    // Ends editing with the typed text: converted, range-checked and written when it differs.
+    // False when the value was refused (the row then shows the warning state).
+    bool confirm(const QString& text);
+    void cancel();
+    QLineEdit* lineEdit() const { return valueEdit_; }
+
+    // The unit label; a screen may give it a text of its own.
+    QLabel* unitLabel_;
+
+signals:
+    void signalEditingBegin();
+
+public slots:
+    void refresh() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void finishEditing(bool accepted);
+
+    QLabel* valueLabel_;
+    QLineEdit* valueEdit_;
+    QString savedInfo_;
+    QString autoUnit_;
+};

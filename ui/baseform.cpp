@@ -1,0 +1,356 @@
+#include "ui/baseform.h"
+
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtDebug>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "ui/basecombobox.h"
+#include "ui/basecombobox2.h"
+#include "ui/baseeditwidget.h"
+#include "ui/basestatustextwidget.h"
+#include "ui/basestatuswidget.h"
+#include "ui/basestringeditwidget.h"
+#include "ui/mainwindow.h"
+#include "ui/pushbutton.h"
+#include "ui/statuspushbutton.h"
+
+BaseForm::BaseForm(QWidget* parent, bool grid)
+    : QScrollArea(parent), grid_(grid), container_(new QWidget(this))
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::StrongFocus);
+    container_->setObjectName(QStringLiteral("formContainer_"));
+    if (grid_) {
+        gridLayout_ = new QGridLayout(container_);
+        gridLayout_->setAlignment(Qt::AlignTop);
+        gridLayout_->setContentsMargins(4, 4, 4, 4);
+        gridLayout_->setSpacing(2);
+    } else {
+        boxLayout_ = new QVBoxLayout(container_);
+        boxLayout_->setAlignment(Qt::AlignTop);
+        boxLayout_->setContentsMargins(4, 4, 4, 4);
+        boxLayout_->setSpacing(2);
+    }
+    setWidget(container_);
+    textInfo_ = tr("Для перемещения используйте стрелки");
+}
+
+BaseForm::~BaseForm() = default;
+
+MainWindow* BaseForm::mainWindow()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->mainWindow() : nullptr;
+}
+
+void BaseForm::createForm(int focus)
+{
+    if (!created_) {
+        created_ = true;
+        createForm();
+    }
+    if (rows_.isEmpty())
+        return;
+    if (focus >= 0 && focus < childButtons_.size())
+        setCurrentRow(rows_.indexOf(childButtons_.at(focus)));
+    else
+        setCurrentRow(0);
+}
+
+void BaseForm::setTitle(const QString& title)
+{
+    title_ = title.toUpper();
+    emit signalTitleChanged();
+}
+
+void BaseForm::setTextInfo(const QString& text)
+{
+    textInfo_ = text;
+    emit signalTextInfoChanged();
+}
+
+void BaseForm::setHeaderState(int state)
+{
+    if (state == headerState_)
+        return;
+    headerState_ = state;
+    emit signalHeaderStateChanged();
+}
+
+void BaseForm::setFormsList(QList<BaseForm*> forms)
+{
+    if (forms == forms_)
+        return;
+    forms_ = forms;
+}
+
+void BaseForm::setFormsList()
+{
+}
+
+void BaseForm::functionKey()
+{
+}
+
+QLayout* BaseForm::rowLayout() const
+{
+    return grid_ ? static_cast<QLayout*>(gridLayout_) : static_cast<QLayout*>(boxLayout_);
+}
+
+void BaseForm::appendRow(QWidget* w)
+{
+    if (grid_)
+        gridLayout_->addWidget(w, rows_.size(), 0);
+    else
+        boxLayout_->addWidget(w);
+    rows_.append(w);
+    if (w->focusPolicy() == Qt::NoFocus)
+        w->setFocusPolicy(Qt::StrongFocus);
+}
+
+void BaseForm::addWidget(QWidget* w)
+{
+    if (!w)
+        return;
+    w->setParent(container_);
+    appendRow(w);
+}
+
+PushButton* BaseForm::addButton(const QString& text, const QPixmap& icon)
+{
+    auto* button = new PushButton(rows_.size(), text, icon, container_);
+    appendRow(button);
+    childButtons_.append(button);
+    connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
+    return button;
+}
+
+PushButton* BaseForm::addButton(const QString& text, const char* slot, const QPixmap& icon)
+{
+    auto* button = new PushButton(rows_.size(), text, icon, container_);
+    appendRow(button);
+    if (slot && !connect(button, SIGNAL(clicked(int)), this, slot))
+        qWarning() << "BaseForm: cannot connect the button" << text << "to" << slot;
+    return button;
+}
+
+StatusPushButton* BaseForm::addStatusButton(unsigned short id, const QString& text, const PairList& icons)
+{
+    auto* button = new StatusPushButton(rows_.size(), id, text, icons, container_);
+    appendRow(button);
+    childButtons_.append(button);
+    connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
+    return button;
+}
+
+BaseEditWidget* BaseForm::addEdit(unsigned short id)
+{
+    return addEdit(BaseParamWidget::textFromId(id), id);
+}
+
+BaseEditWidget* BaseForm::addEdit(const QString& name, unsigned short id)
+{
+    auto* row = new BaseEditWidget(id, name, container_);
+    appendRow(row);
+    return row;
+}
+
+BaseComboBox* BaseForm::addComboBox(unsigned short id, const PairList& choices)
+{
+    return addComboBox(BaseParamWidget::textFromId(id), id, choices);
+}
+
+BaseComboBox* BaseForm::addComboBox(const QString& name, unsigned short id, const PairList& choices)
+{
+    auto* row = new BaseComboBox(id, name, choices, container_);
+    appendRow(row);
+    return row;
+}
+
+BaseComboBox2* BaseForm::addComboBox(const QString& name, const PairList& choices, int value)
+{
+    auto* row = new BaseComboBox2(name, choices, value, container_);
+    appendRow(row);
+    connect(row, &BaseParamWidget::signalEditingEnd, this, &BaseForm::autoMoveNextParam);
+    return row;
+}
+
+BaseStatusWidget* BaseForm::addStatusNum(unsigned short id, bool bits)
+{
+    return addStatusNum(BaseParamWidget::textFromId(id), id, bits);
+}
+
+BaseStatusWidget* BaseForm::addStatusNum(const QString& name, unsigned short id, bool bits)
+{
+    auto* row = new BaseStatusWidget(id, name, container_);
+    if (bits)
+        row->setBitEnabled();
+    appendRow(row);
+    return row;
+}
+
+BaseStatusTextWidget* BaseForm::addStatusText(unsigned short id, const PairList& texts)
+{
+    auto* row = new BaseStatusTextWidget(id, BaseParamWidget::textFromId(id), texts, container_);
+    appendRow(row);
+    return row;
+}
+
+BaseStringEditWidget* BaseForm::addStringEdit(unsigned short firstId, unsigned short secondId)
+{
+    auto* row = new BaseStringEditWidget(firstId, secondId, BaseParamWidget::textFromId(firstId), container_);
+    appendRow(row);
+    return row;
+}
+
+QWidget* BaseForm::rowAt(int row) const
+{
+    return (row >= 0 && row < rows_.size()) ? rows_.at(row) : nullptr;
+}
+
+int BaseForm::childButtonPosition(int row) const
+{
+    QWidget* w = rowAt(row);
+    return w ? childButtons_.indexOf(w) : -1;
+}
+
+void BaseForm::markCurrent(int row, bool current)
+{
+    QWidget* w = rowAt(row);
+    if (!w)
+        return;
+    if (auto* p = qobject_cast<BaseParamWidget*>(w))
+        p->setSelected(current);
+    else if (auto* b = qobject_cast<PushButton*>(w))
+        b->setSelected(current);
+}
+
+void BaseForm::setCurrentRow(int row)
+{
+    if (rows_.isEmpty()) {
+        currentRow_ = -1;
+        return;
+    }
+    row = qBound(0, row, rows_.size() - 1);
+    if (row != currentRow_)
+        markCurrent(currentRow_, false);
+    currentRow_ = row;
+    markCurrent(row, true);
+    QWidget* w = rows_.at(row);
+    w->setFocus(Qt::OtherFocusReason);
+    ensureWidgetVisible(w, 0, 0);
+}
+
+void BaseForm::autoMoveNextParam()
+{
+    if (rows_.isEmpty())
+        return;
+    setCurrentRow((currentRow_ + 1) % rows_.size());
+}
+
+void BaseForm::showNextForm(int row)
+{
+    setFormsList();
+    const int position = childButtonPosition(row);
+    if (position < 0 || position >= forms_.size())
+        return;
+    MainWindow* window = mainWindow();
+    if (!window) {
+        qWarning() << "BaseForm: no main window to show the next screen";
+        return;
+    }
+    window->addForm(forms_, position, -1);
+}
+
+void BaseForm::detach()
+{
+    if (detached_)
+        return;
+    detached_ = true;
+    MainApplication* app = MainApplication::getInstance();
+    Parameters* p = app ? app->params() : nullptr;
+    if (p) {
+        disconnect(p, nullptr, this, nullptr);
+        const auto children = findChildren<QObject*>();
+        for (QObject* child : children)
+            disconnect(p, nullptr, child, nullptr);
+    }
+    const auto rows = findChildren<BaseParamWidget*>();
+    for (BaseParamWidget* row : rows)
+        row->detach();
+    const auto timers = findChildren<QTimer*>();
+    for (QTimer* timer : timers)
+        timer->stop();
+    setEnabled(false);
+}
+
+void BaseForm::enterRow(int row)
+{
+    QWidget* w = rowAt(row);
+    if (auto* p = qobject_cast<BaseParamWidget*>(w))
+        p->enter();
+    else if (auto* b = qobject_cast<PushButton*>(w))
+        b->press();
+}
+
+void BaseForm::keyPressEvent(QKeyEvent* event)
+{
+    if (detached_) {
+        event->accept();
+        return;
+    }
+    const int count = rows_.size();
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_F6:
+        if (count > 0)
+            setCurrentRow(currentRow_ <= 0 ? count - 1 : currentRow_ - 1);
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_F8:
+        if (count > 0)
+            setCurrentRow(currentRow_ < 0 || currentRow_ >= count - 1 ? 0 : currentRow_ + 1);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F4:
+        enterRow(currentRow_);
+        break;
+    case Qt::Key_Escape:
+    case Qt::Key_F3:
+        returnBackForm();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_F5:
+        if (MainWindow* window = mainWindow())
+            window->showPage(-1);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_F7:
+        if (MainWindow* window = mainWindow())
+            window->showPage(1);
+        break;
+    case Qt::Key_F11:
+        functionKey();
+        break;
+    default:
+        QScrollArea::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void BaseForm::showEvent(QShowEvent* event)
+{
+    QScrollArea::showEvent(event);
+    QTimer::singleShot(1, this, [this] {
+        if (!detached_)
+            emit signalShowForm();
+    });
+}

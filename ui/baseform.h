@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QList>
+#include <QPixmap>
+#include <QScrollArea>
+
+#include "ui/pairlist.h"
+
+class QGridLayout;
+class QVBoxLayout;
+class QLayout;
+class MainWindow;
+class PushButton;
+class StatusPushButton;
+class BaseEditWidget;
+class BaseComboBox;
+class BaseComboBox2;
+class BaseStatusWidget;
+class BaseStatusTextWidget;
+class BaseStringEditWidget;
+
+// The base of every screen: a scrollable list of rows with key navigation.
+// A screen that overrides setFormsList() stores its list with BaseForm::setFormsList(list).
+class BaseForm : public QScrollArea
+{
+    Q_OBJECT
+public:
+    BaseForm(QWidget* parent, bool grid);
+    ~BaseForm() override;
+
+    // Builds the rows once (the first time the screen is made current), then puts the current row on the
+    // focus-th child-opening button, or on row 0 when focus is -1 or there is no such button.
+    void createForm(int focus);
+    bool isCreated() const { return created_; }
+
+    void setTitle(const QString& title);
+    QString title() const { return title_; }
+    // Footer text while the screen is current.
+    QString textInfo() const { return textInfo_; }
+    void setTextInfo(const QString& text);
+    // HeaderWidget::HeaderState of the title bar while the screen is current.
+    int headerState() const { return headerState_; }
+    void setHeaderState(int state);
+
+    void setFormsList(QList<BaseForm*> forms);
+    QList<BaseForm*> formsList() const { return forms_; }
+
+    // Row builders: each appends one row at the bottom and returns it.
+    PushButton* addButton(const QString& text, const QPixmap& icon = QPixmap());
+    PushButton* addButton(const QString& text, const char* slot, const QPixmap& icon = QPixmap());
+    StatusPushButton* addStatusButton(unsigned short id, const QString& text, const PairList& icons);
+    BaseEditWidget* addEdit(unsigned short id);
+    BaseEditWidget* addEdit(const QString& name, unsigned short id);
+    BaseComboBox* addComboBox(unsigned short id, const PairList& choices);
+    BaseComboBox* addComboBox(const QString& name, unsigned short id, const PairList& choices);
+    BaseComboBox2* addComboBox(const QString& name, const PairList& choices, int value);
+    BaseStatusWidget* addStatusNum(unsigned short id, bool bits = false);
+    BaseStatusWidget* addStatusNum(const QString& name, unsigned short id, bool bits = false);
+    BaseStatusTextWidget* addStatusText(unsigned short id, const PairList& texts);
+    BaseStringEditWidget* addStringEdit(unsigned short firstId, unsigned short secondId);
+    // Any widget as a navigable row; the screen takes ownership.
+    void addWidget(QWidget* w);
+
+    // Rows, numbered from 0 in the order of addition.
+    int rowCount() const { return rows_.size(); }
+    QWidget* rowAt(int row) const;
+    int rowOf(const QWidget* w) const { return rows_.indexOf(const_cast<QWidget*>(w)); }
+    int currentRow() const { return currentRow_; }
+    QWidget* currentWidget() const { return rowAt(currentRow_); }
+    void setCurrentRow(int row);
+    // Child-opening buttons: their rows in the order of addition.
+    int childButtonCount() const { return childButtons_.size(); }
+    int childButtonPosition(int row) const;
+
+    // Stops the screen and its rows reacting to the mirror at once (the screen is being replaced).
+    void detach();
+    bool isDetached() const { return detached_; }
+
+    // The main window the screen is shown in.
+    static MainWindow* mainWindow();
+
+signals:
+    // 1 ms after each showing.
+    void signalShowForm();
+    void signalTitleChanged();
+    void signalTextInfoChanged();
+    void signalHeaderStateChanged();
+
+public slots:
+    virtual void createForm() = 0;
+    virtual void setFormsList();
+    virtual void returnBackForm() = 0;
+    void showNextForm(int row);
+    // Moves the current row on to the next row.
+    void autoMoveNextParam();
+    // F11.
+    virtual void functionKey();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+    // Return, Enter or F4 on `row`.
+    void enterRow(int row);
+    QLayout* rowLayout() const;
+
+private:
+    void appendRow(QWidget* w);
+    void markCurrent(int row, bool current);
+
+    bool grid_;
+    QWidget* container_;
+    QGridLayout* gridLayout_ = nullptr;
+    QVBoxLayout* boxLayout_ = nullptr;
+    QList<QWidget*> rows_;
+    QList<QWidget*> childButtons_;
+    QList<BaseForm*> forms_;
+    int currentRow_ = -1;
+    bool created_ = false;
+    bool detached_ = false;
+    QString title_;
+    QString textInfo_;
+    int headerState_ = 0;
+};

@@ -1,0 +1,102 @@
+#include "ui/basestringeditwidget.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QtDebug>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "ui/keyboarddialog.h"
+
+namespace {
+constexpr int kMaxChars = 8;
+}
+
+BaseStringEditWidget::BaseStringEditWidget(quint16 firstId, quint16 secondId, const QString& name, QWidget* parent)
+    : BaseParamWidget(firstId, name, parent), secondId_(secondId), valueLabel_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("BaseStringEditWidget_%1").arg(firstId));
+    valueLabel_->setObjectName(QStringLiteral("valueLabel_"));
+    valueLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addWidget(nameLabel_, 1);
+    layout->addWidget(valueLabel_);
+    watchId(secondId);
+}
+
+QString BaseStringEditWidget::valueText() const
+{
+    return valueLabel_->text();
+}
+
+QString BaseStringEditWidget::decode(quint32 first, quint32 second)
+{
+    QByteArray bytes;
+    for (quint32 word : {first, second}) {
+        for (int i = 0; i < 4; ++i)
+            bytes.append(static_cast<char>((word >> (8 * i)) & 0xFF));
+    }
+    const int end = bytes.indexOf('\0');
+    if (end >= 0)
+        bytes.truncate(end);
+    return QString::fromLatin1(bytes);
+}
+
+bool BaseStringEditWidget::encode(const QString& text, quint32* first, quint32* second)
+{
+    if (text.size() > kMaxChars)
+        return false;
+    for (const QChar c : text) {
+        if (c.unicode() == 0 || c.unicode() > 0xFF)
+            return false;
+    }
+    QByteArray bytes = text.toLatin1();
+    bytes.append(QByteArray(kMaxChars - bytes.size(), '\0'));
+    quint32 words[2] = {0, 0};
+    for (int i = 0; i < kMaxChars; ++i)
+        words[i / 4] |= static_cast<quint32>(static_cast<quint8>(bytes.at(i))) << (8 * (i % 4));
+    *first = words[0];
+    *second = words[1];
+    return true;
+}
+
+void BaseStringEditWidget::refresh()
+{
+    Parameters* p = params();
+    if (!p || !def())
+        return;
+    valueLabel_->setText(decode(p->getU32(id()), p->getU32(secondId_)));
+}
+
+void BaseStringEditWidget::enter()
+{
+    MainApplication* app = MainApplication::getInstance();
+    Parameters* p = params();
+    if (!app || !p || !def())
+        return;
+    if (!app->isAccess(this, id(), 0, QString()))
+        return;
+    setEditing(true);
+    QString text = valueLabel_->text();
+    const bool accepted = KeyboardDialog::getText(this, name(), &text, kMaxChars);
+    setEditing(false);
+    if (!accepted) {
+        emit signalEditingEnd(false);
+        return;
+    }
+    quint32 first = 0;
+    quint32 second = 0;
+    if (!encode(text, &first, &second)) {
+        qDebug() << "BaseStringEditWidget: text refused for parameter" << id();
+        setWarning(true);
+        emit signalEditingEnd(false);
+        return;
+    }
+    setWarning(false);
+    if (first != p->getU32(id()) || second != p->getU32(secondId_)) {
+        p->set(id(), first, 1);
+        p->set(secondId_, second, 1);
+    }
+    emit signalEditingEnd(true);
+}

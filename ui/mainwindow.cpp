@@ -1,0 +1,198 @@
+#include "ui/mainwindow.h"
+
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <QtDebug>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "texts/common.h"
+#include "ui/baseform.h"
+#include "ui/headerwidget.h"
+#include "ui/messagedialog.h"
+#include "ui/progressbardialog.h"
+
+MainWindow::MainWindow(QWidget* parent)
+    : QWidget(parent), header_(new HeaderWidget(this)), stack_(new QStackedWidget(this)), footerLabel_(new QLabel(this))
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setFixedSize(640, 480);
+    stack_->setObjectName(QStringLiteral("formStack_"));
+    footerLabel_->setObjectName(QStringLiteral("footerLabel_"));
+    footerLabel_->setFixedHeight(28);
+    footerLabel_->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(header_);
+    layout->addWidget(stack_, 1);
+    layout->addWidget(footerLabel_);
+}
+
+MainWindow::~MainWindow() = default;
+
+QList<BaseForm*> MainWindow::forms() const
+{
+    QList<BaseForm*> list;
+    for (const QPointer<BaseForm>& f : forms_)
+        list.append(f.data());
+    return list;
+}
+
+BaseForm* MainWindow::currentForm() const
+{
+    return (current_ >= 0 && current_ < forms_.size()) ? forms_.at(current_).data() : nullptr;
+}
+
+void MainWindow::retire(BaseForm* form)
+{
+    if (!form)
+        return;
+    // The caller may be this very screen, inside its own slot: stop it now, delete it later.
+    form->detach();
+    disconnect(form, nullptr, this, nullptr);
+    form->hide();
+    stack_->removeWidget(form);
+    form->deleteLater();
+}
+
+void MainWindow::addForm(QList<BaseForm*> forms, int position, int focus)
+{
+    forms.removeAll(nullptr);
+    for (const QPointer<BaseForm>& old : forms_) {
+        if (old && !forms.contains(old.data()))
+            retire(old.data());
+    }
+    forms_.clear();
+    current_ = -1;
+    for (BaseForm* form : forms) {
+        forms_.append(form);
+        if (stack_->indexOf(form) < 0)
+            stack_->addWidget(form);
+        connect(form, &BaseForm::signalTitleChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+        connect(form, &BaseForm::signalTextInfoChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+        connect(form, &BaseForm::signalHeaderStateChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+    }
+    if (forms_.isEmpty()) {
+        header_->setTitle(QString());
+        header_->setPage(0, 0);
+        return;
+    }
+    makeCurrent(qBound(0, position, forms_.size() - 1), focus);
+}
+
+void MainWindow::addForm(QList<BaseForm*> forms, const QString& className)
+{
+    int index = -1;
+    for (int i = 0; i < forms.size(); ++i) {
+        if (forms.at(i) && QLatin1String(forms.at(i)->metaObject()->className()) == className) {
+            index = i;
+            break;
+        }
+    }
+    if (index < 0) {
+        addForm(forms, 0, -1);
+        return;
+    }
+    BaseForm* previous = currentForm();
+    if (previous && QLatin1String(previous->metaObject()->className()) == className) {
+        const int row = previous->currentRow();
+        addForm(forms, index, -1);
+        if (BaseForm* form = currentForm())
+            form->setCurrentRow(row < form->rowCount() ? row : 0);
+        return;
+    }
+    addForm(forms, index, previous ? current_ : -1);
+}
+
+void MainWindow::addForm(BaseForm* form, int index)
+{
+    const int focus = index == -1 ? current_ : -1;
+    addForm(QList<BaseForm*>{form}, 0, focus);
+}
+
+void MainWindow::makeCurrent(int index, int focus)
+{
+    BaseForm* form = forms_.at(index).data();
+    if (!form)
+        return;
+    if (BaseForm* old = currentForm(); old && old != form)
+        old->hide();
+    current_ = index;
+    if (!form->isCreated())
+        form->createForm(focus);
+    else if (focus >= 0)
+        form->createForm(focus);
+    stack_->setCurrentWidget(form);
+    form->show();
+    header_->setPage(index, forms_.size());
+    slotFormChanged();
+    if (QWidget* row = form->currentWidget())
+        row->setFocus(Qt::OtherFocusReason);
+    else
+        form->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::showPage(int delta)
+{
+    const int count = forms_.size();
+    if (count < 2 || current_ < 0)
+        return;
+    const int next = ((current_ + delta) % count + count) % count;
+    makeCurrent(next, -1);
+}
+
+void MainWindow::slotFormChanged()
+{
+    BaseForm* form = currentForm();
+    if (!form)
+        return;
+    if (sender() && sender() != form)
+        return;
+    header_->setTitle(form->title());
+    header_->setState(form->headerState());
+    footerLabel_->setText(form->textInfo());
+}
+
+QString MainWindow::textInfo() const
+{
+    return footerLabel_->text();
+}
+
+void MainWindow::setTextInfo(const QString& text)
+{
+    footerLabel_->setText(text);
+}
+
+QString MainWindow::getTextAiUnit(unsigned short paramId, unsigned short unitId, unsigned short typeId) const
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (!app)
+        return QString();
+    Q_UNUSED(paramId)
+    Q_UNUSED(unitId)
+    return app->getValue(typeId) == 0.0f ? tr("В") : tr("мА");
+}
+
+void MainWindow::showMessageAdaptation()
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (!app)
+        return;
+    const quint16 drive = static_cast<quint16>(Common::toCode(app->getValue(685)) & 0xFFFF);
+    if (drive == 2 && app->getValue(783) != 0.0f)
+        (new MessageDialog(tr("Внимание!\nНеобходимо провести автоадаптацию"), MessageDialog::Information, this))->show();
+}
+
+void MainWindow::slotLogCopyStart()
+{
+    auto* dialog = new ProgressBarDialog(tr("Копирование архивов:"), this, 594, true);
+    dialog->show();
+}
+
+void MainWindow::slotLogCopyFinish()
+{
+    (new MessageDialog(tr("Копирование архивов завершено!"), MessageDialog::Information, this))->show();
+}

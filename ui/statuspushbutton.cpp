@@ -1,0 +1,48 @@
+#include "ui/statuspushbutton.h"
+
+#include <QtDebug>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "texts/common.h"
+
+StatusPushButton::StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, QWidget* parent)
+    : PushButton(index, text, QPixmap(), parent), id_(id), icons_(icons)
+{
+    setObjectName(QStringLiteral("StatusPushButton_%1").arg(id));
+    setIconSize(QSize(32, 32));
+    MainApplication* app = MainApplication::getInstance();
+    if (app && app->params())
+        connect(app->params(), &Parameters::signalParamUpdated, this, &StatusPushButton::slotParamUpdated);
+    refresh();
+}
+
+void StatusPushButton::detach()
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (app && app->params())
+        disconnect(app->params(), nullptr, this, nullptr);
+}
+
+void StatusPushButton::slotParamUpdated(quint16 id)
+{
+    if (id == id_)
+        refresh();
+}
+
+void StatusPushButton::refresh()
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (!app || !app->params() || icons_.isEmpty())
+        return;
+    const int value = Common::toInt(app->params()->get(id_));
+    // A value without an entry shows the first icon rather than reading past the list.
+    int index = (value >= 0 && value < icons_.size()) ? value : 0;
+    if (index != value)
+        qDebug() << "StatusPushButton: no icon for value" << value << "of parameter" << id_;
+    const QString path = icons_.value(index);
+    if (path == iconPath_)
+        return;
+    iconPath_ = path;
+    setIcon(QIcon(path));
+}

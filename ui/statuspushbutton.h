@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ui/pairlist.h"
+#include "ui/pushbutton.h"
+
+// A child-opening button whose icon follows the value of a parameter.
+class StatusPushButton : public PushButton
+{
+    Q_OBJECT
+public:
+    StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, QWidget* parent = nullptr);
+
+    quint16 id() const { return id_; }
+    // Resource path of the icon shown.
+    QString iconPath() const { return iconPath_; }
+    void detach();
+
+public slots:
+    void refresh();
+
+private slots:
+    void slotParamUpdated(quint16 id);
+
+private:
+    quint16 id_;
+    PairList icons_;
+    QString iconPath_;
+};

@@ -1,0 +1,78 @@
+#include "ui/uiclock.h"
+
+#include <QElapsedTimer>
+
+namespace {
+
+constexpr int kRefreshBase = 400;
+constexpr int kRefreshStep = 20;
+constexpr int kMessageTimeout = 300000;
+constexpr int kProgressPeriod = 250;
+
+std::function<qint64()>& clockFn()
+{
+    static std::function<qint64()> fn;
+    return fn;
+}
+
+int refreshBase = kRefreshBase;
+int refreshStep = kRefreshStep;
+int messageTimeout = kMessageTimeout;
+int progressPeriod = kProgressPeriod;
+
+} // namespace
+
+qint64 UiClock::nowMs()
+{
+    if (clockFn())
+        return clockFn()();
+    static QElapsedTimer timer;
+    if (!timer.isValid())
+        timer.start();
+    return timer.elapsed();
+}
+
+void UiClock::setClock(std::function<qint64()> clock)
+{
+    clockFn() = std::move(clock);
+}
+
+int UiClock::refreshDelay(int r)
+{
+    return refreshBase + refreshStep * r;
+}
+
+void UiClock::setRefreshDelay(int base, int step)
+{
+    refreshBase = qMax(0, base);
+    refreshStep = qMax(0, step);
+}
+
+int UiClock::messageTimeoutMs()
+{
+    return messageTimeout;
+}
+
+void UiClock::setMessageTimeoutMs(int ms)
+{
+    messageTimeout = qMax(0, ms);
+}
+
+int UiClock::progressTextPeriodMs()
+{
+    return progressPeriod;
+}
+
+void UiClock::setProgressTextPeriodMs(int ms)
+{
+    progressPeriod = qMax(1, ms);
+}
+
+void UiClock::reset()
+{
+    clockFn() = nullptr;
+    refreshBase = kRefreshBase;
+    refreshStep = kRefreshStep;
+    messageTimeout = kMessageTimeout;
+    progressPeriod = kProgressPeriod;
+}
