@@ -444,8 +444,8 @@ bool Common::parseTimeText(const QString& text, int unitOut, float* seconds)
         return false;
     const QString t = text.trimmed();
     if (unitOut == 3 || unitOut == 5 || unitOut == 7 || unitOut == 8) {
-        static const QRegularExpression two(QStringLiteral("^(\\d{1,9}):(\\d{1,3})$"));
-        static const QRegularExpression three(QStringLiteral("^(\\d{1,9}):(\\d{1,2}):(\\d{1,2})$"));
+        const QRegularExpression two(QStringLiteral("^([0-9]{1,9}):([0-9]{1,3})$"));
+        const QRegularExpression three(QStringLiteral("^([0-9]{1,9}):([0-9]{1,2}):([0-9]{1,2})$"));
         const QRegularExpressionMatch m = (unitOut == 8 ? three : two).match(t);
         if (!m.hasMatch())
             return false;
@@ -547,19 +547,71 @@ QString Common::getTextDiParameter(unsigned short code, unsigned short firstName
 
 namespace {
 
-const TextRow kProtMode[] = {{0, N("Откл")}, {1, N("Блок")}, {2, N("АПВ")}, {3, N("Вкл")}};
-const TextRow kOnOff[] = {{0, N("Откл")}, {1, N("Вкл")}};
-const TextRow kRgmMode[] = {{0, N("Откл")}, {1, N("Однократно")}, {2, N("Постоянно")}, {3, N("Вкл")}};
-const TextRow kPhaseRotation[] = {{0, "ABC"}, {1, "CBA"}};
-const TextRow kSourceTemperature[] = {{0, N("Обмотка")}, {1, N("Масло")}};
-const TextRow kSourceR[] = {{0, N("Нет")}, {1, N("Авто")}, {2, N("ЧРП")}, {3, N("ТМС")}, {4, N("УКИ")}};
-const TextRow kSourceCurrent[] = {{0, N("РВК")}, {1, N("ЧРП")}};
-const TextRow kAiAxisZeroShift[] = {{-1, N("Минус")}, {1, N("Плюс")}};
-const TextRow kVsdDoor[] = {{0, N("Откл")}, {1, N("Стоп")}, {2, N("Откл. пит.")}};
-const TextRow kVsdType[] = {{0, N("Нет")}, {1, N("Валдрин")}, {2, "Danfoss"}, {3, N("Эталон")}};
-const TextRow kTypeMtr[] = {{0, N("Асинхронный")}, {1, N("Вентильный")}};
-const TextRow kMotorControl[] = {{0, "U/f"}, {1, N("Векторное")}};
-const TextRow kOilCompany[] = {{0, N("По умолчанию")}, {1, "RA-ZUV"}, {2, "Zazarere"}, {3, "BP"}, {4, "Vovadivozorare"}};
+const TextRow kProtMode[] = {
+    {0, N("Откл")},
+    {1, N("Блок")},
+    {2, N("АПВ")},
+    {3, N("Вкл")},
+};
+const TextRow kOnOff[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+};
+const TextRow kRgmMode[] = {
+    {0, N("Откл")},
+    {1, N("Однократно")},
+    {2, N("Постоянно")},
+    {3, N("Вкл")},
+};
+const TextRow kPhaseRotation[] = {
+    {0, "ABC"},
+    {1, "CBA"},
+};
+const TextRow kSourceTemperature[] = {
+    {0, N("Обмотка")},
+    {1, N("Масло")},
+};
+const TextRow kSourceR[] = {
+    {0, N("Нет")},
+    {1, N("Авто")},
+    {2, N("ЧРП")},
+    {3, N("ТМС")},
+    {4, N("УКИ")},
+};
+const TextRow kSourceCurrent[] = {
+    {0, N("РВК")},
+    {1, N("ЧРП")},
+};
+const TextRow kAiAxisZeroShift[] = {
+    {-1, N("Минус")},
+    {1, N("Плюс")},
+};
+const TextRow kVsdDoor[] = {
+    {0, N("Откл")},
+    {1, N("Стоп")},
+    {2, N("Откл. пит.")},
+};
+const TextRow kVsdType[] = {
+    {0, N("Нет")},
+    {1, N("Валдрин")},
+    {2, "Danfoss"},
+    {3, N("Эталон")},
+};
+const TextRow kTypeMtr[] = {
+    {0, N("Асинхронный")},
+    {1, N("Вентильный")},
+};
+const TextRow kMotorControl[] = {
+    {0, "U/f"},
+    {1, N("Векторное")},
+};
+const TextRow kOilCompany[] = {
+    {0, N("По умолчанию")},
+    {1, "RA-ZUV"},
+    {2, "Zazarere"},
+    {3, "BP"},
+    {4, "Vovadivozorare"},
+};
 const TextRow kMaintenanceType[] = {
     {0, N("Ток")},
     {1, N("Давление")},
@@ -572,8 +624,14 @@ const TextRow kMaintenanceType[] = {
     {8, N("Мощность")},
     {9, N("Расход")},
 };
-const TextRow kMaintenanceDepend[] = {{0, N("Прямая")}, {1, N("Обратная")}};
-const TextRow kMaintenanceControl[] = {{0, N("Поддержание")}, {1, N("Следование")}};
+const TextRow kMaintenanceDepend[] = {
+    {0, N("Прямая")},
+    {1, N("Обратная")},
+};
+const TextRow kMaintenanceControl[] = {
+    {0, N("Поддержание")},
+    {1, N("Следование")},
+};
 const TextRow kSwitchingFreq[] = {
     {0, N("1,0 кГц")},
     {1, N("1,5 кГц")},
@@ -591,8 +649,14 @@ const TextRow kSwitchingFreq[] = {
     {13, N("14,0 кГц")},
     {14, N("16,0 кГц")},
 };
-const TextRow kUseInduct[] = {{0, N("Суммарная")}, {1, N("Раздельная")}};
-const TextRow kDiType[] = {{0, N("Замыкание")}, {1, N("Размыкание")}};
+const TextRow kUseInduct[] = {
+    {0, N("Суммарная")},
+    {1, N("Раздельная")},
+};
+const TextRow kDiType[] = {
+    {0, N("Замыкание")},
+    {1, N("Размыкание")},
+};
 const TextRow kDiAction[] = {
     {0, N("Нет")},
     {1, N("Стоп")},
@@ -602,7 +666,10 @@ const TextRow kDiAction[] = {
     {5, N("Кнопка оператора")},
     {6, N("Предупреждение")},
 };
-const TextRow kTypeAI[] = {{1, N("4 - 20 мА")}, {2, N("0 - 4 В")}};
+const TextRow kTypeAI[] = {
+    {1, N("4 - 20 мА")},
+    {2, N("0 - 4 В")},
+};
 const TextRow kAiParameter[] = {
     {0, N("Не выбран")},
     {1, N("Давление")},
@@ -617,8 +684,13 @@ const TextRow kAiParameter[] = {
     {10, N("Затрубное давление")},
     {11, N("Линейное давление")},
 };
-const TextRow kTypeMetal[] = {{1, N("Алюминий")}};
-const TextRow kMotorInductance[] = {{1, N("Инд. сопр. фазы")}, {2, N("Инд. по осям")}};
+const TextRow kTypeMetal[] = {
+    {1, N("Алюминий")},
+};
+const TextRow kMotorInductance[] = {
+    {1, N("Инд. сопр. фазы")},
+    {2, N("Инд. по осям")},
+};
 const TextRow kMotorProfile[] = {
     {0, N("3000 Об/мин")},
     {1, N("ВДМ")},
@@ -631,7 +703,10 @@ const TextRow kMotorProfile[] = {
     {8500, N("8500 Об/мин")},
     {12000, N("12000 Об/мин")},
 };
-const TextRow kDhsInterface[] = {{0, "RS-485"}, {1, "RS-232"}};
+const TextRow kDhsInterface[] = {
+    {0, "RS-485"},
+    {1, "RS-232"},
+};
 const TextRow kEmType[] = {
     {0, N("Откл")},
     {1, N("СЭТ-4ТМ03")},
@@ -640,11 +715,25 @@ const TextRow kEmType[] = {
     {4, N("ГРАН СС-301-5.1")},
     {5, N("ПСЧ-4ТМ")},
 };
-const TextRow kSourceVoltage[] = {{0, N("РВК")}, {1, N("Счётчик")}};
-const TextRow kTypeVolt[] = {{0, N("Фазное")}, {1, N("Линейное")}};
-const TextRow kCalibType[] = {{0, N("Коэффициент")}, {1, N("Значение")}};
-const TextRow kTypeAO[] = {{1, N("0 - 10 В")}, {2, N("4 - 20 мА")}};
-const TextRow kParamAO[] = {{0, N("Не выбран")}};
+const TextRow kSourceVoltage[] = {
+    {0, N("РВК")},
+    {1, N("Счётчик")},
+};
+const TextRow kTypeVolt[] = {
+    {0, N("Фазное")},
+    {1, N("Линейное")},
+};
+const TextRow kCalibType[] = {
+    {0, N("Коэффициент")},
+    {1, N("Значение")},
+};
+const TextRow kTypeAO[] = {
+    {1, N("0 - 10 В")},
+    {2, N("4 - 20 мА")},
+};
+const TextRow kParamAO[] = {
+    {0, N("Не выбран")},
+};
 const TextRow kRoAction[] = {
     {0, N("Нет")},
     {1, N("Стоп")},
@@ -673,19 +762,61 @@ const TextRow kScadaType[] = {
     {11, "DEZ"},
     {12, N("Универсал 3")},
 };
-const TextRow kRotation[] = {{0, N("Прямое")}, {1, N("Обратное")}};
-const TextRow kTypeStop[] = {{0, N("Плавный")}, {1, N("Выбегом")}};
-const TextRow kUfType[] = {{0, N("Линейная")}, {1, N("Квадратичная")}, {2, N("Обр. квадр.")}, {3, N("По точкам")}};
-const TextRow kVectType[] = {{0, N("Угол")}, {1, N("Мин.ток")}};
-const TextRow kChanelVsd[] = {{2, N("Основной")}, {4, N("Резервный")}};
-const TextRow kSensorPosition[] = {{0, N("На входе")}, {1, N("На выходе")}};
+const TextRow kRotation[] = {
+    {0, N("Прямое")},
+    {1, N("Обратное")},
+};
+const TextRow kTypeStop[] = {
+    {0, N("Плавный")},
+    {1, N("Выбегом")},
+};
+const TextRow kUfType[] = {
+    {0, N("Линейная")},
+    {1, N("Квадратичная")},
+    {2, N("Обр. квадр.")},
+    {3, N("По точкам")},
+};
+const TextRow kVectType[] = {
+    {0, N("Угол")},
+    {1, N("Мин.ток")},
+};
+const TextRow kChanelVsd[] = {
+    {2, N("Основной")},
+    {4, N("Резервный")},
+};
+const TextRow kSensorPosition[] = {
+    {0, N("На входе")},
+    {1, N("На выходе")},
+};
 // Board settings without texts elsewhere.
-const TextRow kBacklight[] = {{0, N("Откл")}, {1, N("Вкл")}, {2, N("Авто")}};
-const TextRow kLanguage[] = {{0, N("Русский")}, {1, "English"}, {2, "Español"}};
-const TextRow kLockButton[] = {{0, N("Откл")}, {1, N("Вкл")}};
-const TextRow kScadaParity[] = {{0, N("Нет")}, {1, N("Чёт")}, {2, N("Нечёт")}};
-const TextRow kConnect[] = {{0, N("Потеряна")}, {1, N("Восстановлена")}};
-const TextRow kAlarmVsdMode[] = {{0, N("Откл")}, {1, N("Предупреждение")}, {2, N("Останов")}};
+const TextRow kBacklight[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+    {2, N("Авто")},
+};
+const TextRow kLanguage[] = {
+    {0, N("Русский")},
+    {1, "English"},
+    {2, "Español"},
+};
+const TextRow kLockButton[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+};
+const TextRow kScadaParity[] = {
+    {0, N("Нет")},
+    {1, N("Чёт")},
+    {2, N("Нечёт")},
+};
+const TextRow kConnect[] = {
+    {0, N("Потеряна")},
+    {1, N("Восстановлена")},
+};
+const TextRow kAlarmVsdMode[] = {
+    {0, N("Откл")},
+    {1, N("Предупреждение")},
+    {2, N("Останов")},
+};
 
 } // namespace
 
@@ -902,21 +1033,21 @@ const TextRow kReasonRun[] = {
     {20, N("Смена направления вращения")},
 };
 
-// Start types (parameter 14).
+// Start types (parameter 14): 1 plain, 2 jogging, 3 swinging, 4 synchronised, then the other start modes.
 const TextRow kRgmRun[] = {
-    {0, N("Обычный")},
-    {1, N("Плавный")},
+    {0, N("Нет")},
+    {1, N("Обычный")},
     {2, N("Толчковый")},
-    {3, N("Раскачка")},
-    {4, N("С подхватом")},
-    {5, N("Прямой")},
-    {6, N("С токоограничением")},
-    {7, N("Встряхивание")},
-    {8, N("Прокачка")},
-    {9, N("Синхронный")},
-    {10, N("Реверсивный")},
-    {11, N("Периодический")},
-    {12, N("Автоматический")},
+    {3, N("С раскачкой")},
+    {4, N("С синхронизацией")},
+    {5, N("Подхват")},
+    {6, N("Пропуск резонансных частот")},
+    {7, N("Автонастройка")},
+    {8, N("С увеличенным моментом")},
+    {9, N("Спецалгоритм")},
+    {10, N("Прямой")},
+    {11, N("Мягкий")},
+    {12, N("Автоадаптация")},
 };
 
 const TextRow kVsdAlarm[] = {

@@ -5,14 +5,14 @@
 
 #include "app/parameterdef.h"
 
-// Source of the motor temperature.
-enum sensorTemperatureMotor {
+// Source of the motor temperature. A fixed underlying type keeps any code a valid value.
+enum sensorTemperatureMotor : int {
     SensorTemperatureWinding = 0,
     SensorTemperatureOil = 1,
 };
 
 // Type of the downhole sensor system (parameter 39).
-enum typeDHS {
+enum typeDHS : int {
     DhsNone = 0,
     DhsValdrin = 1,
     DhsAlmaz = 2,
