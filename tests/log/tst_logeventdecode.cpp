@@ -165,6 +165,17 @@ private slots:
         // Reasons without a text come out as their number.
         QCOMPARE(decode(record(1, 25001)), QStringLiteral("Пуск. 25001"));
         QCOMPARE(decode(record(2, 999)), QStringLiteral("Стоп. 999"));
+        // A stop by a digital input carries the input's own name.
+        define(1231, 0, QStringLiteral("0"), true, 0.0f);
+        ParameterDef name;
+        name.id = 2125;
+        name.valid = true;
+        name.value.u = 0x504D5550u;  // "PUMP", first letter lowest
+        mirror()->addParameter(name);
+        name.id = 2126;
+        name.value.u = 0;
+        mirror()->addParameter(name);
+        QCOMPARE(decode(record(2, 107)), QStringLiteral("Стоп. Цифр. вх. 1 (PUMP)"));
         // An event identifier wins over the event code.
         QCOMPARE(decode(record(1, 25002)), QStringLiteral("Включение питания"));
         QCOMPARE(decode(record(2, 25003)), QStringLiteral("Отключение питания"));
