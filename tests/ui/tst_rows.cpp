@@ -8,6 +8,7 @@
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "support/testmain.h"
+#include "texts/common.h"
 #include "support/uitestsupport.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
@@ -160,6 +161,45 @@ private slots:
         QCOMPARE(row->valueText(), QStringLiteral("10"));
         ui_->report(300, 42.0f);
         QTRY_COMPARE(row->valueText(), QStringLiteral("42"));
+    }
+
+    void editConvertsFromDisplayUnit()
+    {
+        FakeController mc;
+        mc.setAccept(false);
+        // Temperature stored in degrees Celsius, shown in Fahrenheit by setting 586.
+        ui_->addParameter(586, 1.0f);
+        ParameterDef& temp = ui_->addParameter(310, 10.0f, -60.0f, 150.0f);
+        temp.physic = 19;
+        BaseEditWidget* row = form_->addEdit(310);
+        ui_->settle();
+        QCOMPARE(row->valueText(), QStringLiteral("50"));
+        QCOMPARE(row->unitText(), Common::getTextUnitPhysic(19, 1));
+        QCOMPARE(row->rangeText(), QStringLiteral("Диапазон допустимых значений [-76 ... 302]"));
+        form_->setCurrentRow(0);
+        QTest::keyClick(form_, Qt::Key_Return);
+        QVERIFY(row->confirm(QStringLiteral("122")));
+        QCOMPARE(mc.writes().size(), 1);
+        QCOMPARE(mc.writes().at(0).value(), 50.0f);
+        // 303 °F is 150.6 °C: above the limit.
+        QTest::keyClick(form_, Qt::Key_Return);
+        QVERIFY(!row->confirm(QStringLiteral("303")));
+        QCOMPARE(mc.writes().size(), 1);
+
+        // A duration shown as "мм:сс" is typed the same way.
+        ParameterDef& pause = ui_->addParameter(311, 60.0f, 0.0f, 3600.0f);
+        pause.physic = 2;
+        pause.unitOut = 5;
+        BaseEditWidget* time = form_->addEdit(311);
+        ui_->settle();
+        form_->setCurrentRow(1);
+        QTest::keyClick(form_, Qt::Key_Return);
+        QVERIFY(time->confirm(QStringLiteral("02:30")));
+        QCOMPARE(mc.writes().size(), 2);
+        QCOMPARE(mc.writes().at(1).value(), 150.0f);
+        QTest::keyClick(form_, Qt::Key_Return);
+        QVERIFY(!time->confirm(QStringLiteral("2.5")));
+        QCOMPARE(mc.writes().size(), 2);
     }
 
     void refreshAfterDelayOnlyWhileVisible()
