@@ -148,6 +148,14 @@ void MainApplication::initParameters()
     connect(params_, &Parameters::signalParamUpdated, handler_, &ParametersHandler::slotParamUpdated);
     connect(handler_, &ParametersHandler::signalScadaProfileChanged, this, &MainApplication::initScada);
     connect(handler_, &ParametersHandler::signalShowWaitDialog, this, &MainApplication::slotShowWaitDialog);
+    connect(handler_, &ParametersHandler::signalLogCopyStart, this, [this] {
+        if (mainWindow_)
+            mainWindow_->slotLogCopyStart();
+    });
+    connect(handler_, &ParametersHandler::signalLogCopyFinish, this, [this] {
+        if (mainWindow_)
+            mainWindow_->slotLogCopyFinish();
+    });
     connect(params_, &Parameters::signalSyncFinished, this, &MainApplication::slotSyncFinished);
 }
 

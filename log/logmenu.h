@@ -1,14 +1,29 @@
 #pragma once
 
+#include <QList>
+
 #include "ui/baseform.h"
 
-// Journal menu. Titled screen with its way back; the rows come with its own settings.
+// The archives page of the main menu: the event journal, the archive commands of the main controller
+// and the recording intervals.
 class LogMenu : public BaseForm
 {
     Q_OBJECT
 public:
     explicit LogMenu(QWidget* parent = nullptr);
 
+    // A new journal screen each time, so that every opening lists the store as it is then.
+    static QList<BaseForm*> createNextForm();
+
     void createForm() override;
+    void setFormsList() override;
     void returnBackForm() override;
+
+public slots:
+    void copyLogs();
+    void deleteLogs();
+    void deleteDebugLogs();
+
+private:
+    void deleteArchive(quint16 id, const QString& text, const QString& failure);
 };

@@ -12,6 +12,7 @@
 #include "ui/headerwidget.h"
 #include "ui/messagedialog.h"
 #include "ui/progressbardialog.h"
+#include "ui/uiclock.h"
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent), header_(new HeaderWidget(this)), stack_(new QStackedWidget(this)), footerLabel_(new QLabel(this))
@@ -192,6 +193,7 @@ void MainWindow::showMessageAdaptation()
 void MainWindow::slotLogCopyStart()
 {
     auto* dialog = new ProgressBarDialog(tr("Копирование архивов:"), this, 594, true);
+    dialog->startTimeOut(UiClock::archiveTimeoutMs(), tr("Копирование архивов не завершено: контроллер не ответил"));
     dialog->show();
 }
 

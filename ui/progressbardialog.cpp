@@ -4,10 +4,12 @@
 #include <QProgressBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QtDebug>
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
+#include "ui/messagedialog.h"
 #include "ui/dialoggate.h"
 #include "ui/uiclock.h"
 
@@ -91,7 +93,34 @@ void ProgressBarDialog::slotParamUpdated(quint16 id, quint8 cmd)
         disconnect(app->params(), nullptr, this, nullptr);
         if (timer_)
             timer_->stop();
+        if (timeOut_)
+            timeOut_->stop();
         accept();
         deleteLater();
     }
+}
+
+void ProgressBarDialog::startTimeOut(int ms, const QString& message)
+{
+    if (!timeOut_) {
+        timeOut_ = new QTimer(this);
+        timeOut_->setSingleShot(true);
+        connect(timeOut_, &QTimer::timeout, this, &ProgressBarDialog::slotTimeOut);
+    }
+    timeOutMessage_ = message;
+    timeOut_->start(qMax(0, ms));
+}
+
+void ProgressBarDialog::slotTimeOut()
+{
+    qWarning() << "ProgressBarDialog: no end of" << text_ << "reported by the controller";
+    if (MainApplication* app = MainApplication::getInstance()) {
+        if (app->params())
+            disconnect(app->params(), nullptr, this, nullptr);
+    }
+    if (timer_)
+        timer_->stop();
+    reject();
+    (new MessageDialog(timeOutMessage_, MessageDialog::Error, parentWidget()))->show();
+    deleteLater();
 }

@@ -20,11 +20,16 @@ public:
     QProgressBar* progressBar() const { return bar_; }
     // "mm:ss" of `ms`.
     static QString elapsedText(qint64 ms);
+    // Gives up after `ms` without the end of the command: closes as rejected and shows `message` as an error.
+    void startTimeOut(int ms, const QString& message);
 
 public slots:
     void slotParamUpdated(quint16 id, quint8 cmd = 0);
     // Refreshes the text with the elapsed time.
     void slotUpdateText();
+
+private slots:
+    void slotTimeOut();
 
 private:
     QString text_;
@@ -34,4 +39,6 @@ private:
     QLabel* textLabel_;
     QProgressBar* bar_;
     QTimer* timer_ = nullptr;
+    QTimer* timeOut_ = nullptr;
+    QString timeOutMessage_;
 };

@@ -8,6 +8,8 @@ constexpr int kRefreshBase = 400;
 constexpr int kRefreshStep = 20;
 constexpr int kMessageTimeout = 300000;
 constexpr int kProgressPeriod = 250;
+// Copying the archives to a stick or erasing the flash takes minutes on the controller.
+constexpr int kArchiveTimeout = 15 * 60 * 1000;
 
 std::function<qint64()>& clockFn()
 {
@@ -19,6 +21,7 @@ int refreshBase = kRefreshBase;
 int refreshStep = kRefreshStep;
 int messageTimeout = kMessageTimeout;
 int progressPeriod = kProgressPeriod;
+int archiveTimeout = kArchiveTimeout;
 
 } // namespace
 
@@ -68,6 +71,16 @@ void UiClock::setProgressTextPeriodMs(int ms)
     progressPeriod = qMax(1, ms);
 }
 
+int UiClock::archiveTimeoutMs()
+{
+    return archiveTimeout;
+}
+
+void UiClock::setArchiveTimeoutMs(int ms)
+{
+    archiveTimeout = qMax(0, ms);
+}
+
 void UiClock::reset()
 {
     clockFn() = nullptr;
@@ -75,4 +88,5 @@ void UiClock::reset()
     refreshStep = kRefreshStep;
     messageTimeout = kMessageTimeout;
     progressPeriod = kProgressPeriod;
+    archiveTimeout = kArchiveTimeout;
 }

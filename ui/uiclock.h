@@ -25,6 +25,10 @@ public:
     static int progressTextPeriodMs();
     static void setProgressTextPeriodMs(int ms);
 
+    // Time after which the progress dialog of an archive command gives up waiting for its end.
+    static int archiveTimeoutMs();
+    static void setArchiveTimeoutMs(int ms);
+
     // Restores every default.
     static void reset();
 };

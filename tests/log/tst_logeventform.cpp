@@ -1,0 +1,363 @@
+// The event journal screen over a store filled by the test: order, timing of the listing, keys, way back.
+#include <QtTest>
+
+#include <QElapsedTimer>
+
+#include <cstring>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "log/log_event.h"
+#include "log/log_event_form.h"
+#include "log/logmenu.h"
+#include "screens/mainmenu.h"
+#include "support/testmain.h"
+#include "support/uitestsupport.h"
+#include "ui/eventitem.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+QByteArray record(quint32 serial, quint32 time, quint8 code, quint16 id, float v1 = 0.0f, float v2 = 0.0f)
+{
+    QByteArray r(21, '\0');
+    auto put32 = [&r](int pos, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            r[pos + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    };
+    quint32 b1;
+    quint32 b2;
+    std::memcpy(&b1, &v1, 4);
+    std::memcpy(&b2, &v2, 4);
+    put32(0, serial);
+    put32(4, time);
+    r[8] = static_cast<char>(code);
+    r[10] = static_cast<char>(id & 0xFF);
+    r[11] = static_cast<char>(id >> 8);
+    put32(12, b1);
+    put32(16, b2);
+    return r;
+}
+
+// Kinds of records in turn: starts, stops, a power-on identifier, setting changes.
+QByteArray sample(quint32 serial)
+{
+    const quint32 time = 1780000000u + serial * 61u;
+    switch (serial % 4) {
+    case 0: return record(serial, time, 1, 1);
+    case 1: return record(serial, time, 2, 3);
+    case 2: return record(serial, time, 1, 25002);
+    default: return record(serial, time, 13, 28, 10.0f, 20.0f);
+    }
+}
+
+struct Line {
+    QString dateTime;
+    QString text;
+};
+
+Line decode(QByteArray r)
+{
+    Line line;
+    LogEvent::getTextEvent(&r, line.text, line.dateTime);
+    return line;
+}
+
+} // namespace
+
+class TestLogEventForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void listsNewestFirstAtTheGivenPace();
+    void upIsHeldOnTheFirstRowWhileListing();
+    void emptyStoreIsCompleteAtOnce();
+    void everyDecodableRecordIsListed();
+    void listedOnceWhateverTheShowings();
+    void copyDecidesWhatIsListed();
+    void laterRecordsWaitForTheNextOpening();
+    void escapeStopsTheListingAndReturnsToTheMenu();
+
+private:
+    LogEvent* store() const { return MainApplication::getInstance()->logEvent(); }
+    void fill(quint32 first, int count);
+    // Opens a new journal screen as the journal menu's button does.
+    LogEventForm* open();
+    static QList<Line> lines(const BaseForm* form);
+    QList<Line> newestFirst() const;
+
+    QScopedPointer<UiFixture> ui_;
+};
+
+void TestLogEventForm::initTestCase()
+{
+    MainApplication* app = MainApplication::getInstance();
+    QVERIFY(app->initDatabase());
+    app->initParameters();
+    app->initLogEvent();
+    QVERIFY(store());
+}
+
+void TestLogEventForm::init()
+{
+    LogEventForm::resetListingIntervals();
+    ui_.reset(new UiFixture);
+    store()->syncAllEvent();
+    QVERIFY(store()->events().isEmpty());
+}
+
+void TestLogEventForm::cleanup()
+{
+    ui_.reset();
+    LogEventForm::resetListingIntervals();
+}
+
+void TestLogEventForm::fill(quint32 first, int count)
+{
+    for (int i = 0; i < count; ++i)
+        store()->slotNewEvent(sample(first + static_cast<quint32>(i)));
+}
+
+LogEventForm* TestLogEventForm::open()
+{
+    MainWindow* window = ui_->window();
+    window->addForm(LogMenu::createNextForm(), 0, -1);
+    return qobject_cast<LogEventForm*>(window->currentForm());
+}
+
+QList<Line> TestLogEventForm::lines(const BaseForm* form)
+{
+    QList<Line> list;
+    for (int i = 0; i < form->rowCount(); ++i) {
+        auto* item = qobject_cast<EventItem*>(form->rowAt(i));
+        list.append(item ? Line{item->dateTime(), item->text()} : Line{});
+    }
+    return list;
+}
+
+QList<Line> TestLogEventForm::newestFirst() const
+{
+    QList<Line> list;
+    const auto events = store()->events();
+    for (auto it = events.constEnd(); it != events.constBegin();) {
+        --it;
+        list.append(decode(it.value()));
+    }
+    return list;
+}
+
+static bool sameLines(const QList<Line>& a, const QList<Line>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (int i = 0; i < a.size(); ++i) {
+        if (a.at(i).dateTime != b.at(i).dateTime || a.at(i).text != b.at(i).text) {
+            qWarning() << "row" << i << a.at(i).dateTime << a.at(i).text << "expected" << b.at(i).dateTime
+                       << b.at(i).text;
+            return false;
+        }
+    }
+    return true;
+}
+
+void TestLogEventForm::listsNewestFirstAtTheGivenPace()
+{
+    fill(100, 12);
+    const QList<Line> expected = newestFirst();
+    LogEventForm* form = open();
+    QVERIFY(form);
+    QCOMPARE(form->objectName(), QStringLiteral("LogEventForm"));
+    QCOMPARE(form->title(), QStringLiteral("ЖУРНАЛ СОБЫТИЙ"));
+    QCOMPARE(form->rowCount(), 0);
+
+    QElapsedTimer clock;
+    clock.start();
+    // A screenful at once.
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 500));
+    const qint64 tenth = clock.elapsed();
+    QVERIFY2(tenth < 400, qPrintable(QString::number(tenth)));
+    QCOMPARE(form->currentRow(), 0);
+    QVERIFY(form->rowAt(0)->hasFocus());
+    QVERIFY(!form->isListingComplete());
+
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 11; }, 3000));
+    const qint64 eleventh = clock.elapsed();
+    QVERIFY2(eleventh - tenth >= 900, qPrintable(QString::number(eleventh - tenth)));
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 12; }, 3000));
+    const qint64 twelfth = clock.elapsed();
+    QVERIFY2(twelfth - eleventh >= 200, qPrintable(QString::number(twelfth - eleventh)));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QCOMPARE(form->rowsListed(), 12);
+
+    const QList<Line> shown = lines(form);
+    QVERIFY(sameLines(shown, expected));
+    QCOMPARE(shown.first().dateTime, QDateTime::fromSecsSinceEpoch(1780000000 + 111 * 61, Qt::UTC)
+                                         .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    // The newest stays selected; the focus never moved on its own.
+    QCOMPARE(form->currentRow(), 0);
+}
+
+void TestLogEventForm::upIsHeldOnTheFirstRowWhileListing()
+{
+    // The listing stops after the first ten rows for as long as the test runs.
+    LogEventForm::setListingIntervals(1, 600000, 600000);
+    fill(1, 20);
+    LogEventForm* form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 1000));
+    QCOMPARE(form->currentRow(), 0);
+    QTest::keyClick(form->rowAt(0), Qt::Key_Up);
+    QCOMPARE(form->currentRow(), 0);
+    QTest::keyClick(form->rowAt(0), Qt::Key_F6);
+    QCOMPARE(form->currentRow(), 0);
+    QTest::keyClick(form->rowAt(0), Qt::Key_Down);
+    QCOMPARE(form->currentRow(), 1);
+    QVERIFY(form->rowAt(1)->hasFocus());
+    QTest::keyClick(form->rowAt(1), Qt::Key_F8);
+    QCOMPARE(form->currentRow(), 2);
+    QTest::keyClick(form->rowAt(2), Qt::Key_Up);
+    QCOMPARE(form->currentRow(), 1);
+    QTest::keyClick(form->rowAt(1), Qt::Key_F6);
+    QCOMPARE(form->currentRow(), 0);
+    QTest::keyClick(form->rowAt(0), Qt::Key_Up);
+    QCOMPARE(form->currentRow(), 0);
+    QVERIFY(!form->isListingComplete());
+
+    // Once every row is there, Up on the first row wraps to the oldest as on every screen.
+    LogEventForm::setListingIntervals(0, 0, 0);
+    store()->syncAllEvent();
+    fill(1, 3);
+    form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QCOMPARE(form->rowCount(), 3);
+    QCOMPARE(form->currentRow(), 0);
+    QTest::keyClick(form->rowAt(0), Qt::Key_Up);
+    QCOMPARE(form->currentRow(), 2);
+    QTest::keyClick(form->rowAt(2), Qt::Key_Down);
+    QCOMPARE(form->currentRow(), 0);
+}
+
+void TestLogEventForm::emptyStoreIsCompleteAtOnce()
+{
+    LogEventForm* form = open();
+    QVERIFY(form);
+    QVERIFY(form->isListingComplete());
+    QTest::qWait(30);
+    QCOMPARE(form->rowCount(), 0);
+    QCOMPARE(form->rowsListed(), 0);
+    QTest::keyClick(form, Qt::Key_Up);
+    QTest::keyClick(form, Qt::Key_F6);
+    QTest::keyClick(form, Qt::Key_Down);
+    QCOMPARE(form->currentRow(), -1);
+    QCOMPARE(UiInspect::currentClass(ui_->window()), QStringLiteral("LogEventForm"));
+}
+
+void TestLogEventForm::everyDecodableRecordIsListed()
+{
+    LogEventForm::setListingIntervals(0, 0, 0);
+    // Id 0 is a valid record (a start for reason 0, a setting change of parameter 0); the decoder returns its id.
+    store()->slotNewEvent(record(10, 1780000000, 1, 0));
+    store()->slotNewEvent(record(11, 1780000060, 13, 0, 1.0f, 2.0f));
+    store()->slotNewEvent(record(12, 1780000120, 2, 3));
+    QCOMPARE(store()->events().size(), 3);
+    LogEventForm* form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QCOMPARE(form->rowsListed(), 3);
+    QCOMPARE(form->rowCount(), 3);
+    const QList<Line> shown = lines(form);
+    QVERIFY(sameLines(shown, newestFirst()));
+    QVERIFY(shown.at(2).text.startsWith(QStringLiteral("Пуск")));
+    QCOMPARE(shown.at(2).dateTime, QStringLiteral("2026-05-28 20:26:40"));
+}
+
+void TestLogEventForm::listedOnceWhateverTheShowings()
+{
+    LogEventForm::setListingIntervals(0, 0, 0);
+    fill(1, 5);
+    LogEventForm* form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QCOMPARE(form->rowCount(), 5);
+    form->hide();
+    form->show();
+    QTest::qWait(30);
+    QCOMPARE(form->rowCount(), 5);
+    QCOMPARE(form->rowsListed(), 5);
+
+    // Shown again half-way through: the listing goes on where it was.
+    store()->syncAllEvent();
+    fill(1, 15);
+    LogEventForm::setListingIntervals(1, 100, 1);
+    form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 1000));
+    form->hide();
+    form->show();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 3000));
+    QCOMPARE(form->rowCount(), 15);
+    QVERIFY(sameLines(lines(form), newestFirst()));
+}
+
+void TestLogEventForm::copyDecidesWhatIsListed()
+{
+    LogEventForm::setListingIntervals(0, 0, 0);
+    fill(1, 4);
+    const QList<Line> expected = newestFirst();
+    QList<BaseForm*> forms = LogMenu::createNextForm();
+    // The store is emptied for a resynchronisation before the screen is shown.
+    store()->syncAllEvent();
+    ui_->window()->addForm(forms, 0, -1);
+    auto* form = qobject_cast<LogEventForm*>(ui_->window()->currentForm());
+    QVERIFY(form);
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(sameLines(lines(form), expected));
+}
+
+void TestLogEventForm::laterRecordsWaitForTheNextOpening()
+{
+    LogEventForm::setListingIntervals(0, 0, 0);
+    fill(1, 3);
+    LogEventForm* form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    store()->slotNewEvent(sample(50));
+    QTest::qWait(30);
+    QCOMPARE(form->rowCount(), 3);
+
+    form = open();
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QCOMPARE(form->rowCount(), 4);
+    QCOMPARE(lines(form).first().dateTime, decode(sample(50)).dateTime);
+}
+
+void TestLogEventForm::escapeStopsTheListingAndReturnsToTheMenu()
+{
+    LogEventForm::setListingIntervals(1, 300, 300);
+    fill(1, 30);
+    QPointer<LogEventForm> form = open();
+    QVERIFY(QTest::qWaitFor([&form] { return form->rowCount() == 10; }, 1000));
+    QTest::keyClick(form->rowAt(0), Qt::Key_Escape);
+    QCOMPARE(UiInspect::formClasses(ui_->window()),
+             QStringList({"CurrentParamsMenu", "LogMenu", "EquipmentMenu", "ProtectionsMenu", "TechnologParamsMenu",
+                          "NotebookMenu", "OptionsMenu"}));
+    QCOMPARE(UiInspect::currentClass(ui_->window()), QStringLiteral("LogMenu"));
+    // The menu's first button, the one that opened the journal, is current.
+    QCOMPARE(UiInspect::focusedRow(ui_->window()), 0);
+    if (form) {
+        QCOMPARE(form->rowCount(), 10);
+        QTest::qWait(400);
+        if (form)
+            QCOMPARE(form->rowCount(), 10);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!form);
+
+    // F3 is the other way back.
+    form = open();
+    QTest::keyClick(form, Qt::Key_F3);
+    QCOMPARE(UiInspect::currentClass(ui_->window()), QStringLiteral("LogMenu"));
+}
+
+RVK_TEST_MAIN(TestLogEventForm)
+#include "tst_logeventform.moc"
