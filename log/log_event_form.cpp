@@ -32,6 +32,8 @@ LogEventForm::LogEventForm(QWidget* parent)
     cursor_ = events_.constEnd();
     setObjectName(QStringLiteral("LogEventForm"));
     setTitle(tr("Журнал событий"));
+    // Rows are only ever added below: growing the list need not repaint the rows already on the screen.
+    widget()->setAttribute(Qt::WA_StaticContents);
 }
 
 void LogEventForm::setListingIntervals(int firstMsValue, int pauseMsValue, int stepMsValue)
