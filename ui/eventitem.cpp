@@ -2,6 +2,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
+#include <QStyleOption>
 
 #include "ui/baseparamwidget.h"
 
@@ -41,6 +43,16 @@ void EventItem::focusOutEvent(QFocusEvent* event)
 {
     QWidget::focusOutEvent(event);
     setState(0);
+}
+
+void EventItem::paintEvent(QPaintEvent* event)
+{
+    // A plain QWidget draws no style-sheet background or border by itself.
+    QStyleOption option;
+    option.initFrom(this);
+    QPainter painter(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+    QWidget::paintEvent(event);
 }
 
 void EventItem::setState(int state)

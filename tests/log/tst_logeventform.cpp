@@ -51,6 +51,14 @@ QByteArray sample(quint32 serial)
     }
 }
 
+// Colour inside the row's border, as the window shows it.
+QRgb rowColour(QWidget* row)
+{
+    QWidget* window = row->window();
+    const QImage image = window->grab(QRect(row->mapTo(window, QPoint(0, 0)), row->size())).toImage();
+    return image.pixel(image.width() - 4, image.height() / 2);
+}
+
 struct Line {
     QString dateTime;
     QString text;
@@ -214,9 +222,15 @@ void TestLogEventForm::upIsHeldOnTheFirstRowWhileListing()
     QCOMPARE(form->currentRow(), 0);
     QTest::keyClick(form->rowAt(0), Qt::Key_F6);
     QCOMPARE(form->currentRow(), 0);
+    const QRgb selected = rowColour(form->rowAt(0));
+    const QRgb normal = rowColour(form->rowAt(1));
+    QVERIFY(selected != normal);
     QTest::keyClick(form->rowAt(0), Qt::Key_Down);
     QCOMPARE(form->currentRow(), 1);
     QVERIFY(form->rowAt(1)->hasFocus());
+    // The selection is drawn on the current row only.
+    QCOMPARE(rowColour(form->rowAt(1)), selected);
+    QCOMPARE(rowColour(form->rowAt(0)), normal);
     QTest::keyClick(form->rowAt(1), Qt::Key_F8);
     QCOMPARE(form->currentRow(), 2);
     QTest::keyClick(form->rowAt(2), Qt::Key_Up);

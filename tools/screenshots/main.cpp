@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "app/mainapplication.h"
+#include "screens/mainmenu.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
 
@@ -59,5 +60,11 @@ int main(int argc, char** argv)
     press(window, Qt::Key_Down);
     press(window, Qt::Key_Return);
     ok &= save(window, folder + QStringLiteral("/options_units.png"));
+    // "Архивы", then "Журнал событий": the newest events of the controller's journal.
+    window->addForm(new MainMenu(nullptr), 0);
+    press(window, Qt::Key_Down);
+    press(window, Qt::Key_Return);
+    press(window, Qt::Key_Return);
+    ok &= save(window, folder + QStringLiteral("/event_journal.png"));
     return ok ? 0 : 1;
 }
