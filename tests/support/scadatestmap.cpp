@@ -23,6 +23,9 @@ ScadaTestMap::ScadaTestMap()
     const int ms = qEnvironmentVariableIntValue("RVK_TEST_POLL_MS", &ok);
     if (ok && ms >= 0)
         pollMs_ = ms;
+    const int steps = qEnvironmentVariableIntValue("RVK_TEST_POLL_STEPS", &ok);
+    if (ok && steps >= 1 && steps <= 4)
+        pollSteps_ = steps;
 }
 
 ScadaTestMap* ScadaTestMap::current()
@@ -87,7 +90,7 @@ void ScadaTestMap::process()
 
 void ScadaTestMap::poll()
 {
-    if (!paused_.load())
+    for (int i = 0; i < pollSteps_ && !paused_.load(); ++i)
         eMBPoll();
     pollTimer_->start(pollMs_);
 }
@@ -181,13 +184,14 @@ int ScadaTestMap::slotSoftwareWrite(uint16_t usFileNumber, uint16_t usRecordNumb
     return MB_ERR_NONE;
 }
 
-quint16 startScadaTestServer()
+quint16 startScadaTestServer(quint16 port)
 {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
+    if (port == 0) {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0))
+            return 0;
+        port = probe.serverPort();
+    }
     qputenv("RVK_SCADA_PORT", QByteArray::number(port));
 
     MainApplication* app = MainApplication::getInstance();
