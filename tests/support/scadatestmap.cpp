@@ -107,9 +107,10 @@ eMBErrorCode ScadaTestMap::readReg(uint8_t* buffer, uint16_t address, uint16_t n
     if (first <= kSlowRegister && first + numRegs > kSlowRegister)
         Common::sleep(300);
     QMutexLocker locker(&lock_);
+    const uint16_t* regs = regs_.constData() + first;
     for (int i = 0; i < numRegs; ++i) {
-        buffer[2 * i] = static_cast<uint8_t>(regs_[first + i] >> 8);
-        buffer[2 * i + 1] = static_cast<uint8_t>(regs_[first + i] & 0xFF);
+        buffer[2 * i] = static_cast<uint8_t>(regs[i] >> 8);
+        buffer[2 * i + 1] = static_cast<uint8_t>(regs[i] & 0xFF);
     }
     return MB_ERR_NONE;
 }
