@@ -143,14 +143,14 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
 
 bool McSimCore::applyValues(const QString& spec, QString* error)
 {
-    QVector<QPair<quint16, float>> values;
+    QVector<QPair<quint16, double>> values;
     const QStringList items = spec.split(';', Qt::SkipEmptyParts);
     for (const QString& item : items) {
         const QStringList kv = item.split('=');
         bool okId = false;
         bool okValue = false;
         const uint id = kv.size() == 2 ? kv[0].trimmed().toUInt(&okId) : 0;
-        const float value = kv.size() == 2 ? kv[1].trimmed().toFloat(&okValue) : 0.0f;
+        const double value = kv.size() == 2 ? kv[1].trimmed().toDouble(&okValue) : 0.0;
         if (!okId || !okValue || id > 0xFFFF || !std::isfinite(value)) {
             if (error)
                 *error = QStringLiteral("malformed item \"%1\" (expected id=value)").arg(item);
@@ -164,7 +164,10 @@ bool McSimCore::applyValues(const QString& spec, QString* error)
             qWarning() << "McSimCore: no parameter" << v.first << "to preset";
             continue;
         }
-        params_[v.first].raw = toRaw(params_[v.first], v.second);
+        Param& p = params_[v.first];
+        // Unsigned values (date-times) keep every digit; a float would round them.
+        p.raw = p.vtype == 1 ? static_cast<quint32>(qBound(0.0, v.second, 4294967295.0))
+                             : toRaw(p, static_cast<float>(v.second));
     }
     return true;
 }
@@ -391,6 +394,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
         return result;
     }
     ++writesAccepted_;
+    if (id == kClock)
+        epoch_ = raw - plantTicks_;  // the clock runs on from the time set
     const quint32 old = it->raw;
     const quint8 kind = it->kind;
     store(id, raw);

@@ -239,11 +239,18 @@ private slots:
     {
         QObject ctx;
         QVector<bool> states;
-        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&states](bool up) { states.append(up); });
+        QElapsedTimer clock;
+        clock.start();
+        QVector<qint64> at;
+        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&](bool up) {
+            states.append(up);
+            at.append(clock.elapsed());
+        });
         const quint64 requests0 = static_cast<quint64>(station_.sim()->requestsHandled());
         station_.sim()->dropReplies(8);
         QVERIFY(SimStation::waitFor([&states] { return states.size() == 2; }, 3000));
         QCOMPARE(states, QVector<bool>({false, true}));
+        QVERIFY2(at[1] - at[0] >= 400, qPrintable(QString::number(at[1] - at[0])));  // 5 polls at 100 ms
         // 3 failures at 15 ms, then 5 more at 100 ms before the answer.
         QVERIFY(station_.sim()->requestsHandled() - requests0 >= 9u);
         station_.params()->set(39, 3.0f);
