@@ -353,6 +353,7 @@ private slots:
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 0, a)));
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 1, b)));
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 0, b, 90)));
+        QVERIFY(SimStation::waitFor([&] { return d->softwareWriteIdle(taken + 3); }));
         QVERIFY(SimStation::waitFor([&] { return d->softwareBlocksRefused() == refused + 1; }));
         QCOMPARE(d->softwareBlocksTaken(), taken + 3);
         QCOMPARE(d->softwareBlocksQueued(), d->softwareBlocksTaken());
