@@ -141,10 +141,10 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
     changedOrder_.clear();
 }
 
-bool McSimCore::applyValues(const QString& spec, QString* error)
+bool McSimCore::applyValues(const QString& list, QString* error)
 {
     QVector<QPair<quint16, double>> values;
-    const QStringList items = spec.split(';', Qt::SkipEmptyParts);
+    const QStringList items = list.split(';', Qt::SkipEmptyParts);
     for (const QString& item : items) {
         const QStringList kv = item.split('=');
         bool okId = false;
@@ -571,6 +571,18 @@ void McSimCore::setLimits(quint16 id, float min, float max, quint8 physic)
     it->min = min;
     it->max = max;
     it->physic = physic;
+}
+
+bool McSimCore::limits(quint16 id, float* min, float* max, quint8* physic) const
+{
+    QMutexLocker lock(&mutex_);
+    auto it = params_.constFind(id);
+    if (it == params_.constEnd())
+        return false;
+    *min = it->min;
+    *max = it->max;
+    *physic = it->physic;
+    return true;
 }
 
 void McSimCore::addEvent(quint8 code, quint16 id, quint32 value1, quint32 value2)

@@ -85,7 +85,7 @@ class TestSpiDriver : public QObject
 private slots:
     void initTestCase()
     {
-        // The ids, whatever rows the catalogue holds.
+        // The ids these tests use, whatever rows the catalogue holds.
         station_.addParameter(param(13, 1, 0, 3, 0, 1));
         station_.addParameter(param(39, 2, 0, 25, 0));
         station_.addParameter(param(533, 1, 0, 100, 0, 1));
@@ -119,6 +119,13 @@ private slots:
         for (quint16 id : ids) {
             const ParameterDef* def = p->getParameter(id);
             QVERIFY2(def->valid, qPrintable(QString::number(id)));
+            float min = 0.0f;
+            float max = 0.0f;
+            quint8 physic = 0;
+            QVERIFY(sim->limits(id, &min, &max, &physic));
+            QCOMPARE(def->min, min);
+            QCOMPARE(def->max, max);
+            QCOMPARE(def->physic, physic);
             if (id != 562)  // the controller's clock moves on
                 QCOMPARE(p->getU32(id), sim->raw(id));
         }
