@@ -227,7 +227,9 @@ private slots:
             station_.params()->set(39, static_cast<float>(i));
             sim->addEvent(13, 39, 0, static_cast<quint32>(i));
             QVERIFY(SimStation::waitFor([sim] { return sim->pendingFaults() == 0; }));
-            QTest::qWait(20);
+            // A good exchange before the next fault, so the link is never taken as lost.
+            const quint64 frames = station_.driver()->stats().frames;
+            QVERIFY(SimStation::waitFor([this, frames] { return station_.driver()->stats().frames > frames; }));
         }
         QVERIFY(SimStation::waitForValue(39, 19.0f));
         QCOMPARE(sim->value(39), 19.0f);
