@@ -133,6 +133,12 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
         p.defRaw = p.raw;
         params_.insert(s.id, p);
     }
+    // The panel requests a compressed log by writing these two, whatever the catalogue says of them.
+    for (quint16 id : {kLogCompress, kLogSize}) {
+        auto it = params_.find(id);
+        if (it != params_.end() && it->operation == 1)
+            it->operation = 2;
+    }
     if (params_.contains(kClock))
         store(kClock, epoch_);
     changed_.clear();
