@@ -404,7 +404,7 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
     return result;
 }
 
-// A setting change as the journal holds it: both values as floats, except that the unit of an analog
+// A setting change as the journal holds it: both values as floats (date-times as seconds), except that the unit of an analog
 // input goes with its measured quantity (quantity * 1000 + unit) and a name, kept in two parameters
 // first letter lowest, goes as one name event of its second parameter, first letter highest.
 void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
@@ -432,7 +432,11 @@ void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
         journal_.append(McSimJournal::CodeParamChanged, second, values[0], values[1]);
         return;
     }
-    journal_.append(McSimJournal::CodeSettingChanged, id, floatBits(asFloat(oldRaw)), floatBits(asFloat(newRaw)));
+    // Date-times go as unsigned seconds, whole; everything else as floats.
+    const auto logged = [&p, &asFloat](quint32 raw) {
+        return p.physic == 1 ? (p.vtype == 1 ? raw : Common::toCode(bitsFloat(raw))) : floatBits(asFloat(raw));
+    };
+    journal_.append(McSimJournal::CodeSettingChanged, id, logged(oldRaw), logged(newRaw));
 }
 
 void McSimCore::command(quint16 id, int eventType)
