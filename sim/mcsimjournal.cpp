@@ -55,7 +55,7 @@ const QVector<Sample>& samples()
         values(J::CodeSettingChanged, 50, 110, 115),            // setpoint, %
         values(J::CodeSettingChanged, 215, 3.0f, 2.5f),         // pressure, MPa
         values(J::CodeSettingChanged, 1105, 1000, 1003),        // analog input unit: quantity * 1000 + unit
-        values(J::CodeSettingChanged, 562, 1.7e9f, 1.70000358e9f),  // date and time
+        {J::CodeSettingChanged, 562, 1700000000u, 1700003600u},  // date and time, in whole seconds
         values(J::CodeVsdWarning, 1, 0, 0),
         values(J::CodeStationEvent, 25006, 121, 115),           // overvoltage trip: measured, setpoint
         values(J::CodeStop, 6, 0, 0),

@@ -229,7 +229,8 @@ private slots:
                  QStringLiteral("ИзмПарам. Давление на приёме насоса Уставка останова минимум --- -> --- psi"));
         define(215, 18, QStringLiteral("0.0"), true);
 
-        QCOMPARE(decode(record(13, 562, 0.0f, 1700000000.0f)),
+        // Date-times arrive as whole unsigned seconds.
+        QCOMPARE(decode(rawRecord(13, 562, 0, 1700000000u)),
                  QStringLiteral("ИзмПарам. %1  -> 2023.11.14 22:13:20 ").arg(LogEvent::getTextFromId(562)));
 
         // Not a parameter of the mirror: plain numbers.
