@@ -156,11 +156,6 @@ void BaseParamWidget::showEvent(QShowEvent* event)
         refresh();
 }
 
-void BaseParamWidget::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-}
-
 void BaseParamWidget::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
