@@ -128,13 +128,9 @@ bool BaseEditWidget::parseShown(const QString& text, float* stored) const
     const float shown = typed.toFloat(&ok);
     if (!ok || !std::isfinite(shown))
         return false;
-    float value = shown;
-    if (d->physic == 2 && d->unitOut == 4)
-        value = shown * 60.0f;
-    else if (d->physic == 2 && d->unitOut == 6)
-        value = shown * 3600.0f;
-    else
-        value = p->convertTo(shown, d, false);
+    // Minutes and hours are shown scaled from the stored seconds.
+    const bool scaledTime = d->physic == 2 && (d->unitOut == 4 || d->unitOut == 6);
+    const float value = p->convertTo(shown, d, scaledTime);
     if (!std::isfinite(value))
         return false;
     *stored = value;

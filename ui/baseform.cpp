@@ -41,7 +41,10 @@ BaseForm::BaseForm(QWidget* parent, bool grid)
     textInfo_ = tr("Для перемещения используйте стрелки");
 }
 
-BaseForm::~BaseForm() = default;
+BaseForm::~BaseForm()
+{
+    dropUnshownForms({});
+}
 
 MainWindow* BaseForm::mainWindow()
 {
@@ -83,11 +86,31 @@ void BaseForm::setHeaderState(int state)
     emit signalHeaderStateChanged();
 }
 
+QList<BaseForm*> BaseForm::formsList() const
+{
+    QList<BaseForm*> list;
+    for (const QPointer<BaseForm>& form : forms_)
+        list.append(form.data());
+    return list;
+}
+
 void BaseForm::setFormsList(QList<BaseForm*> forms)
 {
-    if (forms == forms_)
+    if (forms == formsList())
         return;
-    forms_ = forms;
+    dropUnshownForms(forms);
+    forms_.clear();
+    for (BaseForm* form : forms)
+        forms_.append(form);
+}
+
+void BaseForm::dropUnshownForms(const QList<BaseForm*>& keep)
+{
+    // A list built for a button that opened nothing would otherwise never be freed.
+    for (const QPointer<BaseForm>& form : forms_) {
+        if (form && !form->parent() && !keep.contains(form.data()))
+            form->deleteLater();
+    }
 }
 
 void BaseForm::setFormsList()
@@ -258,14 +281,15 @@ void BaseForm::showNextForm(int row)
 {
     setFormsList();
     const int position = childButtonPosition(row);
-    if (position < 0 || position >= forms_.size())
+    const QList<BaseForm*> forms = formsList();
+    if (position < 0 || position >= forms.size() || forms.contains(nullptr))
         return;
     MainWindow* window = mainWindow();
     if (!window) {
         qWarning() << "BaseForm: no main window to show the next screen";
         return;
     }
-    window->addForm(forms_, position, -1);
+    window->addForm(forms, position, -1);
 }
 
 void BaseForm::detach()

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QScrollArea>
 
 #include "ui/pairlist.h"
@@ -43,7 +44,7 @@ public:
     void setHeaderState(int state);
 
     void setFormsList(QList<BaseForm*> forms);
-    QList<BaseForm*> formsList() const { return forms_; }
+    QList<BaseForm*> formsList() const;
 
     // Row builders: each appends one row at the bottom and returns it.
     PushButton* addButton(const QString& text, const QPixmap& icon = QPixmap());
@@ -107,6 +108,8 @@ protected:
 private:
     void appendRow(QWidget* w);
     void markCurrent(int row, bool current);
+    // Deletes the child screens of the stored list that were never shown.
+    void dropUnshownForms(const QList<BaseForm*>& keep);
 
     bool grid_;
     QWidget* container_;
@@ -114,7 +117,7 @@ private:
     QVBoxLayout* boxLayout_ = nullptr;
     QList<QWidget*> rows_;
     QList<QWidget*> childButtons_;
-    QList<BaseForm*> forms_;
+    QList<QPointer<BaseForm>> forms_;
     int currentRow_ = -1;
     bool created_ = false;
     bool detached_ = false;

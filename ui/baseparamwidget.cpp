@@ -22,7 +22,8 @@ BaseParamWidget::BaseParamWidget(quint16 id, const QString& name, QWidget* paren
     nameLabel_->setWordWrap(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_StyledBackground, true);
-    applyStateProperty(this, StateNormal);
+    // Not polished yet: the property is enough.
+    setProperty("state", StateNormal);
     appliedState_ = StateNormal;
     if (bound_) {
         if (Parameters* p = params())
@@ -153,11 +154,6 @@ void BaseParamWidget::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!isEditing())
         refresh();
-}
-
-void BaseParamWidget::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
 }
 
 void BaseParamWidget::keyPressEvent(QKeyEvent* event)

@@ -72,6 +72,22 @@ public slots:
     void slotCommand() { ++commands; }
 };
 
+// Three child-opening buttons but only two child screens.
+class ShortMenuForm : public BaseForm
+{
+    Q_OBJECT
+public:
+    ShortMenuForm() : BaseForm(nullptr, true) { setObjectName(QStringLiteral("ShortMenuForm")); }
+    void createForm() override
+    {
+        addButton(QStringLiteral("Первая"));
+        addButton(QStringLiteral("Вторая"));
+        addButton(QStringLiteral("Третья"));
+    }
+    void setFormsList() override { BaseForm::setFormsList({new PageForm(1), new PageForm(1)}); }
+    void returnBackForm() override {}
+};
+
 void PageForm::returnBackForm()
 {
     mainWindow()->addForm(new MenuForm(nullptr), -1);
@@ -165,6 +181,14 @@ private slots:
         QCOMPARE(ui_->window()->header()->title(), QStringLiteral("СТРАНИЦА"));
         ui_->window()->setTextInfo(QStringLiteral("подсказка"));
         QCOMPARE(ui_->window()->textInfo(), QStringLiteral("подсказка"));
+
+        QVERIFY(ui_->window()->header()->isLogoShown());
+        QFile marker(QCoreApplication::applicationDirPath() + QStringLiteral("/logo.no"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        HeaderWidget plain;
+        marker.remove();
+        QVERIFY(!plain.isLogoShown());
     }
 
     void commandButtonCallsItsSlotAndOpensNothing()
@@ -208,6 +232,26 @@ private slots:
         // Paging builds each page once, on its first showing.
         for (BaseForm* f : ui_->window()->forms())
             QVERIFY(f->isCreated());
+    }
+
+    void buttonWithoutChildOpensNothingAndLeaksNothing()
+    {
+        auto* menu = new ShortMenuForm;
+        ui_->window()->addForm(menu, 0);
+        menu->setCurrentRow(2);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(UiInspect::formClasses(ui_->window()), QStringList{QStringLiteral("ShortMenuForm")});
+        QList<QPointer<BaseForm>> first;
+        for (BaseForm* f : menu->formsList())
+            first.append(f);
+        QCOMPARE(first.size(), 2);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(first.at(0).isNull() && first.at(1).isNull());
+        // The list in use opens normally.
+        menu->setCurrentRow(1);
+        QTest::keyClick(menu, Qt::Key_Return);
+        QCOMPARE(UiInspect::currentIndex(ui_->window()), 1);
     }
 
     void backFromKthChildLandsOnKthButton()

@@ -200,6 +200,12 @@ private slots:
         QTest::keyClick(form_, Qt::Key_Return);
         QVERIFY(!time->confirm(QStringLiteral("2.5")));
         QCOMPARE(mc.writes().size(), 2);
+        // Shown in minutes: typed in minutes, stored in seconds.
+        pause.unitOut = 4;
+        QTest::keyClick(form_, Qt::Key_Return);
+        QVERIFY(time->confirm(QStringLiteral("2.5")));
+        QCOMPARE(mc.writes().size(), 3);
+        QCOMPARE(mc.writes().at(2).value(), 150.0f);
     }
 
     void refreshAfterDelayOnlyWhileVisible()

@@ -41,7 +41,7 @@ public:
         PairList states;
         states.append(0, QStringLiteral("Стоп"));
         states.append(1, QStringLiteral("Работа"));
-        addStatusText(405, states);
+        addStatusText(13, states);
         addStringEdit(406, 407);
         QString when = QStringLiteral("07.12.2026 04:50:12");
         QString what = QStringLiteral("Пуск оператором с панели");
@@ -78,7 +78,7 @@ private slots:
         ui.addParameter(402, 1800.0f, 0.0f, 5000.0f);
         ui.addParameter(403, 48.25f).mask = QStringLiteral("00.00");
         ui.addParameter(404, 0.0f).value.u = 5;
-        ui.addParameter(405, 1.0f);
+        ui.addParameter(13, 1.0f);
         ui.addParameter(406, 0.0f).value.u = 0x54534F48u;  // "HOST"
         ui.addParameter(407, 0.0f).value.u = 0x00003130u;  // "01"
         ui.params()->slotParamUpdated(404, 5, 0);
