@@ -414,7 +414,8 @@ QString Common::getTextValue(unTypeData value, const ParameterDef* def, bool val
     const int decimals = maskDecimals(def->mask);
     switch (def->physic) {
     case 1: {
-        const quint32 seconds = toCode(value.f);
+        // Date-times are unsigned cells of seconds; the float view would lose whole minutes.
+        const quint32 seconds = value.u;
         if (seconds == 0)
             return QString();
         const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);

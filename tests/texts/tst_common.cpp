@@ -214,15 +214,16 @@ void TestCommon::valueText()
     QCOMPARE(Common::getTextValue(fromFloat(3.0f), &def, true, false), QString("3"));
 
     ParameterDef date = makeDef(562, 1, 0);
-    // 2021-03-04 05:06:07 UTC
-    const float when = 1614834367.0f;
-    const QString full = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(when), Qt::UTC).toString("yyyy.MM.dd hh:mm:ss");
-    QCOMPARE(Common::getTextValue(fromFloat(when), &date, true, false), full);
-    QVERIFY(full.startsWith("2021.03.04 05:0"));
+    // The cell holds seconds as an unsigned integer: 2021-03-04 05:06:07 UTC, to the second.
+    unTypeData when;
+    when.u = 1614834367u;
+    QCOMPARE(Common::getTextValue(when, &date, true, false), QString("2021.03.04 05:06:07"));
     date.unitOut = 1;
-    QCOMPARE(Common::getTextValue(fromFloat(when), &date, true, false), QString("21.03.04"));
-    QCOMPARE(Common::getTextValue(fromFloat(0.0f), &date, true, false), QString());
-    QCOMPARE(Common::getTextValue(fromFloat(0.0f), &date, false, false), QString("---"));
+    QCOMPARE(Common::getTextValue(when, &date, true, false), QString("21.03.04"));
+    unTypeData zero;
+    zero.u = 0;
+    QCOMPARE(Common::getTextValue(zero, &date, true, false), QString());
+    QCOMPARE(Common::getTextValue(zero, &date, false, false), QString("---"));
 
     ParameterDef time = makeDef(330, 2, 0, "999.9");
     QCOMPARE(Common::getTextValue(fromFloat(90.0f), &time, true, false), QString("90.0"));
