@@ -104,27 +104,49 @@ void BaseEditWidget::enter()
     emit signalEditingBegin();
 }
 
+bool BaseEditWidget::parseShown(const QString& text, float* stored) const
+{
+    const ParameterDef* d = def();
+    Parameters* p = params();
+    if (!d || !p)
+        return false;
+    QString typed = text.trimmed();
+    if (d->physic == 2) {
+        // Durations are typed in the form they are shown in.
+        switch (d->unitOut) {
+        case 3:
+        case 5:
+        case 7:
+        case 8:
+            return Common::parseTimeText(typed, d->unitOut, stored);
+        default:
+            break;
+        }
+    }
+    typed.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const float shown = typed.toFloat(&ok);
+    if (!ok || !std::isfinite(shown))
+        return false;
+    // Minutes and hours are shown scaled from the stored seconds.
+    const bool scaledTime = d->physic == 2 && (d->unitOut == 4 || d->unitOut == 6);
+    const float value = p->convertTo(shown, d, scaledTime);
+    if (!std::isfinite(value))
+        return false;
+    *stored = value;
+    return true;
+}
+
 bool BaseEditWidget::confirm(const QString& text)
 {
     const ParameterDef* d = def();
     Parameters* p = params();
-    bool accepted = false;
-    if (d && p) {
-        QString typed = text.trimmed();
-        typed.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = false;
-        const float shown = typed.toFloat(&ok);
-        if (ok && std::isfinite(shown)) {
-            const float stored = p->convertTo(shown, d, false);
-            if (std::isfinite(stored) && Common::checkRange(stored, d->min, d->max, d->discret)) {
-                accepted = true;
-                if (stored != p->get(id()))
-                    p->set(id(), stored, 1);
-            }
-        }
-        if (!accepted)
-            qDebug() << "BaseEditWidget: value" << text << "refused for parameter" << id();
-    }
+    float stored = 0.0f;
+    const bool accepted = d && p && parseShown(text, &stored) && Common::checkRange(stored, d->min, d->max, d->discret);
+    if (accepted && stored != p->get(id()))
+        p->set(id(), stored, 1);
+    if (!accepted)
+        qDebug() << "BaseEditWidget: value" << text << "refused for parameter" << id();
     finishEditing(accepted);
     setWarning(!accepted);
     return accepted;

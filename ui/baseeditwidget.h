@@ -38,6 +38,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The stored value for the text the operator typed in display form.
+    bool parseShown(const QString& text, float* stored) const;
     void finishEditing(bool accepted);
 
     QLabel* valueLabel_;

@@ -6,8 +6,6 @@
 #include <QStyle>
 #include <QTimer>
 
-#include <cmath>
-
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
@@ -24,7 +22,8 @@ BaseParamWidget::BaseParamWidget(quint16 id, const QString& name, QWidget* paren
     nameLabel_->setWordWrap(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_StyledBackground, true);
-    applyStateProperty(this, StateNormal);
+    // Not polished yet: the property is enough.
+    setProperty("state", StateNormal);
     appliedState_ = StateNormal;
     if (bound_) {
         if (Parameters* p = params())
@@ -157,11 +156,6 @@ void BaseParamWidget::showEvent(QShowEvent* event)
         refresh();
 }
 
-void BaseParamWidget::focusInEvent(QFocusEvent* event)
-{
-    QWidget::focusInEvent(event);
-}
-
 void BaseParamWidget::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
@@ -183,13 +177,7 @@ QString BaseParamWidget::textFromId(quint16 id)
 
 QString BaseParamWidget::formatValue(float value, const ParameterDef* def)
 {
-    if (!def)
-        return QString::number(static_cast<double>(value));
-    if (!def->valid || std::isnan(value))
-        return QStringLiteral("---");
-    int decimals = 0;
-    const int point = def->mask.lastIndexOf(QLatin1Char('.'));
-    if (point >= 0)
-        decimals = def->mask.size() - point - 1;
-    return QString::number(static_cast<double>(value), 'f', qBound(0, decimals, 6));
+    unTypeData data;
+    data.f = value;
+    return Common::getTextValue(data, def, def ? def->valid : true, true);
 }

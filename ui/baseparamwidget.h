@@ -61,7 +61,6 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
 
     void setEditing(bool editing);
     Parameters* params() const;

@@ -171,8 +171,11 @@ QString MainWindow::getTextAiUnit(unsigned short paramId, unsigned short unitId,
     MainApplication* app = MainApplication::getInstance();
     if (!app)
         return QString();
-    Q_UNUSED(paramId)
-    Q_UNUSED(unitId)
+    const auto quantity = static_cast<unsigned char>(Common::toCode(app->getValue(paramId)) & 0xFF);
+    const auto unit = static_cast<unsigned char>(Common::toCode(app->getValue(unitId)) & 0xFF);
+    const QString text = Common::getTextAiUnit(quantity, unit);
+    if (!text.isEmpty())
+        return text;
     return app->getValue(typeId) == 0.0f ? tr("В") : tr("мА");
 }
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "ui/baseparamwidget.h"
+#include <QVariant>
 
 PushButton::PushButton(int index, QString text, QPixmap pixmap, QWidget* parent)
     : QPushButton(parent), index_(index)
@@ -16,7 +17,7 @@ PushButton::PushButton(int index, QString text, QPixmap pixmap, QWidget* parent)
     }
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
-    BaseParamWidget::applyStateProperty(this, 0);
+    setProperty("state", 0);
 }
 
 void PushButton::setSelected(bool selected)

@@ -17,13 +17,6 @@ StatusPushButton::StatusPushButton(int index, quint16 id, const QString& text, c
     refresh();
 }
 
-void StatusPushButton::detach()
-{
-    MainApplication* app = MainApplication::getInstance();
-    if (app && app->params())
-        disconnect(app->params(), nullptr, this, nullptr);
-}
-
 void StatusPushButton::slotParamUpdated(quint16 id)
 {
     if (id == id_)

@@ -13,7 +13,6 @@ public:
     quint16 id() const { return id_; }
     // Resource path of the icon shown.
     QString iconPath() const { return iconPath_; }
-    void detach();
 
 public slots:
     void refresh();

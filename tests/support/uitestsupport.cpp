@@ -1,5 +1,6 @@
 #include "support/uitestsupport.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <QTimer>
@@ -151,6 +152,10 @@ UiFixture::UiFixture(int refreshMs)
     window_ = new MainWindow;
     app->setMainWindow(window_);
     window_->show();
+    // Focus events need an active window.
+    QApplication::setActiveWindow(window_);
+    if (!QTest::qWaitForWindowActive(window_, 1000))
+        qWarning() << "UiFixture: the main window did not become active";
 }
 
 UiFixture::~UiFixture()

@@ -165,6 +165,14 @@ private slots:
         QCOMPARE(ui_->window()->header()->title(), QStringLiteral("СТРАНИЦА"));
         ui_->window()->setTextInfo(QStringLiteral("подсказка"));
         QCOMPARE(ui_->window()->textInfo(), QStringLiteral("подсказка"));
+
+        QVERIFY(ui_->window()->header()->isLogoShown());
+        QFile marker(QCoreApplication::applicationDirPath() + QStringLiteral("/logo.no"));
+        QVERIFY(marker.open(QIODevice::WriteOnly));
+        marker.close();
+        HeaderWidget plain;
+        marker.remove();
+        QVERIFY(!plain.isLogoShown());
     }
 
     void commandButtonCallsItsSlotAndOpensNothing()

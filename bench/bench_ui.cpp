@@ -1,0 +1,103 @@
+// Time to build and show a 30-row screen, and the main-thread cost of a burst of 200 parameter updates
+// on a shown screen (the updates themselves plus the row refreshes they cause).
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "support/uitestsupport.h"
+#include "ui/baseform.h"
+#include "ui/mainwindow.h"
+#include "ui/uiclock.h"
+
+namespace {
+
+constexpr int kRows = 30;
+constexpr quint16 kFirstId = 500;
+
+class BenchForm : public BaseForm
+{
+public:
+    BenchForm() : BaseForm(nullptr, true) {}
+    void createForm() override
+    {
+        setTitle(QStringLiteral("Тест"));
+        PairList choices;
+        choices.append(0, QStringLiteral("Нет"));
+        choices.append(1, QStringLiteral("Да"));
+        for (int i = 0; i < kRows; ++i) {
+            const auto id = static_cast<quint16>(kFirstId + i);
+            switch (i % 3) {
+            case 0: addEdit(id); break;
+            case 1: addStatusNum(id, false); break;
+            default: addComboBox(id, choices); break;
+            }
+        }
+    }
+    void returnBackForm() override {}
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+quint32 bits(float f)
+{
+    quint32 u;
+    std::memcpy(&u, &f, sizeof u);
+    return u;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    MainApplication app(argc, argv);
+    UiFixture ui(0);
+    for (int i = 0; i < kRows; ++i)
+        ui.addParameter(static_cast<quint16>(kFirstId + i), 1.0f, 0.0f, 1000.0f);
+
+    std::vector<double> build;
+    for (int run = 0; run < 30; ++run) {
+        QElapsedTimer t;
+        t.start();
+        ui.window()->addForm(new BenchForm, 0);
+        QCoreApplication::processEvents();  // layout, polish and first paint
+        ui.window()->repaint();
+        build.push_back(t.nsecsElapsed() / 1e6);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // The burst: 200 updates spread over the screen's parameters, then every refresh they trigger.
+    UiClock::setRefreshDelay(0, 0);
+    std::vector<double> burst;
+    for (int run = 0; run < 30; ++run) {
+        QElapsedTimer t;
+        t.start();
+        for (int k = 0; k < 200; ++k) {
+            const auto id = static_cast<quint16>(kFirstId + k % kRows);
+            ui.params()->slotParamUpdated(id, bits(static_cast<float>((run + k) % 2)), 0);
+        }
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        burst.push_back(t.nsecsElapsed() / 1e6);
+    }
+
+    std::printf("screen of %d rows built and shown: median %.2f ms, max %.2f ms (target < 20 ms)\n", kRows,
+                median(build), *std::max_element(build.begin(), build.end()));
+    std::printf("burst of 200 updates with refreshes: median %.2f ms, max %.2f ms (target < 10 ms)\n", median(burst),
+                *std::max_element(burst.begin(), burst.end()));
+    return 0;
+}
