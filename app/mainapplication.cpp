@@ -110,6 +110,7 @@ MainApplication* MainApplication::getInstance()
 bool MainApplication::init(const Options& options)
 {
     options_ = options;
+    started_ = true;
     translator_ = new QTranslator(this);
     installTranslator(translator_);
     if (options_.gui) {
@@ -356,7 +357,8 @@ void MainApplication::slotSyncFinished()
         splash_ = nullptr;
     }
     writeIdentification();
-    if (options_.gui)
+    // Only the program's own start-up shows the window; tests that bring up the link alone get none.
+    if (started_ && options_.gui)
         buildMainWindow();
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);

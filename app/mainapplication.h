@@ -121,6 +121,7 @@ private:
     QTimer* accessTimer_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
+    bool started_ = false;
     StartupTimes startupTimes_;
     QElapsedTimer syncClock_;
 };
