@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Journal menu. Titled screen with its way back; the rows come with its own settings.
+// Journal menu. No rows yet: only the title and the way back.
 class LogMenu : public BaseForm
 {
     Q_OBJECT
