@@ -96,6 +96,12 @@ MainApplication::MainApplication(int& argc, char** argv)
     connect(this, &QCoreApplication::aboutToQuit, this, &MainApplication::quitApplication);
 }
 
+void MainApplication::prepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 MainApplication::~MainApplication()
 {
     quitApplication();

@@ -38,6 +38,7 @@ int main(int argc, char** argv)
 {
     // The application makes its own folder current; the pictures go where the caller asked.
     const QDir callerDir = QDir::current();
+    MainApplication::prepareEnvironment();
     MainApplication app(argc, argv);
     const QString folder = callerDir.absoluteFilePath(app.arguments().value(1, QStringLiteral("docs")));
     if (!QDir().mkpath(folder))
