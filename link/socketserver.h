@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <atomic>
+
 class QTcpSocket;
 
 // One client of the service socket, on its own low-priority thread. The service tool's packets are not
@@ -14,7 +16,7 @@ public:
     explicit SocketServer(qintptr socketDescriptor, QObject* parent = nullptr);
     ~SocketServer() override;
 
-    quint64 eventsReceived() const { return eventsReceived_; }
+    quint64 eventsReceived() const { return eventsReceived_.load(); }
 
 signals:
     void signalEventRead(quint32 addr);
@@ -29,5 +31,5 @@ public slots:
 private:
     qintptr descriptor_;
     QTcpSocket* socket_ = nullptr;
-    quint64 eventsReceived_ = 0;
+    std::atomic<quint64> eventsReceived_{0};
 };
