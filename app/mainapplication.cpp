@@ -357,15 +357,16 @@ void MainApplication::slotSyncFinished()
 {
     if (syncClock_.isValid())
         startupTimes_.synchronisation = syncClock_.elapsed();
+    writeIdentification();
+    // Only the program's own start-up shows the window; tests that bring up the link alone get none.
+    if (started_ && options_.gui)
+        buildMainWindow();
+    // Closed once the main window shows, so the program never has no window open.
     if (splash_) {
         splash_->close();
         splash_->deleteLater();
         splash_ = nullptr;
     }
-    writeIdentification();
-    // Only the program's own start-up shows the window; tests that bring up the link alone get none.
-    if (started_ && options_.gui)
-        buildMainWindow();
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);
     connect(accessTimer_, &QTimer::timeout, this, [this] {
