@@ -96,6 +96,12 @@ MainApplication::MainApplication(int& argc, char** argv)
     connect(this, &QCoreApplication::aboutToQuit, this, &MainApplication::quitApplication);
 }
 
+void MainApplication::prepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 MainApplication::~MainApplication()
 {
     quitApplication();
@@ -110,6 +116,7 @@ MainApplication* MainApplication::getInstance()
 bool MainApplication::init(const Options& options)
 {
     options_ = options;
+    started_ = true;
     translator_ = new QTranslator(this);
     installTranslator(translator_);
     if (options_.gui) {
@@ -358,14 +365,16 @@ void MainApplication::slotSyncFinished()
 {
     if (syncClock_.isValid())
         startupTimes_.synchronisation = syncClock_.elapsed();
+    writeIdentification();
+    // Only the program's own start-up shows the window; tests that bring up the link alone get none.
+    if (started_ && options_.gui)
+        buildMainWindow();
+    // Closed once the main window shows, so the program never has no window open.
     if (splash_) {
         splash_->close();
         splash_->deleteLater();
         splash_ = nullptr;
     }
-    writeIdentification();
-    if (options_.gui)
-        buildMainWindow();
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);
     connect(accessTimer_, &QTimer::timeout, this, [this] {

@@ -34,6 +34,10 @@ public:
     };
 
     MainApplication(int& argc, char** argv);
+
+    // Call before the application object exists: the panel draws with the raster engine only, so the
+    // desktop's OpenGL stack is not loaded (it would triple the resident memory under X11).
+    static void prepareEnvironment();
     ~MainApplication() override;
 
     static MainApplication* getInstance();
@@ -121,6 +125,7 @@ private:
     QTimer* accessTimer_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
+    bool started_ = false;
     StartupTimes startupTimes_;
     QElapsedTimer syncClock_;
 };

@@ -28,6 +28,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    MainApplication::prepareEnvironment();
     QElapsedTimer total;
     total.start();
     MainApplication app(argc, argv);

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Analog outputs menu. Titled screen with its way back; the rows come with its own settings.
+// Analog outputs menu. No rows yet: only the title and the way back.
 class AnalogOutputsMenu : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Bypass contactors. Titled screen with its way back; the rows come with its own settings.
+// Bypass contactors. No rows yet: only the title and the way back.
 class BypassContactorsForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Calibration screen. Titled screen with its way back; the rows come with its own settings.
+// Calibration screen. No rows yet: only the title and the way back.
 class CorrectionsForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Downhole sensor link settings. Titled screen with its way back; the rows come with its own settings.
+// Downhole sensor link settings. No rows yet: only the title and the way back.
 class DhsConnectForm : public BaseForm
 {
     Q_OBJECT

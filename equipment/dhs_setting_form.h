@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Downhole sensor parameters. Titled screen with its way back; the rows come with its own settings.
+// Downhole sensor parameters. No rows yet: only the title and the way back.
 class DhsSettingForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Electricity meter. Titled screen with its way back; the rows come with its own settings.
+// Electricity meter. No rows yet: only the title and the way back.
 class EmForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Consumed active energy. Titled screen with its way back; the rows come with its own settings.
+// Consumed active energy. No rows yet: only the title and the way back.
 class EnergyConsumptionForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Input and output filters. Titled screen with its way back; the rows come with its own settings.
+// Input and output filters. No rows yet: only the title and the way back.
 class FiltersForm : public BaseForm
 {
     Q_OBJECT

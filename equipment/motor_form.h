@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Motor settings. Titled screen with its way back; the rows come with its own settings.
+// Motor settings. No rows yet: only the title and the way back.
 class MotorForm : public BaseForm
 {
     Q_OBJECT

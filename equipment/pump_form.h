@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Pump settings. Titled screen with its way back; the rows come with its own settings.
+// Pump settings. No rows yet: only the title and the way back.
 class PumpForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Relay outputs menu. Titled screen with its way back; the rows come with its own settings.
+// Relay outputs menu. No rows yet: only the title and the way back.
 class RelayOutputsOptionsMenu : public BaseForm
 {
     Q_OBJECT

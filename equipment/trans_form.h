@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Step-up transformer settings. Titled screen with its way back; the rows come with its own settings.
+// Step-up transformer settings. No rows yet: only the title and the way back.
 class TransForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// UPS settings. Titled screen with its way back; the rows come with its own settings.
+// UPS settings. No rows yet: only the title and the way back.
 class UpsForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Drive link settings. Titled screen with its way back; the rows come with its own settings.
+// Drive link settings. No rows yet: only the title and the way back.
 class VsdConnectForm : public BaseForm
 {
     Q_OBJECT

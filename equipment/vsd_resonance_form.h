@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Resonance suppression of the drive. Titled screen with its way back; the rows come with its own settings.
+// Resonance suppression of the drive. No rows yet: only the title and the way back.
 class VsdResonanceForm : public BaseForm
 {
     Q_OBJECT

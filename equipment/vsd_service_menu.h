@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Drive service menu. Titled screen with its way back; the rows come with its own settings.
+// Drive service menu. No rows yet: only the title and the way back.
 class VsdServiceMenu : public BaseForm
 {
     Q_OBJECT

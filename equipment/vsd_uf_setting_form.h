@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// U/f curve of the drive. Titled screen with its way back; the rows come with its own settings.
+// U/f curve of the drive. No rows yet: only the title and the way back.
 class VsdUfSettingForm : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Vector control of the drive. Titled screen with its way back; the rows come with its own settings.
+// Vector control of the drive. No rows yet: only the title and the way back.
 class VsdVectorForm : public BaseForm
 {
     Q_OBJECT

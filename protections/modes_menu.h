@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Technological modes menu. Titled screen with its way back; the rows come with its own settings.
+// Technological modes menu. No rows yet: only the title and the way back.
 class ModesMenu : public BaseForm
 {
     Q_OBJECT

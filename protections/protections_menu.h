@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Protections menu. Titled screen with its way back; the rows come with its own settings.
+// Protections menu. No rows yet: only the title and the way back.
 class ProtectionsMenu : public BaseForm
 {
     Q_OBJECT

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Start modes menu. Titled screen with its way back; the rows come with its own settings.
+// Start modes menu. No rows yet: only the title and the way back.
 class RunningModeMenu : public BaseForm
 {
     Q_OBJECT

@@ -37,8 +37,11 @@ bool save(MainWindow* window, const QString& path)
 
 int main(int argc, char** argv)
 {
+    // The application makes its own folder current; the pictures go where the caller asked.
+    const QDir callerDir = QDir::current();
+    MainApplication::prepareEnvironment();
     MainApplication app(argc, argv);
-    const QString folder = app.arguments().value(1, QStringLiteral("docs"));
+    const QString folder = callerDir.absoluteFilePath(app.arguments().value(1, QStringLiteral("docs")));
     if (!QDir().mkpath(folder))
         return 1;
     MainApplication::Options options;
