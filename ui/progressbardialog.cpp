@@ -9,8 +9,8 @@
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
-#include "ui/messagedialog.h"
 #include "ui/dialoggate.h"
+#include "ui/messagedialog.h"
 #include "ui/uiclock.h"
 
 namespace {
