@@ -20,7 +20,10 @@ EventItem::EventItem(QString& dateTime, QString& text, QWidget* parent)
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(eventItemTimeLabel_);
     layout->addWidget(eventItemMsgLabel_, 1);
-    setState(0);
+    // Not polished yet: the style sheet reads the state when the row is first shown.
+    setProperty("state", 0);
+    eventItemTimeLabel_->setProperty("state", 0);
+    eventItemMsgLabel_->setProperty("state", 0);
 }
 
 QString EventItem::dateTime() const
