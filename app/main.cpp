@@ -4,6 +4,7 @@
 
 int main(int argc, char** argv)
 {
+    MainApplication::prepareEnvironment();
     MainApplication app(argc, argv);
     MainApplication::Options options;
     const QStringList args = app.arguments();

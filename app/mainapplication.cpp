@@ -26,11 +26,13 @@
 #include "log/log_event.h"
 #include "scada/scada.h"
 #include "scada/scadafactory.h"
+#include "screens/mainscreenform.h"
 #include "texts/common.h"
 #include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
 #include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
+#include "ui/splashscreen.h"
 
 MainApplication* MainApplication::instance_ = nullptr;
 
@@ -94,6 +96,12 @@ MainApplication::MainApplication(int& argc, char** argv)
     connect(this, &QCoreApplication::aboutToQuit, this, &MainApplication::quitApplication);
 }
 
+void MainApplication::prepareEnvironment()
+{
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 MainApplication::~MainApplication()
 {
     quitApplication();
@@ -108,12 +116,25 @@ MainApplication* MainApplication::getInstance()
 bool MainApplication::init(const Options& options)
 {
     options_ = options;
+    started_ = true;
     translator_ = new QTranslator(this);
     installTranslator(translator_);
+    if (options_.gui) {
+        splash_ = new SplashScreen();
+        // Closing the splash before the first synchronisation ends quits the program.
+        connect(splash_, &SplashScreen::signalDismissed, this, [this] {
+            if (!params_ || !params_->isSynchronized())
+                quit();
+        });
+        showWindow(splash_);
+    }
 
+    QElapsedTimer clock;
+    clock.start();
     if (!initDatabase())
         return false;
     initParameters();
+    startupTimes_.database = clock.elapsed();
     initLogEvent();
     initSpi(nullptr);
     socketHost_ = new SocketServerHost(this);
@@ -163,6 +184,7 @@ void MainApplication::initSpi(LinkTransport* transport)
     spiThread_ = new QThread(this);
     spiThread_->setObjectName(QStringLiteral("spi"));
     spiDriver_->moveToThread(spiThread_);
+    syncClock_.start();
     if (params_) {
         connect(params_, &Parameters::signalParamWrite, spiDriver_, &SpiDriver::slotParamWrite);
         // The SPI thread waits until the main thread has stored each value.
@@ -327,14 +349,24 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
 
 void MainApplication::slotSyncProgress(int done, int total)
 {
-    Q_UNUSED(done)
-    Q_UNUSED(total)
+    if (splash_)
+        splash_->setProgress(done, total);
 }
 
 void MainApplication::slotSyncFinished()
 {
+    if (syncClock_.isValid())
+        startupTimes_.synchronisation = syncClock_.elapsed();
     writeIdentification();
-    buildMainWindow();
+    // Only the program's own start-up shows the window; tests that bring up the link alone get none.
+    if (started_ && options_.gui)
+        buildMainWindow();
+    // Closed once the main window shows, so the program never has no window open.
+    if (splash_) {
+        splash_->close();
+        splash_->deleteLater();
+        splash_ = nullptr;
+    }
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);
     connect(accessTimer_, &QTimer::timeout, this, [this] {
@@ -358,7 +390,29 @@ void MainApplication::writeIdentification()
 
 void MainApplication::buildMainWindow()
 {
+    if (!mainWindow_) {
+        QElapsedTimer clock;
+        clock.start();
+        mainWindow_ = new MainWindow();
+        mainWindow_->addForm(new MainScreenForm(nullptr), 0);
+        showWindow(mainWindow_);
+        startupTimes_.window = clock.elapsed();
+        qDebug() << "MainApplication: start-up database" << startupTimes_.database << "ms, synchronisation"
+                 << startupTimes_.synchronisation << "ms, window" << startupTimes_.window << "ms";
+    }
     emit signalMainWindowReady();
+}
+
+void MainApplication::showWindow(QWidget* window) const
+{
+    if (options_.windowed) {
+        window->setFixedSize(640, 480);
+        window->show();
+    } else {
+        window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);
+        window->setGeometry(0, 0, 640, 480);
+        window->showFullScreen();
+    }
 }
 
 void MainApplication::quitApplication()
@@ -366,8 +420,11 @@ void MainApplication::quitApplication()
     if (quitting_)
         return;
     quitting_ = true;
+    delete splash_;
     quitScada();
     quitSpi();
     delete socketHost_;
     socketHost_ = nullptr;
+    delete mainWindow_;
+    mainWindow_ = nullptr;
 }

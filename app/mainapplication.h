@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QAtomicPointer>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QString>
 
@@ -33,6 +34,10 @@ public:
     };
 
     MainApplication(int& argc, char** argv);
+
+    // Call before the application object exists: the panel draws with the raster engine only, so the
+    // desktop's OpenGL stack is not loaded (it would triple the resident memory under X11).
+    static void prepareEnvironment();
     ~MainApplication() override;
 
     static MainApplication* getInstance();
@@ -65,6 +70,14 @@ public:
     QThread* scadaThread() const { return scadaThread_; }
     QThread* spiThread() const { return spiThread_; }
     const Options& options() const { return options_; }
+
+    // Durations of the start-up phases, in milliseconds (-1 until the phase has run).
+    struct StartupTimes {
+        qint64 database = -1;       // copy and open of the database, metadata of every parameter
+        qint64 synchronisation = -1; // start of the link to the end of the first synchronisation
+        qint64 window = -1;         // main window with the main screen
+    };
+    StartupTimes startupTimes() const { return startupTimes_; }
     QString appDir() const { return appDir_; }
 
     // The TCP port of the Modbus server: 502, or RVK_SCADA_PORT when set.
@@ -89,6 +102,8 @@ private slots:
 private:
     void buildMainWindow();
     void writeIdentification();
+    // Full screen and frameless on the board, a 640 x 480 window with -windowed.
+    void showWindow(QWidget* window) const;
 
     static MainApplication* instance_;
 
@@ -110,4 +125,7 @@ private:
     QTimer* accessTimer_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
+    bool started_ = false;
+    StartupTimes startupTimes_;
+    QElapsedTimer syncClock_;
 };

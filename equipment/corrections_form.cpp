@@ -1,0 +1,20 @@
+#include "equipment/corrections_form.h"
+
+#include "screens/mainmenu.h"
+#include "ui/mainwindow.h"
+
+CorrectionsForm::CorrectionsForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QStringLiteral("CorrectionsForm"));
+    setTitle(tr("Корректировки"));
+}
+
+void CorrectionsForm::createForm()
+{
+}
+
+void CorrectionsForm::returnBackForm()
+{
+    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("TechnologParamsMenu"));
+}

@@ -1,0 +1,20 @@
+#include "equipment/vsd_options_form.h"
+
+#include "equipment/equipmentmenu.h"
+#include "ui/mainwindow.h"
+
+VsdOptionsForm::VsdOptionsForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QStringLiteral("VsdOptionsForm"));
+    setTitle(tr("Настройки ЧРП"));
+}
+
+void VsdOptionsForm::createForm()
+{
+}
+
+void VsdOptionsForm::returnBackForm()
+{
+    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+}

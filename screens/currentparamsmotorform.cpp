@@ -1,0 +1,22 @@
+#include "screens/currentparamsmotorform.h"
+
+#include "screens/mainmenu.h"
+#include "ui/mainwindow.h"
+
+CurrentParamsMotorForm::CurrentParamsMotorForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+    setObjectName(QStringLiteral("CurrentParamsMotorForm"));
+    setTitle(tr("Двигатель"));
+}
+
+void CurrentParamsMotorForm::createForm()
+{
+    for (quint16 id : {10001, 6, 2, 3, 4, 7, 9})
+        addStatusNum(id, false);
+}
+
+void CurrentParamsMotorForm::returnBackForm()
+{
+    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("CurrentParamsMenu"));
+}
