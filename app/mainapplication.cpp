@@ -59,7 +59,7 @@ MainApplication::MainApplication(int& argc, char** argv)
 
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalFds) == 0) {
         auto* notifier = new QSocketNotifier(signalFds[1], QSocketNotifier::Read, this);
-        connect(notifier, &QSocketNotifier::activated, this, [this] {
+        connect(notifier, &QSocketNotifier::activated, this, [] {
             char byte;
             ssize_t ignored = ::read(signalFds[1], &byte, 1);
             (void)ignored;

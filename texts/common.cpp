@@ -1,9 +1,107 @@
 #include "texts/common.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QObject>
+#include <QRegularExpression>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <ctime>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+
+namespace {
+
+// Names in Latin letters (drive makers, protocols, "U/f") are not translated.
+QString tr(const char* text)
+{
+    for (const char* c = text; *c; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x80)
+            return QCoreApplication::translate("QObject", text);
+    }
+    return QString::fromLatin1(text);
+}
+
+struct TextRow {
+    int code;
+    const char* text;
+};
+
+enum class Fallback { Empty, Decimal };
+
+template <size_t N>
+const char* findText(const TextRow (&rows)[N], int code)
+{
+    for (const TextRow& row : rows) {
+        if (row.code == code)
+            return row.text;
+    }
+    return nullptr;
+}
+
+template <size_t N>
+QString lookup(const TextRow (&rows)[N], int code, Fallback fallback)
+{
+    if (const char* text = findText(rows, code))
+        return tr(text);
+    return fallback == Fallback::Decimal ? QString::number(code) : QString();
+}
+
+template <size_t N>
+QString lookupOr(const TextRow (&rows)[N], int code, const char* other)
+{
+    if (const char* text = findText(rows, code))
+        return tr(text);
+    return tr(other);
+}
+
+QString degrees(char scale)
+{
+    return QString(QChar(0x00B0)) + QLatin1Char(scale);
+}
+
+// Unit texts of the quantities without an operation of their own, one column per unit code.
+const char* const kUnitTexts[33][9] = {
+    /*  0 */ {},
+    /*  1 */ {},
+    /*  2 */ {},
+    /*  3 */ {"%", QT_TRANSLATE_NOOP("QObject", "доли"), "‰"},
+    /*  4 */ {QT_TRANSLATE_NOOP("QObject", "м"), QT_TRANSLATE_NOOP("QObject", "км"), QT_TRANSLATE_NOOP("QObject", "см"),
+              QT_TRANSLATE_NOOP("QObject", "фут"), QT_TRANSLATE_NOOP("QObject", "мм")},
+    /*  5 */ {QT_TRANSLATE_NOOP("QObject", "кг/м3"), QT_TRANSLATE_NOOP("QObject", "г/см3")},
+    /*  6 */ {},
+    /*  7 */ {},
+    /*  8 */ {QT_TRANSLATE_NOOP("QObject", "В"), QT_TRANSLATE_NOOP("QObject", "кВ")},
+    /*  9 */ {QT_TRANSLATE_NOOP("QObject", "А"), QT_TRANSLATE_NOOP("QObject", "мА"), QT_TRANSLATE_NOOP("QObject", "кА")},
+    /* 10 */ {QT_TRANSLATE_NOOP("QObject", "Вт"), QT_TRANSLATE_NOOP("QObject", "кВт"), QT_TRANSLATE_NOOP("QObject", "МВт")},
+    /* 11 */ {QT_TRANSLATE_NOOP("QObject", "ВА"), QT_TRANSLATE_NOOP("QObject", "кВА"), QT_TRANSLATE_NOOP("QObject", "МВА")},
+    /* 12 */ {QT_TRANSLATE_NOOP("QObject", "вар"), QT_TRANSLATE_NOOP("QObject", "квар"), QT_TRANSLATE_NOOP("QObject", "Мвар")},
+    /* 13 */ {"°", QT_TRANSLATE_NOOP("QObject", "рад")},
+    /* 14 */ {QT_TRANSLATE_NOOP("QObject", "об/мин"), QT_TRANSLATE_NOOP("QObject", "об/с"), QT_TRANSLATE_NOOP("QObject", "рад/с")},
+    /* 15 */ {QT_TRANSLATE_NOOP("QObject", "Гц/с")},
+    /* 16 */ {},
+    /* 17 */ {QT_TRANSLATE_NOOP("QObject", "Гн"), QT_TRANSLATE_NOOP("QObject", "мГн"), QT_TRANSLATE_NOOP("QObject", "мкГн")},
+    /* 18 */ {},
+    /* 19 */ {},
+    /* 20 */ {},
+    /* 21 */ {QT_TRANSLATE_NOOP("QObject", "м/с"), QT_TRANSLATE_NOOP("QObject", "мм/с")},
+    /* 22 */ {QT_TRANSLATE_NOOP("QObject", "В/(об/мин)")},
+    /* 23 */ {},
+    /* 24 */ {QT_TRANSLATE_NOOP("QObject", "Вт"), QT_TRANSLATE_NOOP("QObject", "кВт"), QT_TRANSLATE_NOOP("QObject", "МВт")},
+    /* 25 */ {QT_TRANSLATE_NOOP("QObject", "кВт·ч"), QT_TRANSLATE_NOOP("QObject", "МВт·ч"), QT_TRANSLATE_NOOP("QObject", "Вт·ч")},
+    /* 26 */ {QT_TRANSLATE_NOOP("QObject", "квар·ч"), QT_TRANSLATE_NOOP("QObject", "Мвар·ч")},
+    /* 27 */ {},
+    /* 28 */ {},
+    /* 29 */ {},
+    /* 30 */ {},
+    /* 31 */ {},
+    /* 32 */ {},
+};
+
+} // namespace
 
 quint32 Common::toCode(float value)
 {
@@ -25,15 +123,99 @@ qint32 Common::toInt(float value)
     return static_cast<qint32>(value);
 }
 
-const Common::UnitFactor Common::units[33][9] = {};
+// display = offset + stored * scale; the stored unit is column 0.
+#define U1 {1.0f, 0.0f}
+const Common::UnitFactor Common::units[33][9] = {
+    /*  0 none            */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /*  1 date-time, s    */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /*  2 duration, s     */ {U1, {1e6f, 0}, {1000.0f, 0}, U1, {1.0f / 60.0f, 0}, U1, {1.0f / 3600.0f, 0}, U1, U1},
+    /*  3 percent         */ {U1, {0.01f, 0}, {10.0f, 0}, U1, U1, U1, U1, U1, U1},
+    /*  4 length, m       */ {U1, {0.001f, 0}, {100.0f, 0}, {3.2808399f, 0}, {1000.0f, 0}, U1, U1, U1, U1},
+    /*  5 density, kg/m3  */ {U1, {0.001f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /*  6 cable, mm2      */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /*  7 frequency, Hz   */ {U1, {0.001f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /*  8 voltage, V      */ {U1, {0.001f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /*  9 current, A      */ {U1, {1000.0f, 0}, {0.001f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 10 power, W        */ {U1, {0.001f, 0}, {1e-6f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 11 power, VA       */ {U1, {0.001f, 0}, {1e-6f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 12 power, var      */ {U1, {0.001f, 0}, {1e-6f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 13 angle, degree   */ {U1, {0.017453292f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /* 14 speed, rpm      */ {U1, {1.0f / 60.0f, 0}, {0.10471976f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 15 Hz/s            */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 16 resistance, Ohm */ {U1, {0.001f, 0}, {1e-6f, 0}, {1000.0f, 0}, U1, U1, U1, U1, U1},
+    /* 17 inductance, H   */ {U1, {1000.0f, 0}, {1e6f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 18 pressure, MPa   */ {U1, {9.8692327f, 0}, {10.197162f, 0}, {10.0f, 0}, {145.03774f, 0}, {1000.0f, 0}, U1, U1, U1},
+    /* 19 temperature, C  */ {U1, {1.8f, 32.0f}, U1, U1, U1, U1, U1, U1, U1},
+    /* 20 vibration, g    */ {U1, {9.80665f, 0}, {9806.65f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 21 velocity, m/s   */ {U1, {1000.0f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /* 22 V/rpm           */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 23 flow, m3/day    */ {U1, {1.0f / 24.0f, 0}, {6.2898108f, 0}, {6.2898108f / 24.0f, 0}, U1, U1, U1, U1, U1},
+    /* 24 power, W        */ {U1, {0.001f, 0}, {1e-6f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 25 energy, kWh     */ {U1, {0.001f, 0}, {1000.0f, 0}, U1, U1, U1, U1, U1, U1},
+    /* 26 energy, kvarh   */ {U1, {0.001f, 0}, U1, U1, U1, U1, U1, U1, U1},
+    /* 27                 */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 28                 */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 29                 */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 30                 */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 31                 */ {U1, U1, U1, U1, U1, U1, U1, U1, U1},
+    /* 32 motor power, W  */ {U1, {0.001f, 0}, {1.0f / 735.49875f, 0}, U1, U1, U1, U1, U1, U1},
+};
+#undef U1
 
-QString Common::getTextUnitPhysic(int, int)
+QString Common::getTextUnitPhysic(int physic, int unit)
 {
-    return QString();
+    if (physic < 0 || physic > 32)
+        return QString();
+    const unsigned char code = static_cast<unsigned char>(unit);
+    switch (physic) {
+    case 2: return getTextUnitTime(code);
+    case 6: return getTextUnitCableCross(code);
+    case 7: return getTextUnitFreq(code);
+    case 16: return getTextUnitResistance(code);
+    case 18: return getTextUnitPressure(code);
+    case 19: return getTextUnitTemperature(code);
+    case 20: return getTextUnitAcceleration(code);
+    case 23: return getTextUnitFlow(code);
+    case 32: return getTextUnitPowerMotor(code);
+    default: break;
+    }
+    // As the conversion does, a unit code past the table means the stored unit.
+    const int column = (unit < 0 || unit >= 9) ? 0 : unit;
+    const char* text = kUnitTexts[physic][column];
+    return text ? tr(text) : QString();
 }
+
+namespace {
+
+struct NameRow {
+    int id;
+    const char* text;
+};
+
+const NameRow kParamNames[] = {
+#include "texts/param_names.inc"
+};
+
+// Sorted once (thread-safe static initialisation); the first row of a repeated id wins.
+const std::vector<NameRow>& sortedNames()
+{
+    static const std::vector<NameRow> rows = [] {
+        std::vector<NameRow> v(std::begin(kParamNames), std::end(kParamNames));
+        std::stable_sort(v.begin(), v.end(), [](const NameRow& a, const NameRow& b) { return a.id < b.id; });
+        return v;
+    }();
+    return rows;
+}
+
+} // namespace
 
 QString Common::getTextFromId(int id)
 {
+    const std::vector<NameRow>& rows = sortedNames();
+    const auto it = std::lower_bound(rows.begin(), rows.end(), id,
+                                     [](const NameRow& row, int key) { return row.id < key; });
+    if (it != rows.end() && it->id == id)
+        return tr(it->text);
     return QString::number(id);
 }
 
@@ -66,3 +248,902 @@ quint16 Common::crc16(const char* data, int length)
     }
     return crc;
 }
+
+// ---- Unit texts --------------------------------------------------------------------------------
+
+namespace {
+
+const TextRow kUnitTime[] = {
+    {0, QT_TRANSLATE_NOOP("QObject", "с")},
+    {1, QT_TRANSLATE_NOOP("QObject", "мкс")},
+    {2, QT_TRANSLATE_NOOP("QObject", "мс")},
+    {3, QT_TRANSLATE_NOOP("QObject", "сс:мс")},
+    {4, QT_TRANSLATE_NOOP("QObject", "мин")},
+    {5, QT_TRANSLATE_NOOP("QObject", "мм:сс")},
+    {6, QT_TRANSLATE_NOOP("QObject", "ч")},
+    {7, QT_TRANSLATE_NOOP("QObject", "чч:мм")},
+    {8, QT_TRANSLATE_NOOP("QObject", "чч:мм:сс")},
+};
+
+const TextRow kUnitResistance[] = {
+    {1, QT_TRANSLATE_NOOP("QObject", "кОм")},
+    {2, QT_TRANSLATE_NOOP("QObject", "МОм")},
+    {3, QT_TRANSLATE_NOOP("QObject", "мОм")},
+};
+
+const TextRow kUnitPressure[] = {
+    {1, QT_TRANSLATE_NOOP("QObject", "атм")},
+    {2, QT_TRANSLATE_NOOP("QObject", "ат")},
+    {3, QT_TRANSLATE_NOOP("QObject", "бар")},
+    {4, "psi"},
+    {5, QT_TRANSLATE_NOOP("QObject", "кПа")},
+};
+
+const TextRow kUnitAcceleration[] = {
+    {1, QT_TRANSLATE_NOOP("QObject", "м/с2")},
+    {2, QT_TRANSLATE_NOOP("QObject", "мм/с2")},
+};
+
+const TextRow kUnitFlow[] = {
+    {1, QT_TRANSLATE_NOOP("QObject", "м3/ч")},
+    {2, QT_TRANSLATE_NOOP("QObject", "барр/сут")},
+    {3, QT_TRANSLATE_NOOP("QObject", "барр/ч")},
+};
+
+const TextRow kUnitPowerMotor[] = {
+    {1, QT_TRANSLATE_NOOP("QObject", "кВт")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Л.С.")},
+};
+
+const TextRow kAiUnitPressure[] = {
+    {0, QT_TRANSLATE_NOOP("QObject", "МПа")},
+    {1, QT_TRANSLATE_NOOP("QObject", "атм")},
+    {2, QT_TRANSLATE_NOOP("QObject", "кг/см2")},
+    {3, QT_TRANSLATE_NOOP("QObject", "бар")},
+    {4, "psi"},
+    {5, QT_TRANSLATE_NOOP("QObject", "кПа")},
+};
+
+} // namespace
+
+QString Common::getTextUnitTime(unsigned char unit) { return lookup(kUnitTime, unit, Fallback::Empty); }
+QString Common::getTextUnitResistance(unsigned char unit) { return lookupOr(kUnitResistance, unit, QT_TRANSLATE_NOOP("QObject", "Ом")); }
+QString Common::getTextUnitPressure(unsigned char unit) { return lookupOr(kUnitPressure, unit, QT_TRANSLATE_NOOP("QObject", "МПа")); }
+QString Common::getTextUnitTemperature(unsigned char unit) { return degrees(unit == 1 ? 'F' : 'C'); }
+QString Common::getTextUnitAcceleration(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
+QString Common::getTextUnitFlow(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
+QString Common::getTextUnitPowerMotor(unsigned char unit) { return lookupOr(kUnitPowerMotor, unit, QT_TRANSLATE_NOOP("QObject", "Вт")); }
+QString Common::getTextUnitCableCross(unsigned char unit) { return unit == 1 ? QStringLiteral("AWG") : tr("мм2"); }
+QString Common::getTextUnitFreq(unsigned char unit) { return unit == 1 ? tr("кГц") : tr("Гц"); }
+
+QString Common::getTextAiUnitPressure(unsigned char unit) { return lookupOr(kAiUnitPressure, unit, QT_TRANSLATE_NOOP("QObject", "МПа")); }
+QString Common::getTextAiUnitTemp(unsigned char unit) { return degrees(unit == 1 ? 'F' : 'C'); }
+QString Common::getTextAiUnitVibrAcceler(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
+QString Common::getTextAiUnitVibrSpeed(unsigned char unit) { return unit == 0 ? tr("м/с") : tr("мм/с"); }
+QString Common::getTextAiUnitResistIsol(unsigned char) { return tr("кОм"); }
+QString Common::getTextAiUnitConsumption(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
+QString Common::getTextAiUnitFreq(unsigned char) { return tr("Гц"); }
+QString Common::getTextAiUnitCurrent(unsigned char) { return tr("А"); }
+
+QString Common::getTextAiUnit(unsigned char quantity, unsigned char unit)
+{
+    switch (quantity) {
+    case 1:
+    case 9:
+    case 10:
+    case 11: return getTextAiUnitPressure(unit);
+    case 2: return getTextAiUnitTemp(unit);
+    case 3: return getTextAiUnitVibrAcceler(unit);
+    case 4: return getTextAiUnitVibrSpeed(unit);
+    case 5: return getTextAiUnitResistIsol(unit);
+    case 6: return getTextAiUnitConsumption(unit);
+    case 7: return getTextAiUnitFreq(unit);
+    case 8: return getTextAiUnitCurrent(unit);
+    default: return QString();
+    }
+}
+
+QString Common::getTextAiParamUnits(unsigned short parameterCode, unsigned short unitCode)
+{
+    const QString text = parameterCode <= 0xFF && unitCode <= 0xFF
+        ? getTextAiUnit(static_cast<unsigned char>(parameterCode), static_cast<unsigned char>(unitCode))
+        : QString();
+    return text.isEmpty() ? QString::number(unitCode) : text;
+}
+
+// ---- Values ------------------------------------------------------------------------------------
+
+namespace {
+
+int maskDecimals(const QString& mask)
+{
+    const int point = mask.lastIndexOf(QLatin1Char('.'));
+    if (point < 0)
+        return 0;
+    int digits = 0;
+    for (int i = point + 1; i < mask.size(); ++i) {
+        if (mask.at(i).isDigit())
+            ++digits;
+    }
+    return qMin(digits, 9);
+}
+
+QString twoDigits(qint64 value)
+{
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// Seconds in one of the formatted time units: 3 ss:ms, 5 mm:ss, 7 hh:mm, 8 hh:mm:ss.
+QString formatTime(double seconds, int unit)
+{
+    if (!std::isfinite(seconds))
+        return QStringLiteral("---");
+    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
+    const double magnitude = std::fabs(seconds);
+    // Rounded to the smallest field shown; saturates far beyond any real duration.
+    auto rounded = [](double v) { return static_cast<qint64>(std::min(std::llround(v), 999999999999LL)); };
+    switch (unit) {
+    case 3: {
+        const qint64 ms = rounded(magnitude * 1000.0);
+        return sign + twoDigits(ms / 1000) + QLatin1Char(':') + QStringLiteral("%1").arg(ms % 1000, 3, 10, QLatin1Char('0'));
+    }
+    case 5: {
+        const qint64 s = rounded(magnitude);
+        return sign + twoDigits(s / 60) + QLatin1Char(':') + twoDigits(s % 60);
+    }
+    case 7: {
+        const qint64 m = rounded(magnitude / 60.0);
+        return sign + twoDigits(m / 60) + QLatin1Char(':') + twoDigits(m % 60);
+    }
+    default: {
+        const qint64 s = rounded(magnitude);
+        return sign + twoDigits(s / 3600) + QLatin1Char(':') + twoDigits(s / 60 % 60) + QLatin1Char(':')
+            + twoDigits(s % 60);
+    }
+    }
+}
+
+} // namespace
+
+QString Common::getTextValue(unTypeData value, const ParameterDef* def, bool valid, bool)
+{
+    if (!valid)
+        return QStringLiteral("---");
+    if (!def)
+        return QString::number(static_cast<double>(value.f));
+    const int decimals = maskDecimals(def->mask);
+    switch (def->physic) {
+    case 1: {
+        // Date-times are unsigned cells of seconds; the float view would lose whole minutes.
+        const quint32 seconds = value.u;
+        if (seconds == 0)
+            return QString();
+        const QDateTime time = QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
+        return time.toString(def->unitOut == 1 ? QStringLiteral("yy.MM.dd") : QStringLiteral("yyyy.MM.dd hh:mm:ss"));
+    }
+    case 2:
+        // Units 1 and 2 arrive converted; the others arrive in seconds.
+        switch (def->unitOut) {
+        case 3:
+        case 5:
+        case 7:
+        case 8: return formatTime(value.f, def->unitOut);
+        case 4: return QString::number(value.f / 60.0, 'f', decimals);
+        case 6: return QString::number(value.f / 3600.0, 'f', decimals);
+        default: break;
+        }
+        break;
+    default:
+        break;
+    }
+    return QString::number(static_cast<double>(value.f), 'f', decimals);
+}
+
+bool Common::parseTimeText(const QString& text, int unitOut, float* seconds)
+{
+    if (!seconds)
+        return false;
+    const QString t = text.trimmed();
+    if (unitOut == 3 || unitOut == 5 || unitOut == 7 || unitOut == 8) {
+        const QRegularExpression two(QStringLiteral("^([0-9]{1,9}):([0-9]{1,3})$"));
+        const QRegularExpression three(QStringLiteral("^([0-9]{1,9}):([0-9]{1,2}):([0-9]{1,2})$"));
+        const QRegularExpressionMatch m = (unitOut == 8 ? three : two).match(t);
+        if (!m.hasMatch())
+            return false;
+        const qint64 a = m.captured(1).toLongLong();
+        const qint64 b = m.captured(2).toLongLong();
+        double result = 0;
+        switch (unitOut) {
+        case 3:
+            if (b > 999)
+                return false;
+            // the second field counts milliseconds: "05:5" is 5.005 s
+            result = a + b / 1000.0;
+            break;
+        case 5:
+            if (b > 59)
+                return false;
+            result = a * 60.0 + b;
+            break;
+        case 7:
+            if (b > 59)
+                return false;
+            result = a * 3600.0 + b * 60.0;
+            break;
+        default: {
+            const qint64 c = m.captured(3).toLongLong();
+            if (b > 59 || c > 59)
+                return false;
+            result = a * 3600.0 + b * 60.0 + c;
+            break;
+        }
+        }
+        *seconds = static_cast<float>(result);
+        return true;
+    }
+    bool ok = false;
+    const double number = t.toDouble(&ok);
+    if (!ok || !std::isfinite(number))
+        return false;
+    double factor = 1.0;
+    switch (unitOut) {
+    case 1: factor = 1e-6; break;
+    case 2: factor = 1e-3; break;
+    case 4: factor = 60.0; break;
+    case 6: factor = 3600.0; break;
+    default: break;
+    }
+    const double result = number * factor;
+    if (!std::isfinite(static_cast<float>(result)))
+        return false;
+    *seconds = static_cast<float>(result);
+    return true;
+}
+
+float Common::calcValueToPercent(float value, float min, float max)
+{
+    if (max == min)
+        return 0.0f;
+    return (value - min) * 100.0f / (max - min);
+}
+
+float Common::calcPercentToValue(float percent, float min, float max)
+{
+    return (max - min) * percent / 100.0f + min;
+}
+
+QString Common::getTextTimeZone(int seconds)
+{
+    const qint64 hours = std::llabs(static_cast<qint64>(seconds)) / 3600;
+    return QStringLiteral("UTC%1%2:00").arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(twoDigits(hours));
+}
+
+QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId)
+{
+    static const TextRow names[] = {
+        {1, QT_TRANSLATE_NOOP("QObject", "Контактный манометр")},
+        {2, QT_TRANSLATE_NOOP("QObject", "Авария реле контроля фаз")},
+        {3, QT_TRANSLATE_NOOP("QObject", "Разрешение на запуск")},
+        {4, QT_TRANSLATE_NOOP("QObject", "Аварийное отключение")},
+    };
+    if (code != 0)
+        return lookup(names, code, Fallback::Decimal);
+    if (firstNameId == 0 || secondNameId == 0)
+        return QString();
+    const MainApplication* app = MainApplication::getInstance();
+    const Parameters* params = app ? app->params() : nullptr;
+    if (!params)
+        return QString();
+    const quint32 words[2] = {params->getU32(firstNameId), params->getU32(secondNameId)};
+    char bytes[8];
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<char>((words[i / 4] >> (8 * (i % 4))) & 0xFF);
+    const int length = static_cast<int>(std::find(bytes, bytes + 8, '\0') - bytes);
+    return QString::fromUtf8(bytes, length);
+}
+
+// ---- Enumerations ------------------------------------------------------------------------------
+
+#define N(text) QT_TRANSLATE_NOOP("QObject", text)
+
+namespace {
+
+const TextRow kProtMode[] = {
+    {0, N("Откл")},
+    {1, N("Блок")},
+    {2, N("АПВ")},
+    {3, N("Вкл")},
+};
+const TextRow kOnOff[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+};
+const TextRow kRgmMode[] = {
+    {0, N("Откл")},
+    {1, N("Однократно")},
+    {2, N("Постоянно")},
+    {3, N("Вкл")},
+};
+const TextRow kPhaseRotation[] = {
+    {0, "ABC"},
+    {1, "CBA"},
+};
+const TextRow kSourceTemperature[] = {
+    {0, N("Обмотка")},
+    {1, N("Масло")},
+};
+const TextRow kSourceR[] = {
+    {0, N("Нет")},
+    {1, N("Авто")},
+    {2, N("ЧРП")},
+    {3, N("ТМС")},
+    {4, N("УКИ")},
+};
+const TextRow kSourceCurrent[] = {
+    {0, N("РВК")},
+    {1, N("ЧРП")},
+};
+const TextRow kAiAxisZeroShift[] = {
+    {-1, N("Минус")},
+    {1, N("Плюс")},
+};
+const TextRow kVsdDoor[] = {
+    {0, N("Откл")},
+    {1, N("Стоп")},
+    {2, N("Откл. пит.")},
+};
+const TextRow kVsdType[] = {
+    {0, N("Нет")},
+    {1, N("Валдрин")},
+    {2, "Danfoss"},
+    {3, N("Эталон")},
+};
+const TextRow kTypeMtr[] = {
+    {0, N("Асинхронный")},
+    {1, N("Вентильный")},
+};
+const TextRow kMotorControl[] = {
+    {0, "U/f"},
+    {1, N("Векторное")},
+};
+const TextRow kOilCompany[] = {
+    {0, N("По умолчанию")},
+    {1, "RA-ZUV"},
+    {2, "Zazarere"},
+    {3, "BP"},
+    {4, "Vovadivozorare"},
+};
+const TextRow kMaintenanceType[] = {
+    {0, N("Ток")},
+    {1, N("Давление")},
+    {2, N("Температура")},
+    {3, N("Ан. вх. 1")},
+    {4, N("Ан. вх. 2")},
+    {5, N("Ан. вх. 3")},
+    {6, N("Ан. вх. 4")},
+    {7, N("Загрузка")},
+    {8, N("Мощность")},
+    {9, N("Расход")},
+};
+const TextRow kMaintenanceDepend[] = {
+    {0, N("Прямая")},
+    {1, N("Обратная")},
+};
+const TextRow kMaintenanceControl[] = {
+    {0, N("Поддержание")},
+    {1, N("Следование")},
+};
+const TextRow kSwitchingFreq[] = {
+    {0, N("1,0 кГц")},
+    {1, N("1,5 кГц")},
+    {2, N("2,0 кГц")},
+    {3, N("2,5 кГц")},
+    {4, N("3,0 кГц")},
+    {5, N("3,5 кГц")},
+    {6, N("4,0 кГц")},
+    {7, N("5,0 кГц")},
+    {8, N("6,0 кГц")},
+    {9, N("7,0 кГц")},
+    {10, N("8,0 кГц")},
+    {11, N("9,0 кГц")},
+    {12, N("12,0 кГц")},
+    {13, N("14,0 кГц")},
+    {14, N("16,0 кГц")},
+};
+const TextRow kUseInduct[] = {
+    {0, N("Суммарная")},
+    {1, N("Раздельная")},
+};
+const TextRow kDiType[] = {
+    {0, N("Замыкание")},
+    {1, N("Размыкание")},
+};
+const TextRow kDiAction[] = {
+    {0, N("Нет")},
+    {1, N("Стоп")},
+    {2, N("Пуск")},
+    {3, N("Реверс")},
+    {4, N("Защита")},
+    {5, N("Кнопка оператора")},
+    {6, N("Предупреждение")},
+};
+const TextRow kTypeAI[] = {
+    {1, N("4 - 20 мА")},
+    {2, N("0 - 4 В")},
+};
+const TextRow kAiParameter[] = {
+    {0, N("Не выбран")},
+    {1, N("Давление")},
+    {2, N("Температура")},
+    {3, N("Виброускорение")},
+    {4, N("Виброскорость")},
+    {5, N("Сопротивление изоляции")},
+    {6, N("Расход")},
+    {7, N("Частота")},
+    {8, N("Ток")},
+    {9, N("Устьевое давление")},
+    {10, N("Затрубное давление")},
+    {11, N("Линейное давление")},
+};
+const TextRow kTypeMetal[] = {
+    {1, N("Алюминий")},
+};
+const TextRow kMotorInductance[] = {
+    {1, N("Инд. сопр. фазы")},
+    {2, N("Инд. по осям")},
+};
+const TextRow kMotorProfile[] = {
+    {0, N("3000 Об/мин")},
+    {1, N("ВДМ")},
+    {2, N("ВВД")},
+    {500, N("500 Об/мин")},
+    {1000, N("1000 Об/мин")},
+    {3000, N("3000 Об/мин")},
+    {3600, N("3600 Об/мин")},
+    {6000, N("6000 Об/мин")},
+    {8500, N("8500 Об/мин")},
+    {12000, N("12000 Об/мин")},
+};
+const TextRow kDhsInterface[] = {
+    {0, "RS-485"},
+    {1, "RS-232"},
+};
+const TextRow kEmType[] = {
+    {0, N("Откл")},
+    {1, N("СЭТ-4ТМ03")},
+    {2, "ABB"},
+    {3, "ABB A44"},
+    {4, N("ГРАН СС-301-5.1")},
+    {5, N("ПСЧ-4ТМ")},
+};
+const TextRow kSourceVoltage[] = {
+    {0, N("РВК")},
+    {1, N("Счётчик")},
+};
+const TextRow kTypeVolt[] = {
+    {0, N("Фазное")},
+    {1, N("Линейное")},
+};
+const TextRow kCalibType[] = {
+    {0, N("Коэффициент")},
+    {1, N("Значение")},
+};
+const TextRow kTypeAO[] = {
+    {1, N("0 - 10 В")},
+    {2, N("4 - 20 мА")},
+};
+const TextRow kParamAO[] = {
+    {0, N("Не выбран")},
+};
+const TextRow kRoAction[] = {
+    {0, N("Нет")},
+    {1, N("Стоп")},
+    {2, N("Работа")},
+    {3, N("АПВ")},
+    {4, N("Блок")},
+    {5, N("Tемпер. igbt 1")},
+    {6, N("Входной фильтр")},
+    {7, N("СУ готова к запуску")},
+    {8, N("Авария СУ")},
+    {9, N("Удалённое управление")},
+    {10, N("Ручной/Авто")},
+};
+const TextRow kScadaType[] = {
+    {0, N("Откл")},
+    {1, N("Валдрин")},
+    {2, N("Регион 3.0")},
+    {3, N("Регион 2000")},
+    {4, "ZIZ-Odeveduza"},
+    {5, N("RUZEVA-ЗС")},
+    {6, "Derodizidozova"},
+    {7, "Dedorarodiveza"},
+    {8, "RA-ZUV"},
+    {9, "RI-Zovo"},
+    {10, "Vevarar-Izavuv"},
+    {11, "DEZ"},
+    {12, N("Универсал 3")},
+};
+const TextRow kRotation[] = {
+    {0, N("Прямое")},
+    {1, N("Обратное")},
+};
+const TextRow kTypeStop[] = {
+    {0, N("Плавный")},
+    {1, N("Выбегом")},
+};
+const TextRow kUfType[] = {
+    {0, N("Линейная")},
+    {1, N("Квадратичная")},
+    {2, N("Обр. квадр.")},
+    {3, N("По точкам")},
+};
+const TextRow kVectType[] = {
+    {0, N("Угол")},
+    {1, N("Мин.ток")},
+};
+const TextRow kChanelVsd[] = {
+    {2, N("Основной")},
+    {4, N("Резервный")},
+};
+const TextRow kSensorPosition[] = {
+    {0, N("На входе")},
+    {1, N("На выходе")},
+};
+// Board settings without texts elsewhere.
+const TextRow kBacklight[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+    {2, N("Авто")},
+};
+const TextRow kLanguage[] = {
+    {0, N("Русский")},
+    {1, "English"},
+    {2, "Español"},
+};
+const TextRow kLockButton[] = {
+    {0, N("Откл")},
+    {1, N("Вкл")},
+};
+const TextRow kScadaParity[] = {
+    {0, N("Нет")},
+    {1, N("Чёт")},
+    {2, N("Нечёт")},
+};
+const TextRow kConnect[] = {
+    {0, N("Потеряна")},
+    {1, N("Восстановлена")},
+};
+const TextRow kAlarmVsdMode[] = {
+    {0, N("Откл")},
+    {1, N("Предупреждение")},
+    {2, N("Останов")},
+};
+
+} // namespace
+
+QString Common::getTextProtMode(unsigned short value) { return lookup(kProtMode, value, Fallback::Empty); }
+QString Common::getTextOnOff(unsigned short value) { return lookup(kOnOff, value, Fallback::Empty); }
+QString Common::getTextRgmMode(unsigned short value) { return lookup(kRgmMode, value, Fallback::Empty); }
+QString Common::getTextPhaseRotation(unsigned short value) { return lookup(kPhaseRotation, value, Fallback::Decimal); }
+QString Common::getTextSourceTemperature(sensorTemperatureMotor source) { return lookup(kSourceTemperature, source, Fallback::Decimal); }
+QString Common::getTextSourceR(unsigned short value) { return lookup(kSourceR, value, Fallback::Decimal); }
+QString Common::getTextSourceCurrent(unsigned short value) { return lookup(kSourceCurrent, value, Fallback::Decimal); }
+QString Common::getTextAiAxisZeroShift(int value) { return lookup(kAiAxisZeroShift, value, Fallback::Decimal); }
+QString Common::getTextVSdDoor(unsigned short value) { return lookup(kVsdDoor, value, Fallback::Decimal); }
+QString Common::getTextVsdType(unsigned short type) { return lookup(kVsdType, type, Fallback::Decimal); }
+QString Common::getTextTypeMtr(unsigned short type) { return lookupOr(kTypeMtr, type, N("Неизвестный")); }
+QString Common::getTextMotorControl(unsigned short value) { return lookup(kMotorControl, value, Fallback::Decimal); }
+QString Common::getTextOilCompany(unsigned short value) { return lookup(kOilCompany, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamType(unsigned short value) { return lookup(kMaintenanceType, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamDepend(unsigned short value) { return lookup(kMaintenanceDepend, value, Fallback::Decimal); }
+QString Common::getTextMaintenanceModeParamTypeControl(unsigned short value) { return lookup(kMaintenanceControl, value, Fallback::Decimal); }
+QString Common::getTextSwitchingFreqCode(unsigned short value) { return lookup(kSwitchingFreq, value, Fallback::Decimal); }
+QString Common::getTextUseInduct(unsigned short value) { return lookup(kUseInduct, value, Fallback::Decimal); }
+QString Common::getTextDiType(unsigned short value) { return lookup(kDiType, value, Fallback::Decimal); }
+QString Common::getTextDiAction(unsigned short value) { return lookup(kDiAction, value, Fallback::Decimal); }
+QString Common::getTextTypeAI(unsigned short value) { return lookupOr(kTypeAI, value, N("0 - 10 В")); }
+QString Common::getTextAiParameter(unsigned short value) { return lookup(kAiParameter, value, Fallback::Decimal); }
+QString Common::getTextTypeMetal(unsigned short value) { return lookupOr(kTypeMetal, value, N("Медь")); }
+QString Common::getTextMotorInductance(unsigned short kind) { return lookupOr(kMotorInductance, kind, N("Индуктивность")); }
+QString Common::getTextMotorProfile(unsigned short profile) { return lookup(kMotorProfile, profile, Fallback::Empty); }
+QString Common::getTextDhsInterface(unsigned short code) { return lookup(kDhsInterface, code, Fallback::Decimal); }
+QString Common::getTextEmType(unsigned short type) { return lookup(kEmType, type, Fallback::Decimal); }
+QString Common::getTextSourceVoltage(unsigned short value) { return lookup(kSourceVoltage, value, Fallback::Empty); }
+QString Common::getTextTypeVolt(unsigned short value) { return lookup(kTypeVolt, value, Fallback::Decimal); }
+QString Common::getTextCalibType(unsigned short value) { return lookup(kCalibType, value, Fallback::Decimal); }
+QString Common::getTextTypeAO(unsigned short type) { return lookupOr(kTypeAO, type, N("Откл")); }
+QString Common::getTextParamAO(unsigned short id) { return lookup(kParamAO, id, Fallback::Decimal); }
+QString Common::getTextRoAction(unsigned short action) { return lookup(kRoAction, action, Fallback::Decimal); }
+QString Common::getTextScadaType(unsigned short value) { return lookup(kScadaType, value, Fallback::Decimal); }
+QString Common::getTextRotation(unsigned short value) { return lookup(kRotation, value, Fallback::Empty); }
+QString Common::getTextTypeStop(unsigned short value) { return lookup(kTypeStop, value, Fallback::Decimal); }
+QString Common::getTextUfType(unsigned short value) { return lookup(kUfType, value, Fallback::Decimal); }
+QString Common::getTextVectType(unsigned short value) { return lookup(kVectType, value, Fallback::Decimal); }
+QString Common::getTextChanelVsd(unsigned short value) { return lookup(kChanelVsd, value, Fallback::Decimal); }
+QString Common::getTextSensorPosition(unsigned short value) { return lookup(kSensorPosition, value, Fallback::Decimal); }
+QString Common::getTextBacklight(unsigned short value) { return lookup(kBacklight, value, Fallback::Decimal); }
+QString Common::getTextLanguage(unsigned short value) { return lookup(kLanguage, value, Fallback::Decimal); }
+QString Common::getTextLockButton(unsigned short value) { return lookup(kLockButton, value, Fallback::Decimal); }
+QString Common::getTextScadaParity(unsigned short value) { return lookup(kScadaParity, value, Fallback::Decimal); }
+QString Common::getTextAlarmVSDMode(unsigned short value) { return lookup(kAlarmVsdMode, value, Fallback::Empty); }
+QString Common::getTextConnect(unsigned short state) { return lookup(kConnect, state, Fallback::Empty); }
+
+QString Common::getTextDhsType(typeDHS type)
+{
+    // The suffix follows the translated name.
+    struct DhsRow {
+        int code;
+        const char* text;
+        const char* suffix;
+    };
+    static const DhsRow rows[] = {
+        {0, N("Нет"), ""},
+        {1, N("Валдрин"), ""},
+        {2, N("Алмаз"), ""},
+        {3, N("Борец СПТ"), "-1"},
+        {4, N("Электон ТМСН"), "-2"},
+        {5, N("Электон ТМСН"), "-3"},
+        {6, N("Эталон"), ""},
+        {7, N("ИРЗ"), ""},
+        {8, N("Орион"), ""},
+        {9, "PICv2", ""},
+        {10, N("Скад"), ""},
+        {11, N("Скан"), ""},
+        {12, N("Триол"), ""},
+        {13, "Zenith", ""},
+        {14, N("СНГ"), ""},
+        {15, N("Борец СПТ"), "-2"},
+        {16, N("РН-Transfer"), ""},
+        {17, "RUZEVA", ""},
+        {18, "Baker Huges", ""},
+        {19, "SPY PRO 11", ""},
+        {20, N("Эталон"), "-06"},
+        {21, "GRS", ""},
+        {22, "Oxford", ""},
+        {23, "Zenith 2.48", ""},
+        {24, "Ace", ""},
+        {25, "PICv3", ""},
+    };
+    for (const DhsRow& row : rows) {
+        if (row.code == type)
+            return tr(row.text) + QLatin1String(row.suffix);
+    }
+    return QString::number(static_cast<int>(type));
+}
+
+// ---- Reasons, alarms, start types ---------------------------------------------------------------
+
+namespace {
+
+// Stop reasons (parameter 535). Codes of the digital-input protections are built below.
+const TextRow kReasonStop[] = {
+    {1, N("Оператор")},
+    {2, N("Сопротивление изоляции")},
+    {3, N("Недогруз двигателя")},
+    {4, N("Перегруз двигателя")},
+    {5, N("Снижение питания сети")},
+    {6, N("Превышение питания сети")},
+    {7, N("Турбинное вращение")},
+    {8, N("Перекос фаз сети")},
+    {9, N("Взлом СУ")},
+    {10, N("Таймер")},
+    {11, N("ТМС. Нет связи")},
+    {12, N("Контактный манометр")},
+    {13, N("Pmin на приёме насоса")},
+    {14, N("Перегрев двигателя")},
+    {15, N("Pmax на приёме насоса")},
+    {16, N("Превышение вибрации")},
+    {17, N("Ток утечки")},
+    {18, N("Аварийный стоп")},
+    {19, N("Ошибка параметров")},
+    {20, N("Дисбаланс токов ПЭД")},
+    {21, N("Дисбаланс напряжения")},
+    {22, N("Авария ЧРП")},
+    {23, N("Перегрев ЧРП")},
+    {24, N("По программе")},
+    {25, N("Периодический режим")},
+    {26, N("Ан. вх. 1 Макс.")},
+    {27, N("Ан. вх. 2 Макс.")},
+    {28, N("Телеуправление")},
+    {29, N("Обрыв фазы двигателя")},
+    {30, N("Отключение питания сети")},
+    {31, N("Заклинивание")},
+    {32, N("Сброс параметров")},
+    {33, N("Смена режима работы")},
+    {34, N("Перегрев масла")},
+    {35, N("Низкое сопротивление изоляции")},
+    {36, N("Ошибка памяти")},
+    {37, N("Ошибка часов")},
+    {38, N("Счётчик. Нет связи")},
+    {39, N("Снижение частоты сети")},
+    {40, N("Превышение частоты сети")},
+    {41, N("Ан. вх. 1 Мин.")},
+    {42, N("Ан. вх. 2 Мин.")},
+    {100, N("Ан. вх. 3 Мин.")},
+    {101, N("Ан. вх. 4 Мин.")},
+    {102, N("Ан. вх. 3 Макс.")},
+    {103, N("Ан. вх. 4 Макс.")},
+    {104, N("Предел тока двигателя")},
+    {105, N("Рассинхронизация ПВЭД")},
+    {106, N("Аппаратные защиты ЧРП")},
+    {111, N("ЧРП. Нет связи")},
+    {112, N("Дисбаланс входных токов")},
+    {113, N("Перегрев трансформатора")},
+    {114, N("Превышение числа пусков")},
+    {115, N("Минимальный расход")},
+    {116, N("Pmax на выкиде насоса")},
+    {117, N("Перегрев фильтра")},
+    {118, N("Tmax на выкиде насоса")},
+    {119, N("Чередование фаз")},
+    {124, N("Обрыв датчика тока")},
+    {125, N("Низкое напряжение звена DC")},
+    {126, N("Высокое напряжение звена DC")},
+    {127, N("Замыкание на землю")},
+    {128, N("Перегрузка ЧРП")},
+    {129, N("Перегрев радиатора")},
+    {130, N("Неисправность вентилятора")},
+    {131, N("Авария ИБП")},
+    {132, N("Открыта дверь")},
+    {133, N("Турбинное вращение при пуске")},
+    {134, N("Ошибка синхронизации")},
+    {135, N("Неуспешный пуск")},
+    {136, N("Низкий уровень жидкости")},
+    {137, N("Газ на приёме насоса")},
+    {138, N("Снижение дебита")},
+    {139, N("Потеря подачи")},
+    {140, N("Ошибка плавного пуска")},
+    {141, N("Ошибка внешнего контроллера")},
+    {142, N("Цифр. вх. 13")},
+    {143, N("Цифр. вх. 14")},
+    {144, N("Цифр. вх. 15")},
+    {145, N("Цифр. вх. 16")},
+    {146, N("Цифр. вх. 17")},
+    {147, N("Цифр. вх. 18")},
+    {148, N("Цифр. вх. 19")},
+    {149, N("Цифр. вх. 20")},
+    {150, N("Цифр. вх. 21")},
+    {151, N("Цифр. вх. 22")},
+    {152, N("Цифр. вх. 23")},
+    {153, N("Цифр. вх. 24")},
+    {154, N("Байпас")},
+    {155, N("Внешний останов")},
+    {156, N("Обновление ПО")},
+};
+
+// Start reasons.
+const TextRow kReasonRun[] = {
+    {1, N("Оператор")},
+    {2, N("Телеуправление")},
+    {3, N("АПВ")},
+    {4, N("По программе")},
+    {5, N("Периодический режим")},
+    {6, N("Таймер")},
+    {7, N("Цифровой вход")},
+    {8, N("Включение питания")},
+    {9, N("Восстановление питания сети")},
+    {10, N("Автоматический перезапуск")},
+    {11, N("Поддержание давления")},
+    {12, N("Встряхивание")},
+    {13, N("Раскачка")},
+    {14, N("Прокачка")},
+    {15, N("АПВ после турбинного вращения")},
+    {16, N("АПВ по сопротивлению изоляции")},
+    {17, N("АПВ по недогрузу")},
+    {18, N("АПВ по перегрузу")},
+    {19, N("АПВ по напряжению")},
+    {20, N("Смена направления вращения")},
+};
+
+// Start types (parameter 14): 1 plain, 2 jogging, 3 swinging, 4 synchronised, then the other start modes.
+const TextRow kRgmRun[] = {
+    {0, N("Нет")},
+    {1, N("Обычный")},
+    {2, N("Толчковый")},
+    {3, N("С раскачкой")},
+    {4, N("С синхронизацией")},
+    {5, N("Подхват")},
+    {6, N("Пропуск резонансных частот")},
+    {7, N("Автонастройка")},
+    {8, N("С увеличенным моментом")},
+    {9, N("Спецалгоритм")},
+    {10, N("Прямой")},
+    {11, N("Мягкий")},
+    {12, N("Автоадаптация")},
+};
+
+const TextRow kVsdAlarm[] = {
+    {1, N("Перегрузка по току")},
+    {2, N("Короткое замыкание")},
+    {3, N("Замыкание на землю")},
+    {4, N("Перенапряжение звена DC")},
+    {5, N("Низкое напряжение звена DC")},
+    {6, N("Перегрев радиатора")},
+    {7, N("Перегрев двигателя")},
+    {8, N("Обрыв фазы двигателя")},
+    {9, N("Обрыв входной фазы")},
+    {10, N("Перегрузка инвертора")},
+    {11, N("Неисправность вентилятора")},
+    {12, N("Нет связи с платой управления")},
+    {13, N("Ошибка датчика тока")},
+    {14, N("Неисправность IGBT")},
+    {15, N("Внутренняя ошибка")},
+};
+
+const TextRow kVsdWarning[] = {
+    {1, N("Предел тока")},
+    {2, N("Высокая температура радиатора")},
+    {3, N("Низкое напряжение сети")},
+    {4, N("Высокое напряжение сети")},
+    {5, N("Перегрузка инвертора")},
+    {6, N("Предел момента")},
+    {7, N("Неисправность вентилятора")},
+    {8, N("Дисбаланс входных фаз")},
+    {9, N("Высокая температура платы")},
+    {10, N("Нет связи по резервному каналу")},
+};
+
+// Digital inputs 1-4 and 7-10: the name choice and the two custom-name words of each.
+struct DiNameIds {
+    int reason;
+    int input;
+    unsigned short choice;
+    unsigned short first;
+    unsigned short second;
+};
+const DiNameIds kDiReasons[] = {
+    {107, 1, 1231, 2125, 2126},
+    {108, 2, 1232, 2127, 2128},
+    {109, 3, 1233, 2129, 2130},
+    {110, 4, 1234, 2131, 2132},
+    {120, 7, 1235, 2133, 2134},
+    {121, 8, 1236, 2135, 2136},
+    {122, 9, 1237, 2137, 2138},
+    {123, 10, 1238, 2139, 2140},
+};
+
+} // namespace
+
+QString Common::getTextReasonRun(int reason)
+{
+    if (reason == 0)
+        return QString();
+    return lookup(kReasonRun, reason, Fallback::Decimal);
+}
+
+QString Common::getTextReasonStop(int reason)
+{
+    if (reason == 0)
+        return QString();
+    for (const DiNameIds& di : kDiReasons) {
+        if (di.reason != reason)
+            continue;
+        QString text = tr(N("Цифр. вх. %1")).arg(di.input);
+        const MainApplication* app = MainApplication::getInstance();
+        const Parameters* params = app ? app->params() : nullptr;
+        const quint32 choice = params ? toCode(params->get(di.choice)) : 0;
+        if (choice <= 4) {
+            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second);
+            if (!name.isEmpty())
+                text += QStringLiteral(" (%1)").arg(name);
+        }
+        return text;
+    }
+    return lookup(kReasonStop, reason, Fallback::Decimal);
+}
+
+QString Common::getTextRgmRun(unsigned short type)
+{
+    return lookupOr(kRgmRun, type, N("Неизвестный тип пуска"));
+}
+
+QString Common::getTextVsdAlarm(int code, bool showNumber)
+{
+    return lookup(kVsdAlarm, code, showNumber ? Fallback::Decimal : Fallback::Empty);
+}
+
+QString Common::getTextVsdWarning(int code, bool showNumber)
+{
+    return lookup(kVsdWarning, code, showNumber ? Fallback::Decimal : Fallback::Empty);
+}
+
+#undef N
