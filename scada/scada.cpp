@@ -15,16 +15,16 @@
 #include "app/parameterdef.h"
 #include "app/parameters.h"
 #include "link/spidriver.h"
+#include "scada/scadaserver.h"
 #include "texts/common.h"
 
 namespace {
 
-// Modbus engine entry points; wired to the stack in scada/modbus.
-eMBErrorCode engineInit(quint16) { return MB_ERR_PORT; }
-eMBErrorCode engineEnable() { return MB_ERR_STATE; }
-eMBErrorCode engineDisable() { return MB_ERR_NONE; }
-eMBErrorCode engineClose() { return MB_ERR_NONE; }
-eMBErrorCode enginePoll() { return MB_ERR_STATE; }
+eMBErrorCode engineInit(quint16 port) { return eMBTCPInit(port); }
+eMBErrorCode engineEnable() { return eMBEnable(); }
+eMBErrorCode engineDisable() { return eMBDisable(); }
+eMBErrorCode engineClose() { return eMBClose(); }
+eMBErrorCode enginePoll() { return eMBPoll(); }
 
 quint32 floatBits(float f)
 {
@@ -125,6 +125,7 @@ constexpr quint8 kCoilType = 7;
 } // namespace
 
 Scada::Scada()
+    : server_(new ScadaServer(this))
 {
     qDebug() << QStringLiteral("create: %1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
 }
@@ -654,4 +655,96 @@ int Scada::slotSoftwareWrite(uint16_t usFileNumber, uint16_t, uint16_t usRecordL
         Common::sleep(5);
     }
     return spi->softwareBlocksRefused() == refusedBefore ? MB_ERR_NONE : MB_ERR_INVALID;
+}
+
+// Modbus callbacks: plain functions of the engine, served by the current register map.
+
+namespace {
+
+Scada* prvCurrentScada()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->scada() : nullptr;
+}
+
+// Profile 4 serves holding registers at 30000 and input registers at 40000 onward.
+uint16_t prvProfileOffset(uint16_t address, uint16_t offset)
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (app && app->getValue(578) == 4.0f)
+        return static_cast<uint16_t>(address + offset);
+    return address;
+}
+
+} // namespace
+
+eMBErrorCode eMBRegInputCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs)
+{
+    Scada* scada = prvCurrentScada();
+    if (!scada)
+        return MB_ERR_NO_REGISTER;
+    return scada->readReg(pucRegBuffer, prvProfileOffset(usAddress, 40000), usNRegs);
+}
+
+eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs, eMBRegisterMode eMode)
+{
+    Scada* scada = prvCurrentScada();
+    if (!scada)
+        return MB_ERR_NO_REGISTER;
+    usAddress = prvProfileOffset(usAddress, 30000);
+    switch (eMode) {
+    case MB_REG_READ:
+        return scada->readReg(pucRegBuffer, usAddress, usNRegs);
+    case MB_REG_WRITE:
+        return scada->writeReg(pucRegBuffer, usAddress, usNRegs);
+    }
+    return MB_ERR_NONE;
+}
+
+eMBErrorCode eMBRegCoilsCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNCoils, eMBRegisterMode eMode)
+{
+    Scada* scada = prvCurrentScada();
+    if (!scada || eMode == MB_REG_READ)
+        return MB_ERR_NO_REGISTER;
+    return scada->writeCoils(pucRegBuffer, usAddress, usNCoils);
+}
+
+eMBErrorCode eMBRegDiscreteCB(uint8_t*, uint16_t, uint16_t)
+{
+    // No register map has discrete inputs.
+    return MB_ERR_NO_REGISTER;
+}
+
+eMBErrorCode eMBRegReadInfo(uint8_t* pucBuffer, uint16_t usAddress, uint16_t* pusLength)
+{
+    Scada* scada = prvCurrentScada();
+    return scada ? scada->readInfo(pucBuffer, usAddress, pusLength) : MB_ERR_NO_REGISTER;
+}
+
+eMBErrorCode eMBRegCommandLog(uint8_t* pucBuffer, uint16_t usCommand, uint16_t* pusLength)
+{
+    Scada* scada = prvCurrentScada();
+    return scada ? scada->commandLog(pucBuffer, usCommand, pusLength) : MB_ERR_NO_REGISTER;
+}
+
+eMBErrorCode eMBRegReadLog(uint8_t* pucBuffer, uint32_t ulAddress, uint16_t usCount)
+{
+    Scada* scada = prvCurrentScada();
+    return scada ? scada->readLog(pucBuffer, ulAddress, usCount) : MB_ERR_NO_REGISTER;
+}
+
+eMBErrorCode eMBReadFileRecord(uint8_t* pucBuffer, uint32_t ulAddress, uint16_t usCount)
+{
+    Scada* scada = prvCurrentScada();
+    return scada ? scada->readFileRecord(pucBuffer, ulAddress, usCount) : MB_ERR_NO_REGISTER;
+}
+
+eMBErrorCode eMBWriteFileRecord(uint16_t usFileNumber, uint16_t usRecordNumber, uint16_t usRecordLength,
+                                uint8_t* pucRecordData)
+{
+    Scada* scada = prvCurrentScada();
+    if (!scada)
+        return MB_ERR_NO_REGISTER;
+    return static_cast<eMBErrorCode>(scada->slotSoftwareWrite(usFileNumber, usRecordNumber, usRecordLength,
+                                                              pucRecordData));
 }

@@ -8,26 +8,14 @@
 #include <atomic>
 #include <cstdint>
 
+#include "scada/modbus/mb.h"
 #include "scada/scadaparameter.h"
 
 class Parameters;
 class QTimer;
+class ScadaServer;
 class SpiDriver;
 
-// Result of the Modbus engine and of the register callbacks.
-#ifndef RVK_MB_ERROR_CODE_DEFINED
-#define RVK_MB_ERROR_CODE_DEFINED
-enum eMBErrorCode {
-    MB_ERR_NONE = 0,
-    MB_ERR_NO_REGISTER = 1,
-    MB_ERR_INVALID = 2,
-    MB_ERR_PORT = 3,
-    MB_ERR_NO_RESOURCES = 4,
-    MB_ERR_IO = 5,
-    MB_ERR_STATE = 6,
-    MB_ERR_BUSY = 7,
-};
-#endif
 
 // Base of every register map and the worker of the Modbus slave; lives on the SCADA thread.
 class Scada : public QObject
@@ -44,6 +32,8 @@ public:
     const ScadaParameter* rows() const { return parameters_; }
     int startIndex() const { return startIndex_; }
     bool isProcessEnabled() const { return processEnabled_.load(); }
+    // The Modbus TCP server of this map (a child of the object).
+    ScadaServer* server() const { return server_; }
 
     // How long a register callback waits for the main controller.
     static constexpr int kWaitControllerMs = 5000;
@@ -61,13 +51,13 @@ public slots:
     virtual eMBErrorCode readReg(uint8_t* buffer, uint16_t address, uint16_t numRegs);
     virtual eMBErrorCode writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs);
     virtual eMBErrorCode writeCoils(uint8_t* buffer, uint16_t address, uint16_t numCoils);
-    eMBErrorCode readInfo(uint8_t* buffer, uint16_t address, uint16_t* len);
+    virtual eMBErrorCode readInfo(uint8_t* buffer, uint16_t address, uint16_t* len);
     virtual eMBErrorCode commandLog(uint8_t* buffer, uint16_t command, uint16_t* len);
     virtual eMBErrorCode readLog(uint8_t* buffer, uint32_t address, uint16_t len);
-    eMBErrorCode readFileRecord(uint8_t* buffer, uint32_t address, uint16_t len);
+    virtual eMBErrorCode readFileRecord(uint8_t* buffer, uint32_t address, uint16_t len);
     virtual int setNewValue(ScadaParameter* param);
     ScadaParameter* parameter(uint16_t address);
-    int slotSoftwareWrite(uint16_t usFileNumber, uint16_t usRecordNumber, uint16_t usRecordLength,
+    virtual int slotSoftwareWrite(uint16_t usFileNumber, uint16_t usRecordNumber, uint16_t usRecordLength,
                           uint8_t* usRecordData);
     // Runs on the SPI thread while the SCADA thread waits in readFileRecord.
     void slotScadaResiveCompressLogRN(QByteArray header, QByteArray log);
@@ -75,8 +65,10 @@ public slots:
     void calcParamsStart();
 
 protected:
-    virtual void initParameters() = 0;
-    virtual void calcParams() = 0;
+    // Every register map fills its table and computes its computed rows; the stack's
+    // test map serves registers of its own and keeps these empty.
+    virtual void initParameters() {}
+    virtual void calcParams() {}
 
     // initParameters() and the start index behind the coil rows.
     void buildTable();
@@ -106,8 +98,8 @@ private:
     void closeEngine();
     SpiDriver* spiDriver() const;
 
+    ScadaServer* server_ = nullptr;
     QMutex logLock_;
-    QMutex engineLock_;
     std::atomic<bool> processEnabled_{true};
     int startIndex_ = 0;
     bool engineOpen_ = false;

@@ -1,0 +1,202 @@
+#include "scada/scadaserver.h"
+
+#include "app/mainapplication.h"
+#include "scada/modbus/mbtcp.h"
+#include "scada/modbus/portevent.h"
+#include "scada/scada.h"
+
+#include <QDebug>
+#include <QPointer>
+
+#include <cstring>
+
+namespace {
+
+// Received bytes kept per client; the rest waits in the socket, so a flooding client is slowed by TCP.
+constexpr int kStreamMax = 4096;
+constexpr qint64 kSocketBufferMax = 16384;
+
+// The server that eMBTCPInit started, and the client whose request the frame buffer holds.
+QPointer<ScadaServer> pxTCPServer;
+ScadaSocket* pxTCPRequestClient = nullptr;
+
+void prvvWithdrawRequest()
+{
+    pxTCPRequestClient = nullptr;
+    usTCPBufPos = 0;
+    xMBPortEventInit();
+}
+
+} // namespace
+
+ScadaServer::ScadaServer(QObject* parent)
+    : QTcpServer(parent)
+{
+}
+
+ScadaServer::~ScadaServer()
+{
+    if (socket_) {
+        disconnect(socket_, nullptr, this, nullptr);
+        if (pxTCPRequestClient == socket_)
+            prvvWithdrawRequest();
+        socket_ = nullptr;
+    }
+    qDebug() << QStringLiteral("~%1").arg(QLatin1String("ScadaServer"));
+}
+
+bool ScadaServer::init(quint16 port)
+{
+    if (isListening())
+        close();
+    return listen(QHostAddress::Any, port);
+}
+
+void ScadaServer::incomingConnection(qintptr socketDescriptor)
+{
+    qDebug() << "ScadaServer: New incoming connection:" << socketDescriptor;
+    if (socket_) {
+        ScadaSocket* old = socket_;
+        forgetSocket();
+        old->abort();
+        old->deleteLater();
+    }
+    auto* socket = new ScadaSocket(this);
+    if (!socket->setSocketDescriptor(socketDescriptor)) {
+        qWarning() << "ScadaServer: cannot take the connection:" << socket->errorString();
+        delete socket;
+        return;
+    }
+    socket->setReadBufferSize(kSocketBufferMax);
+    socket_ = socket;
+    connect(socket, &QObject::destroyed, this, &ScadaServer::socketDestroyed);
+}
+
+void ScadaServer::socketDestroyed()
+{
+    if (sender() == socket_)
+        forgetSocket();
+}
+
+void ScadaServer::forgetSocket()
+{
+    qDebug() << "ScadaServer: socketDestroyed";
+    // A request of the old client must not be answered to the next one.
+    if (pxTCPRequestClient && pxTCPRequestClient == socket_)
+        prvvWithdrawRequest();
+    socket_ = nullptr;
+}
+
+ScadaSocket::ScadaSocket(QObject* parent)
+    : QTcpSocket(parent)
+{
+    connect(this, &QTcpSocket::readyRead, this, &ScadaSocket::slotReceivePacket);
+    connect(this, &QTcpSocket::disconnected, this, &QObject::deleteLater);
+}
+
+ScadaSocket::~ScadaSocket()
+{
+    if (pxTCPRequestClient == this)
+        prvvWithdrawRequest();
+    qDebug() << QStringLiteral("~%1").arg(QLatin1String("ScadaSocket"));
+}
+
+void ScadaSocket::slotReceivePacket()
+{
+    auto* server = qobject_cast<ScadaServer*>(parent());
+    if (!server || server->socket() != this || server != pxTCPServer) {
+        // A replaced client, or a server the engine does not serve: its bytes are not requests.
+        readAll();
+        return;
+    }
+    if (stream_.size() < kStreamMax)
+        stream_.append(read(kStreamMax - stream_.size()));
+    takeRequest();
+}
+
+void ScadaSocket::takeRequest()
+{
+    if (pxTCPRequestClient)
+        return;
+    // Bounded: each pass consumes a frame or returns.
+    for (int pass = 0; pass < kStreamMax; ++pass) {
+        if (stream_.size() < kStreamMax && bytesAvailable() > 0)
+            stream_.append(read(kStreamMax - stream_.size()));
+        uint16_t frameLen = 0;
+        const auto* data = reinterpret_cast<const uint8_t*>(stream_.constData());
+        switch (eMBTCPScanFrame(data, static_cast<size_t>(stream_.size()), &frameLen)) {
+        case MB_TCP_SCAN_INCOMPLETE:
+            return;
+        case MB_TCP_SCAN_INVALID:
+            qWarning() << "ScadaSocket: bad MBAP header, dropping" << stream_.size() << "bytes";
+            stream_.clear();
+            readAll();
+            return;
+        case MB_TCP_SCAN_FOREIGN:
+            stream_.remove(0, frameLen);
+            continue;
+        case MB_TCP_SCAN_FRAME:
+            std::memcpy(aucTCPBuf, data, frameLen);
+            usTCPBufPos = frameLen;
+            stream_.remove(0, frameLen);
+            pxTCPRequestClient = this;
+            xMBPortEventPost(EV_FRAME_RECEIVED);
+            return;
+        }
+    }
+}
+
+bool xMBTCPPortInit(uint16_t usTCPPort)
+{
+    MainApplication* app = MainApplication::getInstance();
+    Scada* scada = app ? app->scada() : nullptr;
+    ScadaServer* server = scada ? scada->server() : nullptr;
+    if (!server)
+        return false;
+    prvvWithdrawRequest();
+    pxTCPServer = server;
+    if (!server->init(usTCPPort)) {
+        qWarning() << "ScadaServer: cannot listen on port" << usTCPPort << server->errorString();
+        pxTCPServer = nullptr;
+        return false;
+    }
+    return true;
+}
+
+void vMBTCPPortClose()
+{
+    qCritical() << "vMBTCPPortClose";
+}
+
+void vMBTCPPortDisable()
+{
+    qCritical() << "vMBTCPPortDisable";
+}
+
+bool xMBTCPPortGetRequest(uint8_t** ppucMBTCPFrame, uint16_t* pusTCPLength)
+{
+    *ppucMBTCPFrame = aucTCPBuf;
+    *pusTCPLength = usTCPBufPos;
+    usTCPBufPos = 0;
+    return true;
+}
+
+bool xMBTCPPortSendResponse(const uint8_t* pucMBTCPFrame, uint16_t usTCPLength)
+{
+    ScadaServer* server = pxTCPServer;
+    ScadaSocket* socket = server ? server->socket() : nullptr;
+    // Only the client that asked gets the answer.
+    if (!socket || socket != pxTCPRequestClient || socket->state() != QAbstractSocket::ConnectedState)
+        return false;
+    const qint64 written = socket->write(reinterpret_cast<const char*>(pucMBTCPFrame), usTCPLength);
+    socket->flush();
+    return written == usTCPLength;
+}
+
+void vMBTCPPortRequestDone()
+{
+    pxTCPRequestClient = nullptr;
+    ScadaServer* server = pxTCPServer;
+    if (ScadaSocket* socket = server ? server->socket() : nullptr)
+        socket->takeRequest();
+}

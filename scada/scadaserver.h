@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+class ScadaSocket;
+
+// Modbus TCP server of a register map: listens on every local address and keeps one client.
+class ScadaServer : public QTcpServer
+{
+    Q_OBJECT
+public:
+    explicit ScadaServer(QObject* parent = nullptr);
+    ~ScadaServer() override;
+
+    bool init(quint16 port);
+    ScadaSocket* socket() const { return socket_; }
+
+public slots:
+    void socketDestroyed();
+
+protected:
+    void incomingConnection(qintptr socketDescriptor) override;
+
+private:
+    void forgetSocket();
+
+    ScadaSocket* socket_ = nullptr;
+};
+
+// One client connection; hands whole requests to the engine one at a time, in arrival order.
+class ScadaSocket : public QTcpSocket
+{
+    Q_OBJECT
+public:
+    explicit ScadaSocket(QObject* parent = nullptr);
+    ~ScadaSocket() override;
+
+    // Moves the next whole request into the frame buffer when the engine holds none.
+    void takeRequest();
+
+public slots:
+    void slotReceivePacket();
+
+private:
+    QByteArray stream_;  // received bytes not yet handed to the engine
+};

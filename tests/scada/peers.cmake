@@ -1,0 +1,12 @@
+# Outside Modbus masters for tst_scadapeers: a libmodbus client built when libmodbus-dev is present.
+find_package(PkgConfig QUIET)
+if(PKG_CONFIG_FOUND)
+    pkg_check_modules(LIBMODBUS QUIET IMPORTED_TARGET libmodbus)
+endif()
+if(LIBMODBUS_FOUND AND TARGET tst_scadapeers)
+    enable_language(C)
+    add_executable(peer_libmodbus ${CMAKE_CURRENT_LIST_DIR}/peer_libmodbus.c)
+    target_link_libraries(peer_libmodbus PRIVATE PkgConfig::LIBMODBUS)
+    target_compile_definitions(tst_scadapeers PRIVATE RVK_LIBMODBUS_PEER="$<TARGET_FILE:peer_libmodbus>")
+    add_dependencies(tst_scadapeers peer_libmodbus)
+endif()
