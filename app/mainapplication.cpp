@@ -18,7 +18,11 @@
 #include "app/database.h"
 #include "app/parameters.h"
 #include "app/parametershandler.h"
+#include "link/simcatalogue.h"
+#include "link/socketserverhost.h"
+#include "link/spidevtransport.h"
 #include "link/spidriver.h"
+#include "sim/simtransport.h"
 #include "log/log_event.h"
 #include "scada/scada.h"
 #include "scada/scadafactory.h"
@@ -111,6 +115,8 @@ bool MainApplication::init(const Options& options)
     initParameters();
     initLogEvent();
     initSpi(nullptr);
+    socketHost_ = new SocketServerHost(this);
+    socketHost_->start();
     return true;
 }
 
@@ -141,6 +147,14 @@ void MainApplication::initSpi(LinkTransport* transport)
 {
     if (spiThread_)
         return;
+    if (!transport) {
+        if (QFile::exists(QString::fromLatin1(SpidevTransport::kDefaultPath))) {
+            transport = new SpidevTransport;
+        } else {
+            qDebug() << "MainApplication: no SPI device, the simulated main controller is used";
+            transport = new SimTransport(SimCatalogue::createController());
+        }
+    }
     spiDriver_ = new SpiDriver(transport);
     spiDriver_->setDebug(options_.spiDebug);
     if (params_)
@@ -362,4 +376,6 @@ void MainApplication::quitApplication()
     quitting_ = true;
     quitScada();
     quitSpi();
+    delete socketHost_;
+    socketHost_ = nullptr;
 }

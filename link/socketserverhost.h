@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QTcpServer>
+
+class QThread;
+
+// The service socket's listener (TCP 5321): every client gets a SocketServer on a low-priority thread.
+class SocketServerHost : public QTcpServer
+{
+    Q_OBJECT
+public:
+    static constexpr quint16 kPort = 5321;
+
+    explicit SocketServerHost(QObject* parent = nullptr);
+    ~SocketServerHost() override;
+
+    bool start(quint16 port = kPort);
+    int clientCount() const { return threads_.size(); }
+
+protected:
+    void incomingConnection(qintptr socketDescriptor) override;
+
+private:
+    QList<QThread*> threads_;
+};

@@ -1,0 +1,113 @@
+#include "support/simstation.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include "app/mainapplication.h"
+#include "app/parameters.h"
+#include "link/simcatalogue.h"
+#include "link/spidriver.h"
+#include "log/log_event.h"
+#include "sim/mcsimcore.h"
+#include "sim/simtransport.h"
+
+SimStation::SimStation(const QString& simValues)
+    : simValues_(simValues), synced_(std::make_shared<bool>(false))
+{
+}
+
+SimStation::~SimStation()
+{
+    stop();
+}
+
+MainApplication* SimStation::app() const { return MainApplication::getInstance(); }
+Parameters* SimStation::params() const { return app() ? app()->params() : nullptr; }
+LogEvent* SimStation::logEvent() const { return app() ? app()->logEvent() : nullptr; }
+SpiDriver* SimStation::driver() const { return app() ? app()->spiDriver() : nullptr; }
+
+void SimStation::addParameter(const McSimCore::ParamSeed& seed)
+{
+    extra_.append(seed);
+}
+
+bool SimStation::startLink()
+{
+    MainApplication* a = app();
+    if (!a || a->spiDriver())
+        return false;
+    if (!a->params()) {
+        if (!a->initDatabase())
+            return false;
+        a->initParameters();
+        a->initLogEvent();
+    }
+    QVector<McSimCore::ParamSeed> seeds = SimCatalogue::fromDatabase();
+    for (const McSimCore::ParamSeed& s : extra_) {
+        bool known = false;
+        for (const McSimCore::ParamSeed& c : seeds)
+            known = known || c.id == s.id;
+        if (known)
+            continue;
+        seeds.append(s);
+        if (!a->params()->contains(s.id)) {
+            ParameterDef def;
+            def.id = s.id;
+            def.operation = s.operation;
+            def.physic = s.physic;
+            def.discret = s.discret;
+            def.min = s.min;
+            def.max = s.max;
+            a->params()->addParameter(def);
+        }
+    }
+    core_ = std::make_shared<McSimCore>();
+    core_->seed(seeds);
+    if (!simValues_.isEmpty() && !core_->applyValues(simValues_))
+        return false;
+    *synced_ = false;
+    a->initSpi(new SimTransport(core_));
+    std::shared_ptr<bool> flag = synced_;
+    QObject::connect(a->spiDriver(), &SpiDriver::signalSyncFinished, a, [flag] { *flag = true; });
+    return true;
+}
+
+bool SimStation::waitForSync(int timeoutMs)
+{
+    std::shared_ptr<bool> flag = synced_;
+    return waitFor([flag] { return *flag; }, timeoutMs);
+}
+
+bool SimStation::start(int timeoutMs)
+{
+    return startLink() && waitForSync(timeoutMs);
+}
+
+void SimStation::stop()
+{
+    if (MainApplication* a = app())
+        a->quitSpi();
+}
+
+bool SimStation::waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QThread::msleep(1);
+    }
+    return true;
+}
+
+bool SimStation::waitForValue(quint16 id, float value, int timeoutMs)
+{
+    MainApplication* a = MainApplication::getInstance();
+    if (!a || !a->params())
+        return false;
+    Parameters* p = a->params();
+    return waitFor([p, id, value] { return p->get(id) == value; }, timeoutMs);
+}

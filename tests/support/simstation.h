@@ -1,0 +1,67 @@
+#pragma once
+
+// A station on the simulated main controller, for tests that need the live link.
+//
+//   SimStation station;                       // optionally SimStation station("578=3;13=0");
+//   QVERIFY(station.start());                 // database, mirror, event store, SPI driver; waits for the sync
+//   station.params()->set(578, 3.0f);         // goes over the link
+//   QVERIFY(SimStation::waitForValue(578, 3.0f));
+//   station.sim()->setValue(13, 2.0f);        // the controller changes a value on its own
+//   station.sim()->dropReplies(3);            // faults: lost replies, corrupted replies, restart
+//   station.sim()->corruptReplies(2);
+//   station.sim()->restart();
+//   station.stop();                           // the SPI thread ends; start() may run again
+//
+// The database, the mirror and the event store are created once per test program, inside the test's
+// MainApplication (RVK_TEST_MAIN); every start() runs a new SPI driver on a new simulated controller.
+// Every wait is bounded.
+
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+
+#include "sim/mcsimcore.h"
+
+class MainApplication;
+class Parameters;
+class LogEvent;
+class SpiDriver;
+
+class SimStation
+{
+public:
+    // `simValues` as RVK_SIM_VALUES: "id=value;id=value".
+    explicit SimStation(const QString& simValues = QString());
+    ~SimStation();
+
+    // A parameter the test needs; used only when the catalogue lacks the id. Call before start().
+    void addParameter(const McSimCore::ParamSeed& seed);
+
+    // Brings the station up and waits (at most `timeoutMs`) for the end of the first synchronisation.
+    bool start(int timeoutMs = 30000);
+    // Starts the link without waiting for the synchronisation.
+    bool startLink();
+    bool waitForSync(int timeoutMs = 30000);
+    void stop();
+
+    McSimCore* sim() const { return core_.get(); }
+    MainApplication* app() const;
+    Parameters* params() const;
+    LogEvent* logEvent() const;
+    SpiDriver* driver() const;
+    bool synced() const { return *synced_; }
+
+    // Waits, running the event loop, until `condition` holds; false after `timeoutMs`.
+    static bool waitFor(const std::function<bool()>& condition, int timeoutMs = 5000);
+    // Waits until the mirror holds `value` for parameter `id`.
+    static bool waitForValue(quint16 id, float value, int timeoutMs = 5000);
+
+private:
+    QString simValues_;
+    QVector<McSimCore::ParamSeed> extra_;
+    std::shared_ptr<McSimCore> core_;
+    std::shared_ptr<bool> synced_;
+};
