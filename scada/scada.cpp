@@ -127,7 +127,7 @@ constexpr quint8 kCoilType = 7;
 Scada::Scada()
     : server_(new ScadaServer(this))
 {
-    qDebug() << QStringLiteral("create: %1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
+    qDebug().noquote() << QStringLiteral("create: %1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
 }
 
 Scada::~Scada()
@@ -135,7 +135,7 @@ Scada::~Scada()
     delete[] parameters_;
     parameters_ = nullptr;
     countParameters_ = 0;
-    qDebug() << QStringLiteral("~%1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
+    qDebug().noquote() << QStringLiteral("~%1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
 }
 
 Parameters* Scada::params() const
@@ -194,7 +194,7 @@ int Scada::getIndexAtAddress(int address, unsigned char dataType) const
                 return i;
         }
     }
-    qWarning() << QStringLiteral("Scada: not found Register (address = %1)").arg(key);
+    qWarning().noquote() << QStringLiteral("Scada: not found Register (address = %1)").arg(key);
     return -1;
 }
 
@@ -228,7 +228,7 @@ void Scada::process()
 
     const eMBErrorCode init = engineInit(MainApplication::scadaPort());
     if (init != MB_ERR_NONE) {
-        qWarning() << QStringLiteral("Scada: error init modbus stack - %1!").arg(static_cast<int>(init));
+        qWarning().noquote() << QStringLiteral("Scada: error init modbus stack - %1!").arg(static_cast<int>(init));
         return;
     }
     engineOpen_ = true;

@@ -109,20 +109,20 @@ private slots:
         // Reached through the scan, and refused as a register.
         QCOMPARE(read(coilsOnly, 513, 1), QByteArray("err2"));
 
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = -1)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = -1)");
         QCOMPARE(map.getIndexAtAddress(0, 0), -1);
 
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 99)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 99)");
         ScadaParameter* missing = map.parameter(99);
         missing->value = 42.0f;
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 99)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 99)");
         QCOMPARE(read(map, 99, 1), QByteArray("err1"));
     }
 
     void mapWithoutTableRefusesEverything()
     {
         TestMap empty({});
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 0)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 0)");
         QCOMPARE(read(empty, 0, 1), QByteArray("err1"));
     }
 
@@ -208,7 +208,7 @@ private slots:
         QCOMPARE(write(map, 14, {1}), MB_ERR_INVALID);          // read-only
         QCOMPARE(write(map, 20, {1}), MB_ERR_INVALID);          // reserved, outside 0..0
         QCOMPARE(write(map, 12, {0}), MB_ERR_NO_REGISTER);      // cut two-register value
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 22)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 22)");
         QCOMPARE(write(map, 21, {0, 0}), MB_ERR_NO_REGISTER);   // runs past the table
         QCOMPARE(log.take().size(), 0);
 

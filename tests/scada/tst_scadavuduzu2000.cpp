@@ -70,7 +70,7 @@ private slots:
         map.calcParamsStart();
         qInstallMessageHandler(previous);
         QCOMPARE(misses, 0);
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 300)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 300)");
         map.parameter(300);
     }
 
@@ -140,9 +140,9 @@ private slots:
     void addressesOutsideTheTable()
     {
         Map map;
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 286)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 286)");
         QCOMPARE(read(map, 256, 31), QByteArray("err1"));
-        QTest::ignoreMessage(QtWarningMsg, "\"Scada: not found Register (address = 543)\"");
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 543)");
         QCOMPARE(read(map, 543, 1), QByteArray("err1"));
         QCOMPARE(read(map, 513, 1), QByteArray("err2"));
     }
