@@ -224,11 +224,11 @@ void MainApplication::initScada()
         connect(scadaThread_, &QThread::started, map, &Scada::process);
         scadaThread_->start(QThread::LowPriority);
     } else {
-        // On the SCADA thread: the old map and its server are gone before the new one listens.
-        QMetaObject::invokeMethod(map, [old, map] {
-            delete old;
-            map->process();
-        }, Qt::QueuedConnection);
+        // Posted in this order to the SCADA thread: the old map and its server are gone
+        // before the new one listens.
+        if (old)
+            old->deleteLater();
+        QMetaObject::invokeMethod(map, "process", Qt::QueuedConnection);
     }
 }
 

@@ -258,7 +258,7 @@ void Scada::setProcessEnabled(bool enabled)
     if (thread() == QThread::currentThread() || !thread() || !thread()->isRunning())
         closeEngine();
     else
-        QMetaObject::invokeMethod(this, [this] { closeEngine(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(this, "closeEngine", Qt::BlockingQueuedConnection);
 }
 
 void Scada::closeEngine()

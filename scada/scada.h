@@ -87,6 +87,9 @@ protected:
     QByteArray headerBuffer_;
     QByteArray logBuffer_;
 
+private slots:
+    void closeEngine();
+
 private:
     struct PendingWrite {
         quint16 id;
@@ -95,7 +98,6 @@ private:
     };
     bool encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const;
     bool decodeRow(const ScadaParameter& row, const uint8_t* in, float* value) const;
-    void closeEngine();
     SpiDriver* spiDriver() const;
 
     ScadaServer* server_ = nullptr;

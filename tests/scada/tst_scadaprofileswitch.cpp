@@ -7,7 +7,7 @@
 #include "app/parameters.h"
 #include "scada/scada.h"
 #include "support/modbustestclient.h"
-#include "support/simstation.h"
+#include "scada/scadatesthelpers.h"
 #include "support/testmain.h"
 
 namespace {
@@ -54,12 +54,12 @@ private slots:
         qputenv("RVK_SCADA_PORT", QByteArray::number(port));
         previousHandler = qInstallMessageHandler(countMaps);
 
-        SimStation station("578=3;580=17");
-        QVERIFY(station.start());
-        MainApplication* app = station.app();
-        QVERIFY(SimStation::waitFor([app] { return app->scada() != nullptr; }));
-        SimStation::waitFor([port] { return readOnce(port) == "03020011"; }, 3000);
-        QCOMPARE(readOnce(port), QByteArray("03020011"));
+        // The controller's updates of 578 arrive on the main thread, as from the SPI driver.
+        MainApplication* app = MainApplication::getInstance();
+        scadatest::setValue(580, 17.0f);
+        scadatest::setValue(578, 3.0f);
+        QTRY_VERIFY_WITH_TIMEOUT(app->scada() != nullptr, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(readOnce(port), QByteArray("03020011"), 3000);
 
         // A master stays connected across the switches.
         ModbusTestClient master(port);
@@ -71,16 +71,11 @@ private slots:
             bool listening;
         } steps[] = {{0.0f, false}, {3.0f, true}, {5.0f, false}, {3.0f, true}, {3.0f, true}};
         for (const auto& step : steps) {
-            station.params()->set(578, step.profile);
-            QVERIFY(SimStation::waitForValue(578, step.profile));
-            QVERIFY(SimStation::waitFor([app, step] { return (app->scada() != nullptr) == step.listening; }));
-            if (step.listening) {
-                QVERIFY(SimStation::waitFor([port] { return readOnce(port) == "03020011"; }, 3000));
-            } else {
-                // The old map is deleted on the SCADA thread; then nothing listens.
-                QVERIFY(SimStation::waitFor([port] { return readOnce(port) == "refused"; }, 3000));
-            }
-            QVERIFY(SimStation::waitFor([] { return mapsCreated - mapsDestroyed <= 1; }, 3000));
+            scadatest::setValue(578, step.profile);
+            QTRY_COMPARE_WITH_TIMEOUT(app->scada() != nullptr, step.listening, 5000);
+            // The old map is deleted on the SCADA thread before the new one listens.
+            QTRY_COMPARE_WITH_TIMEOUT(readOnce(port), QByteArray(step.listening ? "03020011" : "refused"), 3000);
+            QTRY_VERIFY_WITH_TIMEOUT(mapsCreated - mapsDestroyed <= 1, 3000);
         }
         QCOMPARE(mapsCreated - mapsDestroyed, 1);
         QCOMPARE(mapsCreated.load(), 3);
@@ -89,7 +84,6 @@ private slots:
         app->quitScada();
         QCOMPARE(mapsCreated - mapsDestroyed, 0);
         QCOMPARE(readOnce(port), QByteArray("refused"));
-        station.stop();
         qInstallMessageHandler(previousHandler);
     }
 };
