@@ -594,7 +594,10 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
             return MB_ERR_BUSY;
         Common::sleep(5);
     }
-    if (getLe32(replyHeader, 3) != address || getLe32(replyHeader, 7) != len)
+    // The reply must be for this slice: same offset, and the requested count or, for the last
+    // record, what is left of the log.
+    const quint32 count = getLe32(replyHeader, 7);
+    if (getLe32(replyHeader, 3) != address || (count != len && count != qMin<quint32>(len, size - address)))
         return MB_ERR_INVALID;
 
     // The log's little-endian words go out as big-endian registers; a short last slice is padded with 0.

@@ -381,14 +381,18 @@ private slots:
         QVector<QByteArray> requests;
         QByteArray replyData;
         quint32 replyOffset = 0;
+        int replyCount = -1;  // as requested
         // The controller answers on another thread, as the SPI driver does.
         connect(&map, &Scada::signalScadaRequestCompressLogRN, &map, [&](QByteArray header) {
             requests.append(header);
-            std::thread([&map, replyData, replyOffset, header] {
+            std::thread([&map, replyData, replyOffset, replyCount, header] {
                 QThread::msleep(30);
                 QByteArray h = header;
-                for (int i = 0; i < 4; ++i)
+                for (int i = 0; i < 4; ++i) {
                     h[3 + i] = static_cast<char>((replyOffset >> (8 * i)) & 0xFF);
+                    if (replyCount >= 0)
+                        h[7 + i] = static_cast<char>((quint32(replyCount) >> (8 * i)) & 0xFF);
+                }
                 h[11] = static_cast<char>(replyData.size() & 0xFF);
                 h[12] = static_cast<char>(replyData.size() >> 8);
                 map.slotScadaResiveCompressLogRN(h, replyData);
@@ -409,12 +413,26 @@ private slots:
         QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
         QThread::msleep(50);
 
+        // The last record of a 300-byte log: the controller sends the 58 bytes left.
+        setValue(1183, 300.0f);
+        replyOffset = 242;
+        replyCount = 58;
+        replyData = QByteArray(58, '\x11');
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_NONE);
+        QCOMPARE(int(buf[57]), 0x11);
+        QCOMPARE(int(buf[58]), 0);
+        replyCount = 100;
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
+        QThread::msleep(50);
+        replyCount = -1;
+        setValue(1183, 484.0f);
+
         // Slices that start at or past the end are refused without asking the controller.
         QCOMPARE(map.readFileRecord(buf, 484, 242), MB_ERR_INVALID);
         QCOMPARE(map.readFileRecord(buf, 0xFFFFFFF0u, 242), MB_ERR_INVALID);
         setValue(1183, 0.0f);
         QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_INVALID);
-        QCOMPARE(requests.size(), 2);
+        QCOMPARE(requests.size(), 4);
     }
 
     void fileRecordTimesOutBusy()
