@@ -51,6 +51,9 @@ public:
     quint32 softwareBlocksTaken() const { return swTaken_.load(); }
     quint32 softwareBlocksAccepted() const { return swAccepted_.load(); }
     quint32 softwareBlocksRefused() const { return swRefused_.load(); }
+    // For a sender on another thread that has handed over `handedOver` blocks in all since the driver
+    // started: true once every one of them has reached the queue and been taken for sending.
+    bool softwareWriteIdle(quint32 handedOver) const { return swTaken_.load() >= handedOver; }
 
     Stats stats() const;
     bool isLinkUp() const { return linkUp_.load(); }

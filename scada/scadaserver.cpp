@@ -54,13 +54,13 @@ bool ScadaServer::init(quint16 port)
 
 void ScadaServer::incomingConnection(qintptr socketDescriptor)
 {
-    qDebug() << "ScadaServer: New incoming connection:" << socketDescriptor;
     if (socket_) {
         ScadaSocket* old = socket_;
         forgetSocket();
         old->abort();
         old->deleteLater();
     }
+    qDebug() << "ScadaServer: New incoming connection:" << socketDescriptor;
     auto* socket = new ScadaSocket(this);
     if (!socket->setSocketDescriptor(socketDescriptor)) {
         qWarning() << "ScadaServer: cannot take the connection:" << socket->errorString();

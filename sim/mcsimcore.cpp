@@ -129,22 +129,28 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
         p.defRaw = p.raw;
         params_.insert(s.id, p);
     }
+    // The panel requests a compressed log by writing these two, whatever the catalogue says of them.
+    for (quint16 id : {kLogCompress, kLogSize}) {
+        auto it = params_.find(id);
+        if (it != params_.end() && it->operation == 1)
+            it->operation = 2;
+    }
     if (params_.contains(kClock))
         store(kClock, epoch_);
     changed_.clear();
     changedOrder_.clear();
 }
 
-bool McSimCore::applyValues(const QString& spec, QString* error)
+bool McSimCore::applyValues(const QString& list, QString* error)
 {
-    QVector<QPair<quint16, float>> values;
-    const QStringList items = spec.split(';', Qt::SkipEmptyParts);
+    QVector<QPair<quint16, double>> values;
+    const QStringList items = list.split(';', Qt::SkipEmptyParts);
     for (const QString& item : items) {
         const QStringList kv = item.split('=');
         bool okId = false;
         bool okValue = false;
         const uint id = kv.size() == 2 ? kv[0].trimmed().toUInt(&okId) : 0;
-        const float value = kv.size() == 2 ? kv[1].trimmed().toFloat(&okValue) : 0.0f;
+        const double value = kv.size() == 2 ? kv[1].trimmed().toDouble(&okValue) : 0.0;
         if (!okId || !okValue || id > 0xFFFF || !std::isfinite(value)) {
             if (error)
                 *error = QStringLiteral("malformed item \"%1\" (expected id=value)").arg(item);
@@ -158,7 +164,10 @@ bool McSimCore::applyValues(const QString& spec, QString* error)
             qWarning() << "McSimCore: no parameter" << v.first << "to preset";
             continue;
         }
-        params_[v.first].raw = toRaw(params_[v.first], v.second);
+        Param& p = params_[v.first];
+        // Unsigned values (date-times) keep every digit; a float would round them.
+        p.raw = p.vtype == 1 ? static_cast<quint32>(qBound(0.0, v.second, 4294967295.0))
+                             : toRaw(p, static_cast<float>(v.second));
     }
     return true;
 }
@@ -385,6 +394,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
         return result;
     }
     ++writesAccepted_;
+    if (id == kClock)
+        epoch_ = raw - plantTicks_;  // the clock runs on from the time set
     const quint32 old = it->raw;
     const quint8 kind = it->kind;
     store(id, raw);
@@ -560,6 +571,18 @@ void McSimCore::setLimits(quint16 id, float min, float max, quint8 physic)
     it->min = min;
     it->max = max;
     it->physic = physic;
+}
+
+bool McSimCore::limits(quint16 id, float* min, float* max, quint8* physic) const
+{
+    QMutexLocker lock(&mutex_);
+    auto it = params_.constFind(id);
+    if (it == params_.constEnd())
+        return false;
+    *min = it->min;
+    *max = it->max;
+    *physic = it->physic;
+    return true;
 }
 
 void McSimCore::addEvent(quint8 code, quint16 id, quint32 value1, quint32 value2)

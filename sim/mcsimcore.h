@@ -37,7 +37,7 @@ public:
 
     void seed(const QVector<ParamSeed>& catalogue);
     // Initial values as "id=value;id=value"; false (and nothing applied) on a malformed list.
-    bool applyValues(const QString& spec, QString* error = nullptr);
+    bool applyValues(const QString& list, QString* error = nullptr);
     // Milliseconds of a monotonic clock; the default is the elapsed time since construction.
     void setClock(std::function<qint64()> msecs);
 
@@ -52,6 +52,7 @@ public:
     void setRaw(quint16 id, quint32 raw);
     // Limits and code change silently: only a read of them (a synchronisation) shows them.
     void setLimits(quint16 id, float min, float max, quint8 physic);
+    bool limits(quint16 id, float* min, float* max, quint8* physic) const;
     void addEvent(quint8 code, quint16 id, quint32 value1, quint32 value2);
     // The next n replies are lost / arrive corrupted (added to any still pending).
     void dropReplies(int n);

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(qtbase5-dev libqt5sql5-sqlite qttools5-dev qttools5-dev-tools cmake ninja-build g++ git)
 if [ "${1:-}" = "--tests" ]; then
     # Outside Modbus peers, the reference server of the benchmarks, clang for the fuzzers, Xvfb for screenshots.
-    packages+=(python3-pymodbus libmodbus-dev mbpoll clang libclang-rt-14-dev xvfb xauth valgrind)
+    packages+=(python3-pymodbus libmodbus-dev pkg-config mbpoll clang libclang-rt-14-dev xvfb xauth valgrind)
 fi
 
 missing=()

@@ -40,8 +40,8 @@ eMBErrorCode eMBTCPSend(uint8_t, const uint8_t* pucFrame, uint16_t usLength)
 {
     eMBErrorCode eStatus = MB_ERR_NONE;
     // The response was built in place, so the header in front of it is the request's.
-    uint8_t* pucMBTCPFrame = const_cast<uint8_t*>(pucFrame) - MB_TCP_FUNC;
-    if (pucMBTCPFrame != aucTCPBuf || usLength > MB_TCP_BUF_SIZE - MB_TCP_FUNC) {
+    uint8_t* pucMBTCPFrame = aucTCPBuf;
+    if (pucFrame != aucTCPBuf + MB_TCP_FUNC || usLength > MB_TCP_BUF_SIZE - MB_TCP_FUNC) {
         eStatus = MB_ERR_IO;
     } else {
         vMBPutU16(pucMBTCPFrame + MB_TCP_LEN, static_cast<uint16_t>(usLength + 1));

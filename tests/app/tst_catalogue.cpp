@@ -78,6 +78,8 @@ private slots:
             QVERIFY2(r.discret <= 10000, at);  // ParameterDef keeps it in 16 bits
             if (r.physic == 1)
                 QVERIFY2(r.vtype == 1, at);
+            if (r.kind == 2)  // a command the controller refuses to take is useless
+                QVERIFY2(r.operation != 1, at);
             if (r.vtype == 1)
                 QVERIFY2(r.min >= 0 && r.max <= 4294967295.0, at);
         }

@@ -85,7 +85,7 @@ class TestSpiDriver : public QObject
 private slots:
     void initTestCase()
     {
-        // The ids, whatever rows the catalogue holds.
+        // The ids these tests use, whatever rows the catalogue holds.
         station_.addParameter(param(13, 1, 0, 3, 0, 1));
         station_.addParameter(param(39, 2, 0, 25, 0));
         station_.addParameter(param(533, 1, 0, 100, 0, 1));
@@ -119,6 +119,13 @@ private slots:
         for (quint16 id : ids) {
             const ParameterDef* def = p->getParameter(id);
             QVERIFY2(def->valid, qPrintable(QString::number(id)));
+            float min = 0.0f;
+            float max = 0.0f;
+            quint8 physic = 0;
+            QVERIFY(sim->limits(id, &min, &max, &physic));
+            QCOMPARE(def->min, min);
+            QCOMPARE(def->max, max);
+            QCOMPARE(def->physic, physic);
             if (id != 562)  // the controller's clock moves on
                 QCOMPARE(p->getU32(id), sim->raw(id));
         }
@@ -220,7 +227,9 @@ private slots:
             station_.params()->set(39, static_cast<float>(i));
             sim->addEvent(13, 39, 0, static_cast<quint32>(i));
             QVERIFY(SimStation::waitFor([sim] { return sim->pendingFaults() == 0; }));
-            QTest::qWait(20);
+            // A good exchange before the next fault, so the link is never taken as lost.
+            const quint64 frames = station_.driver()->stats().frames;
+            QVERIFY(SimStation::waitFor([this, frames] { return station_.driver()->stats().frames > frames; }));
         }
         QVERIFY(SimStation::waitForValue(39, 19.0f));
         QCOMPARE(sim->value(39), 19.0f);
@@ -239,11 +248,18 @@ private slots:
     {
         QObject ctx;
         QVector<bool> states;
-        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&states](bool up) { states.append(up); });
+        QElapsedTimer clock;
+        clock.start();
+        QVector<qint64> at;
+        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&](bool up) {
+            states.append(up);
+            at.append(clock.elapsed());
+        });
         const quint64 requests0 = static_cast<quint64>(station_.sim()->requestsHandled());
         station_.sim()->dropReplies(8);
         QVERIFY(SimStation::waitFor([&states] { return states.size() == 2; }, 3000));
         QCOMPARE(states, QVector<bool>({false, true}));
+        QVERIFY2(at[1] - at[0] >= 400, qPrintable(QString::number(at[1] - at[0])));  // 5 polls at 100 ms
         // 3 failures at 15 ms, then 5 more at 100 ms before the answer.
         QVERIFY(station_.sim()->requestsHandled() - requests0 >= 9u);
         station_.params()->set(39, 3.0f);
@@ -346,6 +362,7 @@ private slots:
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 0, a)));
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 1, b)));
         QMetaObject::invokeMethod(d, "slotScadaSoftwareWrite", Q_ARG(QByteArray, softwareBlock(9, 0, b, 90)));
+        QVERIFY(SimStation::waitFor([&] { return d->softwareWriteIdle(taken + 3); }));
         QVERIFY(SimStation::waitFor([&] { return d->softwareBlocksRefused() == refused + 1; }));
         QCOMPARE(d->softwareBlocksTaken(), taken + 3);
         QCOMPARE(d->softwareBlocksQueued(), d->softwareBlocksTaken());

@@ -61,12 +61,13 @@ private slots:
 
     void bitUtilities()
     {
-        uint8_t buf[3] = {0x00, 0x00, 0xA5};
+        // Both helpers read one byte past the first bit's byte: every buffer has one to spare.
+        uint8_t buf[4] = {0x00, 0x00, 0xA5, 0x00};
         xMBUtilSetBits(buf, 6, 4, 0x0F);
         QCOMPARE(int(buf[0]), 0xC0);
         QCOMPARE(int(buf[1]), 0x03);
         QCOMPARE(int(buf[2]), 0xA5);
-        uint8_t ones[3] = {0xFF, 0xFF, 0xFF};
+        uint8_t ones[4] = {0xFF, 0xFF, 0xFF, 0x00};
         xMBUtilSetBits(ones, 13, 5, 0x00);
         QCOMPARE(int(ones[1]), 0x1F);
         QCOMPARE(int(ones[2]), 0xFC);

@@ -243,28 +243,49 @@ private slots:
         QCOMPARE(c.receive(rb.size()).toHex(), rb.toHex());
     }
 
-    void malformedFramesAreDropped_data()
+    void malformedInput_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("truncated MBAP") << QByteArray::fromHex("000100000006");
-        QTest::newRow("length 0") << QByteArray::fromHex("00010000000001");
-        QTest::newRow("length 1") << QByteArray::fromHex("00010000000101");
-        QTest::newRow("length 300") << QByteArray::fromHex("0001000001 2c01").replace(" ", "")
-                + QByteArray(299, '\x03');
-        QTest::newRow("protocol 1") << QByteArray::fromHex("000100010006010300000001");
-        QTest::newRow("264 bytes of junk") << QByteArray(264, '\xff');
+        QTest::addColumn<QByteArray>("response");  // expected PDU, "" when nothing may come back
+        QTest::addColumn<bool>("sameConnection");  // whether the connection can still be followed
+        auto f = [](const char* pdu) { return ModbusTestClient::frame(0x0101, 1, QByteArray::fromHex(pdu)); };
+        QTest::newRow("truncated MBAP") << QByteArray::fromHex("000100000006") << QByteArray() << false;
+        QTest::newRow("length 0") << QByteArray::fromHex("00010000000001") << QByteArray() << true;
+        QTest::newRow("length 1") << QByteArray::fromHex("00010000000101") << QByteArray() << true;
+        QTest::newRow("length 300") << QByteArray::fromHex("000100000" "12c01")
+                + QByteArray(299, '\x03') << QByteArray() << true;
+        QTest::newRow("protocol 1") << QByteArray::fromHex("000100010006010300000001") << QByteArray() << true;
+        QTest::newRow("264 bytes of junk") << QByteArray(264, '\xff') << QByteArray() << true;
+        QTest::newRow("unknown function 0x2a") << f("2a0000") << QByteArray("aa01") << true;
+        QTest::newRow("read count 0") << f("0300000000") << QByteArray("8303") << true;
+        QTest::newRow("read count 126") << f("030000007e") << QByteArray("8303") << true;
+        QTest::newRow("coil count 2001") << f("01000007d1") << QByteArray("8103") << true;
+        QTest::newRow("byte count 4 for 1 register") << f("100000000104aaaabbbb") << QByteArray("9003") << true;
+        QTest::newRow("byte count 1 for 9 coils") << f("0f0000000901ff") << QByteArray("8f03") << true;
+        QTest::newRow("byte count past the frame") << f("100000000204aaaa") << QByteArray("9003") << true;
+        QTest::newRow("0x17 write count 0x8000") << f("17000000010000800002aaaa") << QByteArray("9703") << true;
     }
-    void malformedFramesAreDropped()
+    void malformedInput()
     {
         QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, response);
+        QFETCH(bool, sameConnection);
         ModbusTestClient c(port_);
         QVERIFY(c.connectToServer());
         c.send(bytes);
-        QCOMPARE(c.receive(1, 150), QByteArray());
-        // The connection still serves; a truncated header is completed by the next bytes, so reconnect.
-        ModbusTestClient d(port_);
-        QVERIFY(d.connectToServer());
-        QCOMPARE(d.transact("0300050001", 7), QByteArray("03020005"));
+        if (response.isEmpty()) {
+            QCOMPARE(c.receive(1, 150), QByteArray());
+        } else {
+            const QByteArray header = c.receive(7);
+            QCOMPARE(header.left(4).toHex(), QByteArray("01010000"));
+            QCOMPARE(c.receive(response.size() / 2).toHex(), response);
+        }
+        // The server answers the next good request.
+        ModbusTestClient other(port_);
+        ModbusTestClient& next = sameConnection ? c : other;
+        if (!sameConnection)
+            QVERIFY(other.connectToServer());
+        QCOMPARE(next.transact("0300050001", 7), QByteArray("03020005"));
     }
 
     void foreignFrameKeepsQueuedRequests()

@@ -237,6 +237,15 @@ private slots:
         now_ += 1000;
         ask(c, LinkCodec::CmdStatus);
         QCOMPARE(c->value(10001), 0.0f);
+        // The clock set by the panel runs on from the time set.
+        QByteArray w;
+        LinkCodec::putU16(&w, 562);
+        LinkCodec::putU32(&w, 1700000000u);
+        w.append('\x02');
+        QCOMPARE(static_cast<quint8>(ask(c, LinkCodec::CmdWriteValue, w).payload.at(2)), quint8(0));
+        now_ += 2000;
+        ask(c, LinkCodec::CmdStatus);
+        QCOMPARE(c->raw(562), 1700000002u);
     }
 
     void deleteArchivesErasesJournal()
@@ -298,6 +307,8 @@ private slots:
         QCOMPARE(core->value(578), 3.0f);
         QCOMPARE(core->value(685), 2.0f);
         QCOMPARE(core->value(39), 17.0f);
+        QVERIFY(core->applyValues(QStringLiteral("562=1700000003")));
+        QCOMPARE(core->raw(562), 1700000003u);  // every digit of an unsigned value
         QVERIFY(!core->applyValues(QStringLiteral("578=4;39"), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!core->applyValues(QStringLiteral("578=nan")));

@@ -23,6 +23,9 @@ ScadaTestMap::ScadaTestMap()
     const int ms = qEnvironmentVariableIntValue("RVK_TEST_POLL_MS", &ok);
     if (ok && ms >= 0)
         pollMs_ = ms;
+    const int steps = qEnvironmentVariableIntValue("RVK_TEST_POLL_STEPS", &ok);
+    if (ok && steps >= 1 && steps <= 4)
+        pollSteps_ = steps;
 }
 
 ScadaTestMap* ScadaTestMap::current()
@@ -87,7 +90,7 @@ void ScadaTestMap::process()
 
 void ScadaTestMap::poll()
 {
-    if (!paused_.load())
+    for (int i = 0; i < pollSteps_ && !paused_.load(); ++i)
         eMBPoll();
     pollTimer_->start(pollMs_);
 }
@@ -104,9 +107,10 @@ eMBErrorCode ScadaTestMap::readReg(uint8_t* buffer, uint16_t address, uint16_t n
     if (first <= kSlowRegister && first + numRegs > kSlowRegister)
         Common::sleep(300);
     QMutexLocker locker(&lock_);
+    const uint16_t* regs = regs_.constData() + first;
     for (int i = 0; i < numRegs; ++i) {
-        buffer[2 * i] = static_cast<uint8_t>(regs_[first + i] >> 8);
-        buffer[2 * i + 1] = static_cast<uint8_t>(regs_[first + i] & 0xFF);
+        buffer[2 * i] = static_cast<uint8_t>(regs[i] >> 8);
+        buffer[2 * i + 1] = static_cast<uint8_t>(regs[i] & 0xFF);
     }
     return MB_ERR_NONE;
 }
@@ -181,13 +185,14 @@ int ScadaTestMap::slotSoftwareWrite(uint16_t usFileNumber, uint16_t usRecordNumb
     return MB_ERR_NONE;
 }
 
-quint16 startScadaTestServer()
+quint16 startScadaTestServer(quint16 port)
 {
-    QTcpServer probe;
-    if (!probe.listen(QHostAddress::LocalHost, 0))
-        return 0;
-    const quint16 port = probe.serverPort();
-    probe.close();
+    if (port == 0) {
+        QTcpServer probe;
+        if (!probe.listen(QHostAddress::LocalHost, 0))
+            return 0;
+        port = probe.serverPort();
+    }
     qputenv("RVK_SCADA_PORT", QByteArray::number(port));
 
     MainApplication* app = MainApplication::getInstance();

@@ -65,7 +65,9 @@ private:
     std::atomic<bool> paused_{false};
     QTimer* pollTimer_ = nullptr;
     int pollMs_ = 20;
+    int pollSteps_ = 1;
 };
 
-// Starts the application's SCADA thread with the test map on a free loopback port; returns the port.
-quint16 startScadaTestServer();
+// Starts the application's SCADA thread with the test map on `port` (0: a free one); returns the port,
+// 0 on failure. RVK_TEST_POLL_MS sets the poll period (20 ms), RVK_TEST_POLL_STEPS the engine steps per poll (1).
+quint16 startScadaTestServer(quint16 port = 0);

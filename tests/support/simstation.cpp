@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QThread>
 
+#include "app/database.h"
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "link/simcatalogue.h"
@@ -38,7 +40,9 @@ bool SimStation::startLink()
     if (!a || a->spiDriver())
         return false;
     if (!a->params()) {
-        if (!a->initDatabase())
+        // A database copy of this process's own: test programs run side by side in one folder.
+        static QTemporaryDir dir;
+        if (!dir.isValid() || !Database::install(dir.path()))
             return false;
         a->initParameters();
         a->initLogEvent();

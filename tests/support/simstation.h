@@ -12,8 +12,9 @@
 //   station.sim()->restart();
 //   station.stop();                           // the SPI thread ends; start() may run again
 //
-// The database, the mirror and the event store are created once per test program, inside the test's
-// MainApplication (RVK_TEST_MAIN); every start() runs a new SPI driver on a new simulated controller.
+// The database (copied into a temporary folder of the process), the mirror and the event store are created
+// once per test program, inside the test's MainApplication (RVK_TEST_MAIN); every start() runs a new SPI
+// driver on a new simulated controller.
 // Every wait is bounded.
 
 #include <QString>
