@@ -571,7 +571,7 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
     putLe32(header, len);
     putLe32(header, len);
     {
-        QMutexLocker locker(&logLock_);
+        std::lock_guard<std::mutex> locker(logLock_);
         headerBuffer_.clear();
         logBuffer_.clear();
     }
@@ -583,7 +583,7 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
     QByteArray log;
     for (;;) {
         {
-            QMutexLocker locker(&logLock_);
+            std::lock_guard<std::mutex> locker(logLock_);
             if (headerBuffer_.size() >= 15) {
                 replyHeader = headerBuffer_;
                 log = logBuffer_;
@@ -610,7 +610,7 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray log)
 {
-    QMutexLocker locker(&logLock_);
+    std::lock_guard<std::mutex> locker(logLock_);
     logBuffer_.append(log);
     headerBuffer_.append(header);
 }

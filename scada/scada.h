@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QMutex>
 #include <QObject>
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 #include <cstdint>
 
 #include "scada/modbus/mb.h"
@@ -101,7 +101,7 @@ private:
     SpiDriver* spiDriver() const;
 
     ScadaServer* server_ = nullptr;
-    QMutex logLock_;
+    std::mutex logLock_;  // a plain mutex, so that race checkers see the hand-over
     std::atomic<bool> processEnabled_{true};
     int startIndex_ = 0;
     bool engineOpen_ = false;
