@@ -6,6 +6,7 @@
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "scada/scada.h"
+#include "scada/scadafactory.h"
 #include "support/modbustestclient.h"
 #include "scada/scadatesthelpers.h"
 #include "support/testmain.h"
@@ -42,7 +43,28 @@ QByteArray readOnce(quint16 port)
     return client.transact("0302430001", 1, 1, 1000);
 }
 
+// Stands in for the profile-4 map: records the register numbers that reach it.
+class ProbeMap : public Scada
+{
+public:
+    static QVector<int> seen;
+    void process() override {}
+    eMBErrorCode readReg(uint8_t*, uint16_t address, uint16_t) override
+    {
+        seen.append(address);
+        return MB_ERR_NONE;
+    }
+    eMBErrorCode writeReg(uint8_t*, uint16_t address, uint16_t) override
+    {
+        seen.append(-address);
+        return MB_ERR_NONE;
+    }
+};
+QVector<int> ProbeMap::seen;
+
 } // namespace
+
+RVK_REGISTER_SCADA(4, ProbeMap)
 
 class TestScadaProfileSwitch : public QObject
 {
@@ -85,6 +107,22 @@ private slots:
         QCOMPARE(mapsCreated - mapsDestroyed, 0);
         QCOMPARE(readOnce(port), QByteArray("refused"));
         qInstallMessageHandler(previousHandler);
+    }
+
+    void profileFourPlacesHoldingAndInputApart()
+    {
+        MainApplication* app = MainApplication::getInstance();
+        scadatest::setValue(578, 4.0f);
+        QTRY_VERIFY_WITH_TIMEOUT(app->scada() != nullptr, 5000);
+        uint8_t buf[4] = {};
+        ProbeMap::seen.clear();
+        // Register numbers arrive as the PDU address + 1.
+        QCOMPARE(eMBRegHoldingCB(buf, 1, 1, MB_REG_READ), MB_ERR_NONE);
+        QCOMPARE(eMBRegInputCB(buf, 1, 1), MB_ERR_NONE);
+        QCOMPARE(eMBRegHoldingCB(buf, 40001, 1, MB_REG_READ), MB_ERR_NONE);
+        QCOMPARE(eMBRegHoldingCB(buf, 1, 1, MB_REG_WRITE), MB_ERR_NONE);
+        QCOMPARE(ProbeMap::seen, (QVector<int>{30001, 40001, 4465, -30001}));
+        app->quitScada();
     }
 };
 
