@@ -45,6 +45,10 @@ constexpr quint16 kLogCompress = 1181;
 constexpr quint16 kLogStatus = 1182;
 constexpr quint16 kLogSize = 1183;
 
+constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
+constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
+constexpr quint32 kSampleEventSeconds = 300;
+
 constexpr quint32 kReasonOperator = 1;
 constexpr quint32 kReasonTelecontrol = 28;
 constexpr int kEventTypeScada = 3;
@@ -400,9 +404,44 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
     const quint8 kind = it->kind;
     store(id, raw);
     if (kind == 0 && old != raw)
-        journal_.append(McSimJournal::CodeSettingChanged, id, old, raw);
+        logSetting(id, old, raw);
     command(id, eventType);
     return result;
+}
+
+// A setting change as the journal holds it: both values as floats (date-times as seconds), except that the unit of an analog
+// input goes with its measured quantity (quantity * 1000 + unit) and a name, kept in two parameters
+// first letter lowest, goes as one name event of its second parameter, first letter highest.
+void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
+{
+    const Param& p = params_[id];
+    const auto asFloat = [&p](quint32 raw) { return p.vtype == 1 ? static_cast<float>(raw) : bitsFloat(raw); };
+    if (id >= kAiUnitFirst && id <= kAiUnitFirst + 3) {
+        const float quantity = static_cast<float>(Common::toCode(floatOf(kAiQuantityFirst + 4 * (id - kAiUnitFirst))) & 0xFF);
+        const auto packed = [&](quint32 raw) {
+            return floatBits(quantity * 1000.0f + static_cast<float>(Common::toCode(asFloat(raw)) & 0xFF));
+        };
+        journal_.append(McSimJournal::CodeSettingChanged, id, packed(oldRaw), packed(newRaw));
+        return;
+    }
+    const bool shopName = id >= 1657 && id <= 1662;
+    const bool inputName = id >= 2125 && id <= 2140;
+    if (shopName || inputName) {
+        const quint16 second = id % 2 ? id + 1 : id;
+        const quint32 halves[2] = {params_.value(second - 1).raw, params_.value(second).raw};
+        quint32 values[2] = {0, 0};
+        for (int i = 0; i < 8; ++i) {
+            const quint32 byte = (halves[i / 4] >> (8 * (i % 4))) & 0xFF;
+            values[i / 4] |= byte << (24 - 8 * (i % 4));
+        }
+        journal_.append(McSimJournal::CodeParamChanged, second, values[0], values[1]);
+        return;
+    }
+    // Date-times go as unsigned seconds, whole; everything else as floats.
+    const auto logged = [&p, &asFloat](quint32 raw) {
+        return p.physic == 1 ? (p.vtype == 1 ? raw : Common::toCode(bitsFloat(raw))) : floatBits(asFloat(raw));
+    };
+    journal_.append(McSimJournal::CodeSettingChanged, id, logged(oldRaw), logged(newRaw));
 }
 
 void McSimCore::command(quint16 id, int eventType)
@@ -523,6 +562,11 @@ void McSimCore::plantStep()
         store(kClock, params_.value(kClock).vtype == 1 ? now : floatBits(static_cast<float>(now)));
     }
     journal_.setTime(epoch_ + plantTicks_);
+    // The station's own events keep coming while it runs.
+    if (plantTicks_ / kSampleEventSeconds != sampledAt_ / kSampleEventSeconds) {
+        sampledAt_ = plantTicks_;
+        journal_.appendSample();
+    }
     const bool run = running();
     // A small ripple while running keeps the measurements moving.
     const float ripple = run ? 0.1f * static_cast<float>(plantTicks_ % 5) : 0.0f;
@@ -620,7 +664,7 @@ void McSimCore::restart()
     operations_.clear();
     if (running())
         storeFloat(kState, 0.0f);
-    journal_.append(McSimJournal::CodePowerOn, 0, 0, 0);
+    journal_.append(McSimJournal::CodeStationEvent, McSimJournal::kPowerOn, 0, 0);
     journal_.markAllReported();
     changed_.clear();
     changedOrder_.clear();

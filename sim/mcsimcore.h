@@ -93,6 +93,7 @@ private:
     LinkFrame handle(const LinkFrame& request);
     quint8 statusByte();
     quint8 write(quint16 id, quint32 raw, int eventType);
+    void logSetting(quint16 id, quint32 oldRaw, quint32 newRaw);
     void command(quint16 id, int eventType);
     void advance();
     void finishOperation(const Operation& op);
@@ -114,6 +115,7 @@ private:
     qint64 lastStep_ = 0;
     quint32 epoch_ = 0;
     quint32 plantTicks_ = 0;
+    quint32 sampledAt_ = 0;
     bool restarted_ = false;
     int dropReplies_ = 0;
     int corruptReplies_ = 0;

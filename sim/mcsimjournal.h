@@ -22,9 +22,13 @@ public:
         CodeStart = 1,
         CodeStop = 2,
         CodeSettingChanged = 13,
-        CodeProtection = 33,
-        CodePowerOn = 104,
+        CodeLink = 33,
+        CodeStationEvent = 100,  // the id is an event identifier (25002...), which names the event
+        CodeVsdAlarm = 104,
+        CodeVsdWarning = 105,
+        CodeParamChanged = 107,
     };
+    static constexpr quint16 kPowerOn = 25002;
 
     McSimJournal();
 
@@ -33,6 +37,8 @@ public:
     quint32 append(quint8 code, quint16 id, quint32 value1, quint32 value2);
     // Older history, already reported: `count` records ending `count` minutes before the current time.
     void prefill(int count);
+    // The next of a fixed round of sample events that holds every kind of event the panel shows.
+    quint32 appendSample();
     // Every slot erased (all 0xFF); serial numbers go on increasing.
     void erase();
 
@@ -51,6 +57,7 @@ private:
     QByteArray image_;
     QList<QByteArray> unreported_;
     int next_ = 0;
+    int sample_ = 0;
     int count_ = 0;
     quint32 serial_ = 0;
     quint32 time_ = 0;

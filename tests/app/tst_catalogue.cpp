@@ -110,8 +110,9 @@ private slots:
         // only ever shown read-only by the register maps
         for (int id : {5, 6, 7, 9, 11, 16, 10001, 10004, 15002, 15003})
             QVERIFY2(rows_.value(id).operation == 1, QByteArray::number(id));
-        // written through the register maps
-        for (int id : {43, 580, 720, 10002, 10025})
+        // written by the panel itself: the granted level, the compressed-log command and size
+        // and through the register maps
+        for (int id : {572, 1181, 1183, 43, 580, 720, 10002, 10025})
             QVERIFY2(rows_.value(id).operation != 1, QByteArray::number(id));
     }
 
