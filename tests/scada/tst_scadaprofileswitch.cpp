@@ -15,6 +15,7 @@ namespace {
 
 std::atomic<int> mapsCreated{0};
 std::atomic<int> mapsDestroyed{0};
+std::atomic<int> initFailures{0};
 QtMessageHandler previousHandler = nullptr;
 
 void countMaps(QtMsgType type, const QMessageLogContext& context, const QString& message)
@@ -23,7 +24,9 @@ void countMaps(QtMsgType type, const QMessageLogContext& context, const QString&
         ++mapsCreated;
     else if (message == QLatin1String("~Scada"))
         ++mapsDestroyed;
-    if (type != QtDebugMsg && previousHandler)
+    else if (message == QLatin1String("Scada: error init modbus stack - 3!"))
+        ++initFailures;
+    else if (type != QtDebugMsg && previousHandler)
         previousHandler(type, context, message);
 }
 
@@ -118,6 +121,31 @@ private slots:
         app->quitScada();
         QCOMPARE(mapsCreated - mapsDestroyed, 0);
         QCOMPARE(readOnce(port), QByteArray("refused"));
+        qInstallMessageHandler(previousHandler);
+    }
+
+    void takenPortWarnsOnceAndTheNextProfileRetries()
+    {
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::Any, 0));
+        const quint16 port = squatter.serverPort();
+        qputenv("RVK_SCADA_PORT", QByteArray::number(port));
+        previousHandler = qInstallMessageHandler(countMaps);
+        initFailures = 0;
+        MainApplication* app = MainApplication::getInstance();
+        scadatest::setValue(578, 0.0f);
+        scadatest::setValue(578, 3.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(initFailures.load(), 1, 3000);
+        QTest::qWait(300);
+        QCOMPARE(initFailures.load(), 1);
+        QVERIFY(app->scada() != nullptr);
+
+        squatter.close();
+        scadatest::setValue(578, 0.0f);
+        scadatest::setValue(578, 3.0f);
+        QTRY_COMPARE_WITH_TIMEOUT(readOnce(port), QByteArray("03020011"), 3000);
+        QCOMPARE(initFailures.load(), 1);
+        app->quitScada();
         qInstallMessageHandler(previousHandler);
     }
 
