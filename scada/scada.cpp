@@ -312,7 +312,9 @@ bool Scada::encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const
         const float converted = p ? p->convertFrom(row.value, &def, true, false) : row.value;
         const double v = row.coefficient != 0.0f ? static_cast<double>(converted) / row.coefficient
                                                  : static_cast<double>(converted);
-        if (row.dataType == 6 || isRawType(row.dataType)) {
+        if (row.dataType == 6) {
+            word = std::isnan(v) ? 0u : floatBits(static_cast<float>(v));
+        } else if (isRawType(row.dataType)) {
             word = floatBits(static_cast<float>(v));
         } else if (size == 2) {
             word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, -32768, 32767))

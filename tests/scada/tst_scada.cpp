@@ -152,12 +152,14 @@ private slots:
 
         // Empty cells, negative values of unsigned registers and overflows: no wrap, no UB.
         setRaw(9010, 0xFFFFFFFF);
+        setRaw(9017, 0xFFFFFFFF);
         setValue(9011, 1e9f);
         setValue(9012, -7.0f);
         setValue(9040, 70000.0f);
         setValue(9019, std::numeric_limits<float>::infinity());
         refresh(map);
         QCOMPARE(read(map, 10, 1), QByteArray("0000"));
+        QCOMPARE(read(map, 17, 2), QByteArray("00000000"));
         QCOMPARE(read(map, 11, 1), QByteArray("7fff"));
         QCOMPARE(read(map, 12, 2), QByteArray("00000000"));
         QCOMPARE(read(map, 40, 1), QByteArray("ffff"));
