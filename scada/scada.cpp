@@ -276,7 +276,12 @@ void Scada::pool()
 {
     if (!processEnabled_.load())
         return;
-    if (enginePoll() == MB_ERR_NONE) {
+    // A request takes two engine steps (frame received, then executed); both run in one tick so that a
+    // master waits at most one poll period.
+    eMBErrorCode result = enginePoll();
+    if (result == MB_ERR_NONE)
+        result = enginePoll();
+    if (result == MB_ERR_NONE) {
         if (processEnabled_.load() && poolTimer_)
             poolTimer_->start();
     } else {
