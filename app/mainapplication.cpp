@@ -137,8 +137,6 @@ bool MainApplication::init(const Options& options)
     startupTimes_.database = clock.elapsed();
     initLogEvent();
     initSpi(nullptr);
-    socketHost_ = new SocketServerHost(this);
-    socketHost_->start();
     return true;
 }
 
@@ -375,6 +373,11 @@ void MainApplication::slotSyncFinished()
         splash_->close();
         splash_->deleteLater();
         splash_ = nullptr;
+    }
+    // The service socket listens once the mirror holds the controller's values.
+    if (started_ && !socketHost_) {
+        socketHost_ = new SocketServerHost(this);
+        socketHost_->start();
     }
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);
