@@ -137,8 +137,6 @@ bool MainApplication::init(const Options& options)
     startupTimes_.database = clock.elapsed();
     initLogEvent();
     initSpi(nullptr);
-    socketHost_ = new SocketServerHost(this);
-    socketHost_->start();
     return true;
 }
 
@@ -231,26 +229,35 @@ void MainApplication::initScada()
     if (!scadaThread_) {
         scadaThread_ = new QThread(this);
         scadaThread_->setObjectName(QStringLiteral("scada"));
-    } else if (Scada* old = scada_.loadAcquire()) {
-        old->setProcessEnabled(false);
-        old->deleteLater();
     }
+    // The old map stops serving (its engine and port are closed on the SCADA thread) before the
+    // pointer that the register callbacks follow changes.
+    Scada* old = scada_.loadAcquire();
+    if (old)
+        old->setProcessEnabled(false);
     scada_.storeRelease(nullptr);
 
     const int code = static_cast<int>(Common::toCode(getValue(578)) & 0xFF);
     Scada* map = ScadaFactory::create(code);
     if (!map) {
         qDebug() << "MainApplication: no register map for SCADA profile" << code;
+        if (old)
+            old->deleteLater();
         return;
     }
     scada_.storeRelease(map);
     map->moveToThread(scadaThread_);
     connect(scadaThread_, &QThread::finished, map, &QObject::deleteLater);
     if (!scadaThread_->isRunning()) {
+        delete old;  // never started: nothing of it runs
         connect(scadaThread_, &QThread::started, map, &Scada::process);
         scadaThread_->start(QThread::LowPriority);
     } else {
-        QTimer::singleShot(1, map, &Scada::process);
+        // Posted in this order to the SCADA thread: the old map and its server are gone
+        // before the new one listens.
+        if (old)
+            old->deleteLater();
+        QMetaObject::invokeMethod(map, "process", Qt::QueuedConnection);
     }
 }
 
@@ -374,6 +381,11 @@ void MainApplication::slotSyncFinished()
         splash_->close();
         splash_->deleteLater();
         splash_ = nullptr;
+    }
+    // The service socket listens once the mirror holds the controller's values.
+    if (started_ && !socketHost_) {
+        socketHost_ = new SocketServerHost(this);
+        socketHost_->start();
     }
     accessTimer_ = new QTimer(this);
     accessTimer_->setSingleShot(true);

@@ -176,6 +176,8 @@ float Parameters::convertFrom(float value, const ParameterDef* def, bool forceTi
             return value;
     }
     const Common::UnitFactor& f = Common::units[def->physic][unitColumn(def, useDisplayUnit)];
+    if (f.scale == 0.0f)
+        return value;
     return f.offset + value * f.scale;
 }
 

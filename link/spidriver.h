@@ -23,7 +23,7 @@ public:
     static constexpr int kPollFailedMs = 100;
     static constexpr int kReplyTimeoutMs = 50;
     static constexpr int kFailuresLinkDown = 3;
-    static constexpr int kSyncBatch = 60;
+    static constexpr int kSyncBatch = 160;
     static constexpr int kEventBatch = 10;
 
     // Counters of the link, readable from any thread.

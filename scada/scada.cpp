@@ -1,38 +1,489 @@
 #include "scada/scada.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
+#include <QtDebug>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <limits>
+
 #include "app/mainapplication.h"
+#include "app/parameterdef.h"
+#include "app/parameters.h"
+#include "link/spidriver.h"
 #include "scada/scadaserver.h"
+#include "texts/common.h"
 
-Scada::Scada(QObject* parent)
-    : QObject(parent)
-    , server_(new ScadaServer(this))
+namespace {
+
+eMBErrorCode engineInit(quint16 port) { return eMBTCPInit(port); }
+eMBErrorCode engineEnable() { return eMBEnable(); }
+eMBErrorCode engineDisable() { return eMBDisable(); }
+eMBErrorCode engineClose() { return eMBClose(); }
+eMBErrorCode enginePoll() { return eMBPoll(); }
+
+quint32 floatBits(float f)
 {
+    quint32 u;
+    std::memcpy(&u, &f, sizeof u);
+    return u;
 }
 
-Scada::~Scada() = default;
-
-void Scada::setProcessEnabled(bool) {}
-
-void Scada::process() {}
-
-eMBErrorCode Scada::readReg(uint8_t*, uint16_t, uint16_t)
+float bitsFloat(quint32 u)
 {
-    return MB_ERR_NO_REGISTER;
+    float f;
+    std::memcpy(&f, &u, sizeof f);
+    return f;
 }
 
-eMBErrorCode Scada::writeReg(uint8_t*, uint16_t, uint16_t)
+// Rounds half away from zero and saturates to [lo, hi]; NaN gives 0.
+qint64 roundSaturate(double v, qint64 lo, qint64 hi)
 {
-    return MB_ERR_NO_REGISTER;
+    if (std::isnan(v))
+        return 0;
+    v = std::round(v);
+    if (v <= static_cast<double>(lo))
+        return lo;
+    if (v >= static_cast<double>(hi))
+        return hi;
+    return static_cast<qint64>(v);
 }
 
-eMBErrorCode Scada::writeCoils(uint8_t*, uint16_t, uint16_t)
+bool isRawType(quint8 type) { return type == 12 || type == 13; }
+
+// Registers of downhole temperatures, signed counters and rows with a negative minimum carry
+// two's-complement numbers.
+bool isSigned(const ScadaParameter& row)
 {
-    return MB_ERR_NO_REGISTER;
+    return row.dataType == 2 || row.dataType == 3 || row.min < 0.0f;
 }
 
-eMBErrorCode Scada::readInfo(uint8_t*, uint16_t, uint16_t*)
+// A raw word kept as is: no unit, no scale.
+bool isPlainRaw(const ScadaParameter& row)
 {
-    return MB_ERR_INVALID;
+    return isRawType(row.dataType) && row.physic == 0 && row.coefficient == 1.0f;
+}
+
+// The inverse of the read conversion, in the row's own unit.
+float fromRegisterUnit(float v, const ScadaParameter& row)
+{
+    if (row.physic > 32)
+        return v;
+    const Common::UnitFactor& f = Common::units[row.physic][row.unit >= 9 ? 0 : row.unit];
+    if (f.scale == 0.0f)
+        return v;
+    return (v - f.offset) / f.scale;
+}
+
+void putU16(uint8_t* out, quint32 word)
+{
+    out[0] = static_cast<uint8_t>((word >> 8) & 0xFF);
+    out[1] = static_cast<uint8_t>(word & 0xFF);
+}
+
+void putLe16(QByteArray& out, quint32 v)
+{
+    out.append(static_cast<char>(v & 0xFF));
+    out.append(static_cast<char>((v >> 8) & 0xFF));
+}
+
+void putLe32(QByteArray& out, quint32 v)
+{
+    putLe16(out, v & 0xFFFF);
+    putLe16(out, v >> 16);
+}
+
+quint32 getLe32(const QByteArray& in, int at)
+{
+    quint32 v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<quint8>(in.at(at + i));
+    return v;
+}
+
+// One identification object: id, length, bytes (at most 32).
+void putObject(uint8_t* buffer, uint16_t* len, quint8 id, const char* data, int size)
+{
+    size = qBound(0, size, 32);
+    buffer[*len] = id;
+    buffer[*len + 1] = static_cast<uint8_t>(size);
+    std::memcpy(buffer + *len + 2, data, static_cast<size_t>(size));
+    *len = static_cast<uint16_t>(*len + 2 + size);
+}
+
+void putText(uint8_t* buffer, uint16_t* len, quint8 id, const char* text)
+{
+    putObject(buffer, len, id, text, static_cast<int>(std::strlen(text)));
+}
+
+constexpr quint8 kCoilType = 7;
+
+} // namespace
+
+Scada::Scada()
+    : server_(new ScadaServer(this))
+{
+    qDebug().noquote() << QStringLiteral("create: %1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
+}
+
+Scada::~Scada()
+{
+    delete[] parameters_;
+    parameters_ = nullptr;
+    countParameters_ = 0;
+    qDebug().noquote() << QStringLiteral("~%1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
+}
+
+Parameters* Scada::params() const
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->params() : nullptr;
+}
+
+SpiDriver* Scada::spiDriver() const
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->spiDriver() : nullptr;
+}
+
+ScadaParameter* Scada::allocParameters(quint16 count)
+{
+    delete[] parameters_;
+    countParameters_ = 0;
+    parameters_ = new ScadaParameter[count]();
+    for (quint16 i = 0; i < count; ++i)
+        parameters_[i].value = 0.0f;
+    countParameters_ = count;
+    return parameters_;
+}
+
+int Scada::sizeDataFromTypeData(unsigned char dataType)
+{
+    switch (dataType) {
+    case 1: case 2: case 4: case 8: case 10: case 12: case 14:
+        return 2;
+    case 3: case 5: case 6: case 9: case 13: case 15:
+        return 4;
+    default:
+        return -1;
+    }
+}
+
+int Scada::getIndexAtAddress(int address, unsigned char dataType) const
+{
+    const int key = address - 1;
+    if (key >= 0 && parameters_) {
+        int low = startIndex_;
+        int high = static_cast<int>(countParameters_) - 1;
+        while (low <= high) {
+            const int mid = (low + high) / 2;
+            const int at = parameters_[mid].address;
+            if (key > at)
+                low = mid + 1;
+            else if (key == at)
+                return mid;
+            else
+                high = mid - 1;
+        }
+        for (int i = 0; i < countParameters_; ++i) {
+            if (parameters_[i].address == key && (dataType == 0 || parameters_[i].dataType == dataType))
+                return i;
+        }
+    }
+    qWarning().noquote() << QStringLiteral("Scada: not found Register (address = %1)").arg(key);
+    return -1;
+}
+
+ScadaParameter* Scada::parameter(uint16_t address)
+{
+    const int index = getIndexAtAddress(static_cast<int>(address) + 1, 0);
+    return index < 0 ? &defaultParameter_ : &parameters_[index];
+}
+
+void Scada::buildTable()
+{
+    initParameters();
+    for (int i = 0; i < countParameters_; ++i) {
+        if (parameters_[i].dataType != kCoilType) {
+            startIndex_ = i;
+            break;
+        }
+    }
+}
+
+void Scada::process()
+{
+    if (SpiDriver* spi = spiDriver()) {
+        connect(this, &Scada::signalSoftwareWrite, spi, &SpiDriver::slotScadaSoftwareWrite);
+        connect(this, &Scada::signalScadaRequestCompressLogRN, spi, &SpiDriver::slotSpiRequestLogCompressRN);
+        connect(spi, &SpiDriver::signalSpiResiveLogCompressRN, this, &Scada::slotScadaResiveCompressLogRN,
+                Qt::DirectConnection);
+    }
+
+    buildTable();
+
+    const eMBErrorCode init = engineInit(MainApplication::scadaPort());
+    if (init != MB_ERR_NONE) {
+        qWarning().noquote() << QStringLiteral("Scada: error init modbus stack - %1!").arg(static_cast<int>(init));
+        return;
+    }
+    engineOpen_ = true;
+    if (engineEnable() != MB_ERR_NONE) {
+        qWarning() << "Scada: the Modbus engine cannot be enabled";
+        return;
+    }
+
+    calcTimer_ = new QTimer(this);
+    connect(calcTimer_, &QTimer::timeout, this, &Scada::calcParamsStart);
+    calcTimer_->start(100);
+
+    poolTimer_ = new QTimer(this);
+    poolTimer_->setSingleShot(true);
+    poolTimer_->setInterval(20);
+    connect(poolTimer_, &QTimer::timeout, this, &Scada::pool);
+    poolTimer_->start();
+}
+
+void Scada::setProcessEnabled(bool enabled)
+{
+    processEnabled_.store(enabled);
+    if (enabled)
+        return;
+    // The engine and its sockets belong to the SCADA thread: close them there, and only
+    // between two poll steps. A callback that waits for the controller gives up on the flag.
+    if (thread() == QThread::currentThread() || !thread() || !thread()->isRunning())
+        closeEngine();
+    else
+        QMetaObject::invokeMethod(this, "closeEngine", Qt::BlockingQueuedConnection);
+}
+
+void Scada::closeEngine()
+{
+    if (poolTimer_)
+        poolTimer_->stop();
+    if (!engineOpen_)
+        return;
+    engineOpen_ = false;
+    engineDisable();
+    engineClose();
+}
+
+void Scada::pool()
+{
+    if (!processEnabled_.load())
+        return;
+    // A request takes two engine steps (frame received, then executed); both run in one tick so that a
+    // master waits at most one poll period.
+    eMBErrorCode result = enginePoll();
+    if (result == MB_ERR_NONE)
+        result = enginePoll();
+    if (result == MB_ERR_NONE) {
+        if (processEnabled_.load() && poolTimer_)
+            poolTimer_->start();
+    } else {
+        setProcessEnabled(false);
+    }
+}
+
+void Scada::calcParamsStart()
+{
+    if (Parameters* p = params()) {
+        for (int i = 0; i < countParameters_; ++i) {
+            ScadaParameter& row = parameters_[i];
+            if (row.paramId > 0)
+                row.value = bitsFloat(p->getU32(static_cast<quint16>(row.paramId)));
+        }
+    }
+    calcParams();
+}
+
+// Encodes one row into its 2 or 4 register bytes.
+bool Scada::encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const
+{
+    const int size = sizeDataFromTypeData(row.dataType);
+    quint32 word = 0;
+    if (isPlainRaw(row)) {
+        word = floatBits(row.value);
+    } else {
+        ParameterDef def;
+        def.physic = row.physic;
+        def.unitOut = row.unit;
+        def.mask.clear();
+        const Parameters* p = params();
+        const float converted = p ? p->convertFrom(row.value, &def, true, false) : row.value;
+        const double v = row.coefficient != 0.0f ? static_cast<double>(converted) / row.coefficient
+                                                 : static_cast<double>(converted);
+        if (row.dataType == 6) {
+            word = std::isnan(v) ? 0u : floatBits(static_cast<float>(v));
+        } else if (isRawType(row.dataType)) {
+            word = floatBits(static_cast<float>(v));
+        } else if (size == 2) {
+            word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, -32768, 32767))
+                                 : static_cast<quint32>(roundSaturate(v, 0, 65535));
+        } else {
+            word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, std::numeric_limits<qint32>::min(),
+                                                                      std::numeric_limits<qint32>::max()))
+                                 : static_cast<quint32>(roundSaturate(v, 0, 0xFFFFFFFFLL));
+        }
+    }
+    if (size == 2) {
+        putU16(out, word & 0xFFFF);
+    } else if (both) {
+        putU16(out, word >> 16);
+        putU16(out + 2, word & 0xFFFF);
+    }
+    return true;
+}
+
+// Decodes and checks one written row; false when the value is out of the row's range.
+bool Scada::decodeRow(const ScadaParameter& row, const uint8_t* in, float* value) const
+{
+    const int size = sizeDataFromTypeData(row.dataType);
+    quint32 raw = (static_cast<quint32>(in[0]) << 8) | in[1];
+    if (size == 4)
+        raw = (raw << 16) | (static_cast<quint32>(in[2]) << 8) | in[3];
+
+    double x;
+    if (row.dataType == 6)
+        x = static_cast<double>(bitsFloat(raw));
+    else if (isSigned(row))
+        x = size == 2 ? static_cast<double>(static_cast<qint16>(raw & 0xFFFF))
+                      : static_cast<double>(static_cast<qint32>(raw));
+    else
+        x = static_cast<double>(raw);
+    if (!Common::checkRange(x, row.min, row.max, 1))
+        return false;
+
+    if (isPlainRaw(row)) {
+        *value = bitsFloat(raw);
+        return true;
+    }
+    const double v = (isRawType(row.dataType) ? static_cast<double>(bitsFloat(raw)) : x) * row.coefficient;
+    *value = fromRegisterUnit(static_cast<float>(v), row);
+    return true;
+}
+
+eMBErrorCode Scada::readReg(uint8_t* buffer, uint16_t address, uint16_t numRegs)
+{
+    if (Common::toInt(params() ? params()->get(757) : 0.0f) == 3 && address == 354 && buffer[2] == 1)
+        return MB_ERR_BUSY;
+    int i = 0;
+    while (i < numRegs) {
+        const int index = getIndexAtAddress(static_cast<int>(address) + i, 0);
+        if (index < 0)
+            return MB_ERR_NO_REGISTER;
+        const ScadaParameter& row = parameters_[index];
+        const int size = sizeDataFromTypeData(row.dataType);
+        if (size < 0)
+            return MB_ERR_INVALID;
+        if (size == 4 && i + 1 >= numRegs)
+            return MB_ERR_NO_REGISTER;
+        encodeRow(row, buffer + 2 * i, true);
+        i += size / 2;
+    }
+    return MB_ERR_NONE;
+}
+
+eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs)
+{
+    struct Change {
+        ScadaParameter* row;
+        float value;
+    };
+    QVector<Change> changes;
+    // The whole request is checked before any row changes.
+    int i = 0;
+    while (i < numRegs) {
+        const int index = getIndexAtAddress(static_cast<int>(address) + i, 0);
+        if (index < 0)
+            return MB_ERR_NO_REGISTER;
+        ScadaParameter& row = parameters_[index];
+        if (row.operation != 2)
+            return MB_ERR_INVALID;
+        const int size = sizeDataFromTypeData(row.dataType);
+        if (size < 0)
+            return MB_ERR_INVALID;
+        if (size == 4 && i + 1 >= numRegs)
+            return MB_ERR_NO_REGISTER;
+        float value = 0.0f;
+        if (!decodeRow(row, buffer + 2 * i, &value))
+            return MB_ERR_INVALID;
+        changes.append({&row, value});
+        i += size / 2;
+    }
+
+    struct Previous {
+        ScadaParameter* row;
+        float value;
+    };
+    QVector<Previous> previous;
+    holdWrites_ = true;
+    heldWrites_.clear();
+    for (const Change& c : changes) {
+        previous.append({c.row, c.row->value});
+        c.row->value = c.value;
+        if (setNewValue(c.row) != 0) {
+            // A refused row sends nothing of the request and leaves every value as it was.
+            for (int k = previous.size() - 1; k >= 0; --k)
+                previous[k].row->value = previous[k].value;
+            holdWrites_ = false;
+            heldWrites_.clear();
+            return MB_ERR_INVALID;
+        }
+    }
+    holdWrites_ = false;
+    const QVector<PendingWrite> writes = heldWrites_;
+    heldWrites_.clear();
+    if (Parameters* p = params()) {
+        for (const PendingWrite& w : writes)
+            p->set(w.id, w.raw, w.eventType);
+    }
+    return MB_ERR_NONE;
+}
+
+void Scada::setParameter(quint16 id, quint32 raw, int eventType)
+{
+    if (holdWrites_) {
+        heldWrites_.append({id, raw, eventType});
+        return;
+    }
+    if (Parameters* p = params())
+        p->set(id, raw, eventType);
+}
+
+void Scada::setParameter(quint16 id, float value, int eventType)
+{
+    setParameter(id, floatBits(value), eventType);
+}
+
+eMBErrorCode Scada::writeCoils(uint8_t* buffer, uint16_t address, uint16_t numCoils)
+{
+    Parameters* p = params();
+    const bool on = buffer[0] != 0;
+    if (p && Common::toInt(p->get(757)) == 3 && address == 43606 && on)
+        return MB_ERR_NONE;
+    if (numCoils != 1 || address == 0)
+        return MB_ERR_NO_REGISTER;
+    const int coil = address - 1;
+    if (coil == 0 || coil == 64 || coil == 513) {
+        if (p)
+            p->set(on ? quint16(593) : quint16(592), 1, 1);
+    } else if (coil == 65) {
+        if (on && p)
+            p->set(quint16(592), 1, 1);
+    } else {
+        return MB_ERR_NO_REGISTER;
+    }
+    return MB_ERR_NONE;
+}
+
+int Scada::setNewValue(ScadaParameter*)
+{
+    return 1;
 }
 
 eMBErrorCode Scada::commandLog(uint8_t*, uint16_t, uint16_t*)
@@ -45,28 +496,204 @@ eMBErrorCode Scada::readLog(uint8_t*, uint32_t, uint16_t)
     return MB_ERR_NONE;
 }
 
-eMBErrorCode Scada::readFileRecord(uint8_t*, uint32_t, uint16_t)
+eMBErrorCode Scada::readInfo(uint8_t* buffer, uint16_t address, uint16_t* len)
 {
-    return MB_ERR_INVALID;
+    if (address == 0)
+        return MB_ERR_INVALID;
+    const int selector = address - 1;
+    const int meiType = selector >> 8;
+    const int code = selector & 0xFF;
+    if (meiType != 0x0E || (code != 1 && code != 3 && code != 4))
+        return MB_ERR_INVALID;
+
+    Parameters* p = params();
+    auto value = [p](quint16 id) { return p ? p->get(id) : 0.0f; };
+
+    uint16_t at = 0;
+    const quint8 objects = code == 1 ? 3 : code == 3 ? 5 : 1;
+    buffer[0] = 0x0E;
+    buffer[1] = static_cast<uint8_t>(code);
+    buffer[2] = code == 3 ? 0x03 : 0x01;
+    buffer[3] = 0x00;
+    buffer[4] = 0x00;
+    buffer[5] = objects;
+    at = 6;
+
+    char text[33];
+    if (code == 1) {
+        putText(buffer, &at, 0x00, "VALDRIN");
+        putText(buffer, &at, 0x01, "-05 ");
+        std::snprintf(text, sizeof text, "V%d", static_cast<int>(Common::toInt(value(541))));
+        putText(buffer, &at, 0x02, text);
+    } else if (code == 3) {
+        putText(buffer, &at, 0x80, "VALDRIN-RVK-02");
+        putText(buffer, &at, 0x81, "log");
+        const char zero[2] = {0x00, 0x00};
+        putObject(buffer, &at, 0x82, zero, 2);
+        const char regs[2] = {0x79, 0x00};
+        putObject(buffer, &at, 0x83, regs, 2);
+        quint32 records = 0;
+        const quint32 state = Common::toCode(value(1182)) & 0xFFFF;
+        if (state == 0) {
+            if (p) {
+                p->set(quint16(1181), 3, 1);
+                p->set(quint16(1183), 0, 1);
+            }
+        } else if (state == 2) {
+            const quint32 size = Common::toCode(value(1183));
+            // Every started record and no more.
+            records = (size / kLogRecordBytes + (size % kLogRecordBytes ? 1 : 0)) & 0xFFFF;
+        }
+        const char count[2] = {static_cast<char>(records & 0xFF), static_cast<char>((records >> 8) & 0xFF)};
+        putObject(buffer, &at, 0x84, count, 2);
+    } else {
+        float version = value(541);
+        if (!std::isfinite(version))
+            version = 0.0f;
+        const time_t built = static_cast<time_t>(p ? p->getU32(546) : 0);
+        struct tm date = {};
+        localtime_r(&built, &date);
+        const int n = std::snprintf(text, sizeof text, "v%.2f.0.%d %02d.%02d.20%02d", static_cast<double>(version),
+                                    static_cast<int>(Common::toInt(value(1104))), date.tm_mday, date.tm_mon + 1,
+                                    ((date.tm_year % 100) + 100) % 100);
+        putObject(buffer, &at, 0x02, text, qMin(n, 32));
+    }
+    *len = static_cast<uint16_t>(*len + at);
+    return MB_ERR_NONE;
 }
 
-int Scada::slotSoftwareWrite(uint16_t, uint16_t, uint16_t, uint8_t*)
+eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t len)
 {
-    return MB_ERR_INVALID;
+    Parameters* p = params();
+    const quint32 size = Common::toCode(p ? p->get(1183) : 0.0f);
+    // A slice must start inside the log.
+    if (static_cast<qint32>(address) < 0 || address >= size)
+        return MB_ERR_INVALID;
+
+    QByteArray header;
+    header.append('\0');
+    header.append('\xFF');
+    header.append('\xFF');
+    putLe32(header, address);
+    putLe32(header, len);
+    putLe32(header, len);
+    {
+        std::lock_guard<std::mutex> locker(logLock_);
+        headerBuffer_.clear();
+        logBuffer_.clear();
+    }
+    emit signalScadaRequestCompressLogRN(header);
+
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray replyHeader;
+    QByteArray log;
+    for (;;) {
+        {
+            std::lock_guard<std::mutex> locker(logLock_);
+            if (headerBuffer_.size() >= 15) {
+                replyHeader = headerBuffer_;
+                log = logBuffer_;
+                break;
+            }
+        }
+        if (clock.elapsed() >= kWaitControllerMs || !processEnabled_.load())
+            return MB_ERR_BUSY;
+        Common::sleep(5);
+    }
+    // The reply must be for this slice: same offset, and the requested count or, for the last
+    // record, what is left of the log.
+    const quint32 count = getLe32(replyHeader, 7);
+    if (getLe32(replyHeader, 3) != address || (count != len && count != qMin<quint32>(len, size - address)))
+        return MB_ERR_INVALID;
+
+    // The log's little-endian words go out as big-endian registers; a short last slice is padded with 0.
+    for (int i = 0; i < len; ++i) {
+        const int from = (i % 2 == 0) ? i + 1 : i - 1;
+        buffer[i] = from < log.size() ? static_cast<uint8_t>(log.at(from)) : 0;
+    }
+    return MB_ERR_NONE;
+}
+
+void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray log)
+{
+    std::lock_guard<std::mutex> locker(logLock_);
+    logBuffer_.append(log);
+    headerBuffer_.append(header);
+}
+
+int Scada::slotSoftwareWrite(uint16_t usFileNumber, uint16_t, uint16_t usRecordLength, uint8_t* usRecordData)
+{
+    const int regs = usRecordLength;
+    QVector<QByteArray> blocks;
+    auto block = [&](quint16 part, int firstReg, int count) {
+        QByteArray b;
+        putLe16(b, usFileNumber);
+        putLe16(b, part);
+        putLe16(b, static_cast<quint32>(2 * count));
+        b.append(reinterpret_cast<const char*>(usRecordData) + 2 * firstReg, 2 * count);
+        blocks.append(b);
+    };
+    if (regs <= 80) {
+        block(0, 0, regs);
+    } else {
+        block(0, 0, regs / 2);
+        block(1, regs / 2, regs - regs / 2);
+    }
+
+    SpiDriver* spi = spiDriver();
+    if (!spi)
+        return MB_ERR_INVALID;
+    // Blocks reach the driver in order; ours are answered once the driver has answered every
+    // block up to the last of them, including any earlier block still on its way.
+    const quint32 queued = spi->softwareBlocksQueued();
+    const quint32 base = static_cast<qint32>(softwareTarget_ - queued) > 0 ? softwareTarget_ : queued;
+    const quint32 target = base + static_cast<quint32>(blocks.size());
+    softwareTarget_ = target;
+    const quint32 refusedBefore = spi->softwareBlocksRefused();
+    for (const QByteArray& b : blocks)
+        emit signalSoftwareWrite(b);
+
+    QElapsedTimer clock;
+    clock.start();
+    for (;;) {
+        const quint32 answered = spi->softwareBlocksAccepted() + spi->softwareBlocksRefused();
+        if (static_cast<qint32>(answered - target) >= 0)
+            break;
+        if (clock.elapsed() >= kWaitControllerMs || !processEnabled_.load())
+            return MB_ERR_BUSY;
+        Common::sleep(5);
+    }
+    return spi->softwareBlocksRefused() == refusedBefore ? MB_ERR_NONE : MB_ERR_INVALID;
 }
 
 // Modbus callbacks: plain functions of the engine, served by the current register map.
 
-static Scada* prvCurrentScada()
+namespace {
+
+Scada* prvCurrentScada()
 {
     MainApplication* app = MainApplication::getInstance();
     return app ? app->scada() : nullptr;
 }
 
+// Profile 4 serves holding registers at 30000 and input registers at 40000 onward.
+uint16_t prvProfileOffset(uint16_t address, uint16_t offset)
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (app && app->getValue(578) == 4.0f)
+        return static_cast<uint16_t>(address + offset);
+    return address;
+}
+
+} // namespace
+
 eMBErrorCode eMBRegInputCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs)
 {
     Scada* scada = prvCurrentScada();
-    return scada ? scada->readReg(pucRegBuffer, usAddress, usNRegs) : MB_ERR_NO_REGISTER;
+    if (!scada)
+        return MB_ERR_NO_REGISTER;
+    return scada->readReg(pucRegBuffer, prvProfileOffset(usAddress, 40000), usNRegs);
 }
 
 eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs, eMBRegisterMode eMode)
@@ -74,6 +701,7 @@ eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t
     Scada* scada = prvCurrentScada();
     if (!scada)
         return MB_ERR_NO_REGISTER;
+    usAddress = prvProfileOffset(usAddress, 30000);
     switch (eMode) {
     case MB_REG_READ:
         return scada->readReg(pucRegBuffer, usAddress, usNRegs);

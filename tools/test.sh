@@ -25,7 +25,7 @@ if ls fuzz/fuzz_*.cpp >/dev/null 2>&1; then
     cmake --build build/fuzz -j "$jobs"
     seconds=${RVK_FUZZ_SECONDS:-60}
     for f in build/fuzz/fuzz/fuzz_*; do
-        [ -x "$f" ] || continue
+        [ -f "$f" ] && [ -x "$f" ] || continue
         name=$(basename "$f")
         corpus=build/fuzz/corpus/$name
         mkdir -p "$corpus"

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QByteArray>
+#include <QVector>
+
+#include <cstring>
+#include <initializer_list>
+
+#include "app/mainapplication.h"
+#include "app/parameterdef.h"
+#include "app/parameters.h"
+#include "scada/scada.h"
+
+namespace scadatest {
+
+// The application's mirror, loaded once per test program.
+inline Parameters* mirror()
+{
+    MainApplication* app = MainApplication::getInstance();
+    if (!app->params()) {
+        app->initDatabase();
+        app->initParameters();
+    }
+    return app->params();
+}
+
+inline quint32 bits(float f)
+{
+    quint32 u;
+    std::memcpy(&u, &f, sizeof u);
+    return u;
+}
+
+inline float fromBits(quint32 u)
+{
+    float f;
+    std::memcpy(&f, &u, sizeof f);
+    return f;
+}
+
+// Stores a value as a controller update would.
+inline void setRaw(quint16 id, quint32 raw)
+{
+    Parameters* p = mirror();
+    if (!p->contains(id)) {
+        ParameterDef def;
+        def.id = id;
+        p->addParameter(def);
+    }
+    p->slotParamUpdated(id, raw, 0);
+}
+
+inline void setValue(quint16 id, float value) { setRaw(id, bits(value)); }
+
+// Register bytes as hex, or "exc<code>" on a failed callback.
+inline QByteArray read(Scada& map, quint16 pduAddress, quint16 count)
+{
+    QByteArray buffer(2 * count + 4, '\0');
+    buffer[2] = static_cast<char>(count & 0xFF);
+    const eMBErrorCode r = map.readReg(reinterpret_cast<uint8_t*>(buffer.data()), pduAddress + 1, count);
+    if (r != MB_ERR_NONE)
+        return "err" + QByteArray::number(static_cast<int>(r));
+    return buffer.left(2 * count).toHex();
+}
+
+inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<quint16> regs)
+{
+    QByteArray buffer;
+    for (quint16 r : regs) {
+        buffer.append(static_cast<char>(r >> 8));
+        buffer.append(static_cast<char>(r & 0xFF));
+    }
+    return map.writeReg(reinterpret_cast<uint8_t*>(buffer.data()), pduAddress + 1,
+                        static_cast<uint16_t>(regs.size()));
+}
+
+struct Write {
+    quint16 id;
+    quint32 raw;
+    int eventType;
+};
+
+// Parameter writes that the mirror has sent towards the controller since the last call.
+class WriteLog : public QObject
+{
+public:
+    WriteLog()
+    {
+        connect(mirror(), &Parameters::signalParamWrite, this,
+                [this](quint16 id, quint32 raw, int type) { writes.append({id, raw, type}); });
+    }
+    QVector<Write> take()
+    {
+        QVector<Write> out = writes;
+        writes.clear();
+        return out;
+    }
+    QVector<Write> writes;
+};
+
+} // namespace scadatest

@@ -1,0 +1,509 @@
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <cmath>
+#include <cstdlib>
+#include <ctime>
+#include <limits>
+#include <atomic>
+#include <thread>
+
+#include "scada/scada.h"
+#include "scada/scadatesthelpers.h"
+#include "support/testmain.h"
+
+using namespace scadatest;
+
+namespace {
+
+// A map built from rows given by the test; accepts writes of mirrored rows only.
+class TestMap : public Scada
+{
+public:
+    explicit TestMap(QVector<ScadaParameter> rows) : rows_(std::move(rows)) { buildTable(); }
+    int setNewValue(ScadaParameter* param) override
+    {
+        if (param->paramId <= 0)
+            return 1;
+        setParameter(static_cast<quint16>(param->paramId), param->value, 3);
+        return 0;
+    }
+
+protected:
+    void initParameters() override
+    {
+        ScadaParameter* rows = allocParameters(static_cast<quint16>(rows_.size()));
+        for (int i = 0; i < rows_.size(); ++i)
+            rows[i] = rows_[i];
+    }
+    void calcParams() override {}
+
+private:
+    QVector<ScadaParameter> rows_;
+};
+
+ScadaParameter row(quint16 address, qint16 id, quint8 type, float min, float max, float coef = 1.0f, quint8 op = 2)
+{
+    ScadaParameter r;
+    r.paramId = id;
+    r.address = address;
+    r.operation = op;
+    r.dataType = type;
+    r.coefficient = coef;
+    r.min = min;
+    r.max = max;
+    return r;
+}
+
+// Row 10 unsigned, 11 signed (negative minimum), 12 a 32-bit counter, 14 a raw word,
+// 15 a raw 32-bit word, 17 a float, 19 a scaled setting, 20 and 21 reserved, 30 a temperature.
+QVector<ScadaParameter> fixtureRows()
+{
+    return {
+        row(10, 0, 7, 0, 255),
+        row(10, 9010, 4, 0, 65535),
+        row(11, 9011, 4, -100, 100),
+        row(12, 9012, 5, 0, 999999),
+        row(14, 9014, 12, 0, 65535, 1.0f, 1),
+        row(15, 9015, 13, 0, 4294967295.0f, 1.0f, 1),
+        row(17, 9017, 6, -1000, 1000),
+        row(19, 9019, 4, 0, 65535, 0.1f),
+        row(20, -1, 4, 0, 0),
+        row(21, -1, 4, 0, 100),
+        row(30, 9030, 2, 0, 300, 1.0f, 1),
+        row(40, 9040, 4, 0, 65535, 1.0f, 1),
+    };
+}
+
+void refresh(Scada& map) { map.calcParamsStart(); }
+
+} // namespace
+
+class TestScada : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qputenv("TZ", "UTC");
+        tzset();
+        mirror();
+    }
+
+    void lookupFollowsTheTableOrder()
+    {
+        TestMap map(fixtureRows());
+        QCOMPARE(map.startIndex(), 1);
+        // A coil row and a register row at 10: registers find the register row.
+        QCOMPARE(map.getIndexAtAddress(11, 0), 1);
+        for (int i = 1; i < map.rowCount(); ++i)
+            QCOMPARE(map.getIndexAtAddress(map.rows()[i].address + 1, 0), i);
+
+        TestMap noCoils({row(5, 1, 4, 0, 1), row(6, 2, 4, 0, 1)});
+        QCOMPARE(noCoils.startIndex(), 0);
+        QCOMPARE(noCoils.getIndexAtAddress(6, 0), 0);
+
+        TestMap coilsOnly({row(513, 0, 7, 0, 255)});
+        QCOMPARE(coilsOnly.startIndex(), 0);
+        // Reached through the scan, and refused as a register.
+        QCOMPARE(read(coilsOnly, 513, 1), QByteArray("err2"));
+
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = -1)");
+        QCOMPARE(map.getIndexAtAddress(0, 0), -1);
+
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 99)");
+        ScadaParameter* missing = map.parameter(99);
+        missing->value = 42.0f;
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 99)");
+        QCOMPARE(read(map, 99, 1), QByteArray("err1"));
+    }
+
+    void mapWithoutTableRefusesEverything()
+    {
+        TestMap empty({});
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 0)");
+        QCOMPARE(read(empty, 0, 1), QByteArray("err1"));
+    }
+
+    void readsEncodeByTypeAndSaturate()
+    {
+        TestMap map(fixtureRows());
+        setValue(9010, 2.5f);
+        setValue(9011, -2.5f);
+        setValue(9012, 74565.0f);
+        setRaw(9014, 0xFFFF);
+        setRaw(9015, 0x12345678);
+        setValue(9017, -1.5f);
+        setValue(9019, 23.4f);
+        setValue(9030, -5.0f);
+        refresh(map);
+        QCOMPARE(read(map, 10, 1), QByteArray("0003"));
+        QCOMPARE(read(map, 11, 1), QByteArray("fffd"));
+        QCOMPARE(read(map, 12, 2), QByteArray("00012345"));
+        QCOMPARE(read(map, 14, 1), QByteArray("ffff"));
+        QCOMPARE(read(map, 15, 2), QByteArray("12345678"));
+        QCOMPARE(read(map, 17, 2), QByteArray("bfc00000"));
+        QCOMPARE(read(map, 19, 1), QByteArray("00ea"));
+        QCOMPARE(read(map, 30, 1), QByteArray("fffb"));
+        // Several rows in one request, and a two-register value cut by the request's end.
+        QCOMPARE(read(map, 10, 5), QByteArray("0003fffd00012345ffff"));
+        QCOMPARE(read(map, 12, 1), QByteArray("err1"));
+
+        // Empty cells, negative values of unsigned registers and overflows: no wrap, no UB.
+        setRaw(9010, 0xFFFFFFFF);
+        setRaw(9017, 0xFFFFFFFF);
+        setValue(9011, 1e9f);
+        setValue(9012, -7.0f);
+        setValue(9040, 70000.0f);
+        setValue(9019, std::numeric_limits<float>::infinity());
+        refresh(map);
+        QCOMPARE(read(map, 10, 1), QByteArray("0000"));
+        QCOMPARE(read(map, 17, 2), QByteArray("00000000"));
+        QCOMPARE(read(map, 11, 1), QByteArray("7fff"));
+        QCOMPARE(read(map, 12, 2), QByteArray("00000000"));
+        QCOMPARE(read(map, 40, 1), QByteArray("ffff"));
+        QCOMPARE(read(map, 19, 1), QByteArray("ffff"));
+        setValue(9040, -5.0f);
+        refresh(map);
+        QCOMPARE(read(map, 40, 1), QByteArray("0000"));
+    }
+
+    void readOfUpdateRegisterIsBusyDuringAnUpdate()
+    {
+        TestMap map({row(353, 9353, 4, 0, 65535), row(354, 9354, 4, 0, 65535)});
+        setValue(757, 3.0f);
+        QCOMPARE(read(map, 353, 1), QByteArray("err7"));
+        QCOMPARE(read(map, 353, 2), QByteArray("00000000"));
+        setValue(757, 2.0f);
+        QCOMPARE(read(map, 353, 1), QByteArray("0000"));
+    }
+
+    void writesScaleCheckAndSendWithSourceScada()
+    {
+        TestMap map(fixtureRows());
+        WriteLog log;
+        QCOMPARE(write(map, 19, {234}), MB_ERR_NONE);
+        QVector<Write> w = log.take();
+        QCOMPARE(w.size(), 1);
+        QCOMPARE(w[0].id, quint16(9019));
+        QCOMPARE(w[0].eventType, 3);
+        QVERIFY(std::fabs(fromBits(w[0].raw) - 23.4f) < 1e-5f);
+
+        // 0xFFFF is 65535 on an unsigned row, -5 on a row with a negative minimum.
+        QCOMPARE(write(map, 10, {0xFFFF}), MB_ERR_NONE);
+        QCOMPARE(write(map, 11, {0xFFFB}), MB_ERR_NONE);
+        w = log.take();
+        QCOMPARE(w.size(), 2);
+        QCOMPARE(fromBits(w[0].raw), 65535.0f);
+        QCOMPARE(fromBits(w[1].raw), -5.0f);
+
+        QCOMPARE(write(map, 11, {0x0065}), MB_ERR_INVALID);  // 101 above 100
+        QCOMPARE(write(map, 11, {0xFF9B}), MB_ERR_INVALID);  // -101 below -100
+        QCOMPARE(log.take().size(), 0);
+    }
+
+    void writeFailuresChangeNothing()
+    {
+        TestMap map(fixtureRows());
+        WriteLog log;
+        QCOMPARE(write(map, 14, {1}), MB_ERR_INVALID);          // read-only
+        QCOMPARE(write(map, 20, {1}), MB_ERR_INVALID);          // reserved, outside 0..0
+        QCOMPARE(write(map, 12, {0}), MB_ERR_NO_REGISTER);      // cut two-register value
+        QTest::ignoreMessage(QtWarningMsg, "Scada: not found Register (address = 22)");
+        QCOMPARE(write(map, 21, {0, 0}), MB_ERR_NO_REGISTER);   // runs past the table
+        QCOMPARE(log.take().size(), 0);
+
+        // A refused row leaves its value as it was.
+        map.parameter(21)->value = 7.0f;
+        QCOMPARE(write(map, 21, {50}), MB_ERR_INVALID);
+        QCOMPARE(read(map, 21, 1), QByteArray("0007"));
+
+        // All or nothing: a row that the map refuses, or a bad last row, sends none of the request.
+        setValue(9019, 1.0f);
+        refresh(map);
+        QCOMPARE(write(map, 19, {100, 0}), MB_ERR_INVALID);
+        QCOMPARE(write(map, 19, {100, 0, 101}), MB_ERR_INVALID);
+        QCOMPARE(log.take().size(), 0);
+        QCOMPARE(read(map, 19, 3), QByteArray("000a00000007"));
+    }
+
+    void writeBackOfAReadStoresTheSameValue()
+    {
+        // A temperature register in its own unit, while the panel shows another.
+        ScadaParameter t = row(50, 9050, 4, 0, 65535);
+        t.physic = 19;
+        t.unit = 1;
+        TestMap map({t});
+        setValue(586, 0.0f);
+        setValue(9050, 85.0f);
+        refresh(map);
+        const QByteArray reg = read(map, 50, 1);
+        WriteLog log;
+        QCOMPARE(write(map, 50, {static_cast<quint16>(reg.toUInt(nullptr, 16))}), MB_ERR_NONE);
+        const QVector<Write> w = log.take();
+        QCOMPARE(w.size(), 1);
+        QVERIFY2(std::fabs(fromBits(w[0].raw) - 85.0f) < 0.6f, qPrintable(QString::number(fromBits(w[0].raw))));
+    }
+
+    void coilsStartAndStop_data()
+    {
+        QTest::addColumn<int>("coil");
+        QTest::addColumn<int>("on");
+        QTest::addColumn<int>("param");  // 0: nothing written
+        QTest::addColumn<int>("result");
+        QTest::newRow("0 on") << 0 << 1 << 593 << int(MB_ERR_NONE);
+        QTest::newRow("64 off") << 64 << 0 << 592 << int(MB_ERR_NONE);
+        QTest::newRow("513 on") << 513 << 1 << 593 << int(MB_ERR_NONE);
+        QTest::newRow("513 off") << 513 << 0 << 592 << int(MB_ERR_NONE);
+        QTest::newRow("65 on") << 65 << 1 << 592 << int(MB_ERR_NONE);
+        QTest::newRow("65 off") << 65 << 0 << 0 << int(MB_ERR_NONE);
+        QTest::newRow("66") << 66 << 1 << 0 << int(MB_ERR_NO_REGISTER);
+    }
+
+    void coilsStartAndStop()
+    {
+        QFETCH(int, coil);
+        QFETCH(int, on);
+        QFETCH(int, param);
+        QFETCH(int, result);
+        TestMap map(fixtureRows());
+        setValue(757, 0.0f);
+        WriteLog log;
+        uint8_t byte = static_cast<uint8_t>(on);
+        QCOMPARE(int(map.writeCoils(&byte, static_cast<uint16_t>(coil + 1), 1)), result);
+        const QVector<Write> w = log.take();
+        if (param == 0) {
+            QCOMPARE(w.size(), 0);
+        } else {
+            QCOMPARE(w.size(), 1);
+            QCOMPARE(int(w[0].id), param);
+            QCOMPARE(w[0].raw, bits(1.0f));
+            QCOMPARE(w[0].eventType, 1);
+        }
+    }
+
+    void coilsRefusedOrIgnored()
+    {
+        TestMap map(fixtureRows());
+        WriteLog log;
+        uint8_t on = 1;
+        QCOMPARE(map.writeCoils(&on, 1, 2), MB_ERR_NO_REGISTER);
+        QCOMPARE(map.writeCoils(&on, 0, 1), MB_ERR_NO_REGISTER);
+        setValue(757, 3.0f);
+        QCOMPARE(map.writeCoils(&on, 43606, 1), MB_ERR_NONE);
+        setValue(757, 0.0f);
+        QCOMPARE(log.take().size(), 0);
+    }
+
+    void identification()
+    {
+        TestMap map({});
+        uint8_t buf[256];
+        uint16_t len = 1;
+        setValue(541, 3.38f);
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 1) + 1, &len), MB_ERR_NONE);
+        QCOMPARE(int(len), 1 + 6 + 9 + 6 + 4);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(buf), len - 1).toHex(),
+                 QByteArray("0e0101000003") + QByteArray("0007").append(QByteArray("VALDRIN").toHex())
+                     + QByteArray("0104") + QByteArray("-05 ").toHex() + QByteArray("0202") + QByteArray("V3").toHex());
+
+        setValue(1104, 1234.0f);
+        setRaw(546, 1709596800u);  // 2024-03-05 00:00 UTC
+        len = 0;
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 4) + 1, &len), MB_ERR_NONE);
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(buf) + 8, len - 8), QByteArray("v3.38.0.1234 05.03.2024"));
+
+        setValue(541, 1e30f);
+        len = 0;
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 4) + 1, &len), MB_ERR_NONE);
+        QCOMPARE(int(buf[7]), 32);
+        QCOMPARE(int(len), 6 + 2 + 32);
+
+        len = 0;
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 2) + 1, &len), MB_ERR_INVALID);
+        QCOMPARE(map.readInfo(buf, (0x0D << 8 | 1) + 1, &len), MB_ERR_INVALID);
+        QCOMPARE(map.readInfo(buf, 0, &len), MB_ERR_INVALID);
+        QCOMPARE(int(len), 0);
+    }
+
+    void logRecordCount_data()
+    {
+        QTest::addColumn<float>("state");
+        QTest::addColumn<float>("size");
+        QTest::addColumn<int>("records");
+        QTest::newRow("484 bytes") << 2.0f << 484.0f << 2;
+        QTest::newRow("485 bytes") << 2.0f << 485.0f << 3;
+        QTest::newRow("1 byte") << 2.0f << 1.0f << 1;
+        QTest::newRow("empty") << 2.0f << 0.0f << 0;
+        QTest::newRow("preparing") << 1.0f << 484.0f << 0;
+    }
+
+    void logRecordCount()
+    {
+        QFETCH(float, state);
+        QFETCH(float, size);
+        QFETCH(int, records);
+        TestMap map({});
+        setValue(1182, state);
+        setValue(1183, size);
+        WriteLog log;
+        uint8_t buf[256];
+        uint16_t len = 0;
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 3) + 1, &len), MB_ERR_NONE);
+        QCOMPARE(int(len), 6 + 16 + 5 + 4 + 4 + 4);
+        QCOMPARE(buf[len - 4], uint8_t(0x84));
+        QCOMPARE(buf[len - 2] | (buf[len - 1] << 8), records);
+        QCOMPARE(log.take().size(), 0);
+    }
+
+    void logIsRequestedWhenNoneIsReady()
+    {
+        TestMap map({});
+        setValue(1182, 0.0f);
+        WriteLog log;
+        uint8_t buf[256];
+        uint16_t len = 0;
+        QCOMPARE(map.readInfo(buf, (0x0E << 8 | 3) + 1, &len), MB_ERR_NONE);
+        QCOMPARE(buf[len - 2] | (buf[len - 1] << 8), 0);
+        const QVector<Write> w = log.take();
+        QCOMPARE(w.size(), 2);
+        QCOMPARE(w[0].id, quint16(1181));
+        QCOMPARE(w[0].raw, bits(3.0f));
+        QCOMPARE(w[1].id, quint16(1183));
+        QCOMPARE(w[1].raw, bits(0.0f));
+        QCOMPARE(w[0].eventType, 1);
+    }
+
+    void fileRecordSlices()
+    {
+        TestMap map({});
+        setValue(1182, 2.0f);
+        setValue(1183, 484.0f);
+        QVector<QByteArray> requests;
+        QByteArray replyData;
+        quint32 replyOffset = 0;
+        int replyCount = -1;  // as requested
+        // The controller answers on another thread, as the SPI driver does.
+        connect(&map, &Scada::signalScadaRequestCompressLogRN, &map, [&](QByteArray header) {
+            requests.append(header);
+            std::thread([&map, replyData, replyOffset, replyCount, header] {
+                QThread::msleep(30);
+                QByteArray h = header;
+                for (int i = 0; i < 4; ++i) {
+                    h[3 + i] = static_cast<char>((replyOffset >> (8 * i)) & 0xFF);
+                    if (replyCount >= 0)
+                        h[7 + i] = static_cast<char>((quint32(replyCount) >> (8 * i)) & 0xFF);
+                }
+                h[11] = static_cast<char>(replyData.size() & 0xFF);
+                h[12] = static_cast<char>(replyData.size() >> 8);
+                map.slotScadaResiveCompressLogRN(h, replyData);
+            }).detach();
+        }, Qt::DirectConnection);
+
+        uint8_t buf[242];
+        replyData = QByteArray::fromHex("3412785601");  // a short last slice, odd length
+        replyOffset = 242;
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_NONE);
+        QCOMPARE(requests.size(), 1);
+        QCOMPARE(requests[0].toHex(), QByteArray("00ffff" "f2000000" "f2000000" "f2000000"));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(buf), 8).toHex(), QByteArray("1234567800010000"));
+        QCOMPARE(int(buf[241]), 0);
+
+        // A reply for another slice is not taken for this one.
+        replyOffset = 0;
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
+        QThread::msleep(50);
+
+        // The last record of a 300-byte log: the controller sends the 58 bytes left.
+        setValue(1183, 300.0f);
+        replyOffset = 242;
+        replyCount = 58;
+        replyData = QByteArray(58, '\x11');
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_NONE);
+        QCOMPARE(int(buf[57]), 0x11);
+        QCOMPARE(int(buf[58]), 0);
+        replyCount = 100;
+        QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
+        QThread::msleep(50);
+        replyCount = -1;
+        setValue(1183, 484.0f);
+
+        // Slices that start at or past the end are refused without asking the controller.
+        QCOMPARE(map.readFileRecord(buf, 484, 242), MB_ERR_INVALID);
+        QCOMPARE(map.readFileRecord(buf, 0xFFFFFFF0u, 242), MB_ERR_INVALID);
+        setValue(1183, 0.0f);
+        QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_INVALID);
+        QCOMPARE(requests.size(), 4);
+    }
+
+    void fileRecordTimesOutBusy()
+    {
+        TestMap map({});
+        setValue(1183, 484.0f);
+        uint8_t buf[242];
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_BUSY);
+        QVERIFY(clock.elapsed() >= 5000 && clock.elapsed() < 5500);
+
+        // Disabling the map ends the wait at once.
+        std::atomic<bool> stopped{false};
+        std::thread stopper([&map, &stopped] {
+            QThread::msleep(50);
+            map.setProcessEnabled(false);
+            stopped = true;
+        });
+        clock.restart();
+        QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_BUSY);
+        // The engine is closed on the map's own thread.
+        for (int i = 0; i < 200 && !stopped; ++i)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        stopper.join();
+        QVERIFY(clock.elapsed() < 1000);
+    }
+
+    void softwareBlocks_data()
+    {
+        QTest::addColumn<int>("registers");
+        QTest::addColumn<QList<int>>("blockBytes");
+        QTest::newRow("80") << 80 << QList<int>{160};
+        QTest::newRow("81") << 81 << QList<int>{80, 82};
+        QTest::newRow("122") << 122 << QList<int>{122, 122};
+    }
+
+    void softwareBlocks()
+    {
+        QFETCH(int, registers);
+        QFETCH(QList<int>, blockBytes);
+        TestMap map({});
+        QVector<QByteArray> blocks;
+        connect(&map, &Scada::signalSoftwareWrite, &map, [&](QByteArray b) { blocks.append(b); },
+                Qt::DirectConnection);
+        QByteArray data(2 * registers, '\0');
+        for (int i = 0; i < data.size(); ++i)
+            data[i] = static_cast<char>(i);
+        MainApplication* app = MainApplication::getInstance();
+        if (!app->spiDriver())
+            app->initSpi(nullptr);
+        // A stopped map hands the blocks over and gives up waiting at once: not reported written.
+        map.setProcessEnabled(false);
+        QCOMPARE(map.slotSoftwareWrite(0x0102, 0, static_cast<uint16_t>(registers),
+                                       reinterpret_cast<uint8_t*>(data.data())), int(MB_ERR_BUSY));
+        QCOMPARE(blocks.size(), blockBytes.size());
+        int offset = 0;
+        for (int k = 0; k < blocks.size(); ++k) {
+            const QByteArray& b = blocks[k];
+            QCOMPARE(b.size(), 6 + blockBytes[k]);
+            QCOMPARE(b.left(6).toHex(), QByteArray("0201") + QByteArray(k ? "0100" : "0000")
+                                            + QByteArray::number(blockBytes[k] & 0xFF, 16).rightJustified(2, '0')
+                                            + QByteArray("00"));
+            QCOMPARE(b.mid(6), data.mid(offset, blockBytes[k]));
+            offset += blockBytes[k];
+        }
+        QCOMPARE(offset, data.size());
+    }
+};
+
+RVK_TEST_MAIN(TestScada)
+#include "tst_scada.moc"
