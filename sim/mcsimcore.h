@@ -31,6 +31,20 @@ public:
         float def = 0.0f;
         quint8 vtype = 0;       // 0 float, 1 unsigned 32-bit
         quint8 kind = 0;        // 0 setting, 1 measurement, 2 command, 3 counter
+
+        static ParamSeed make(quint16 id, quint8 operation, float min, float max, float def, quint8 kind = 0,
+                              quint8 vtype = 0)
+        {
+            ParamSeed s;
+            s.id = id;
+            s.operation = operation;
+            s.min = min;
+            s.max = max;
+            s.def = def;
+            s.kind = kind;
+            s.vtype = vtype;
+            return s;
+        }
     };
 
     McSimCore();

@@ -12,20 +12,6 @@
 
 namespace {
 
-McSimCore::ParamSeed param(quint16 id, quint8 operation, float min, float max, float def, quint8 kind = 0,
-                           quint8 vtype = 0)
-{
-    McSimCore::ParamSeed s;
-    s.id = id;
-    s.operation = operation;
-    s.min = min;
-    s.max = max;
-    s.def = def;
-    s.kind = kind;
-    s.vtype = vtype;
-    return s;
-}
-
 QByteArray logHeader(quint32 offset, quint32 count)
 {
     QByteArray h("\x00\xFF\xFF", 3);
@@ -86,25 +72,25 @@ private slots:
     void initTestCase()
     {
         // The ids these tests use, whatever rows the catalogue holds.
-        station_.addParameter(param(13, 1, 0, 3, 0, 1));
-        station_.addParameter(param(39, 2, 0, 25, 0));
-        station_.addParameter(param(533, 1, 0, 100, 0, 1));
-        station_.addParameter(param(535, 1, 0, 100, 0, 1));
-        station_.addParameter(param(562, 2, 0, 4.2e9f, 0, 1, 1));
-        station_.addParameter(param(578, 2, 0, 12, 0));
-        station_.addParameter(param(592, 2, 0, 1, 0, 2));
-        station_.addParameter(param(593, 2, 0, 1, 0, 2));
-        station_.addParameter(param(594, 2, 0, 2, 0, 2));
-        station_.addParameter(param(595, 2, 0, 1, 0, 2));
-        station_.addParameter(param(596, 2, 0, 1, 0, 2));
-        station_.addParameter(param(633, 1, 0, 3, 0, 1));
-        station_.addParameter(param(685, 3, 0, 3, 1));
-        station_.addParameter(param(724, 1, 0, 1000, 0, 1));
-        station_.addParameter(param(725, 1, 0, 1000, 0, 1));
-        station_.addParameter(param(774, 2, 0, 1, 0, 2));
-        station_.addParameter(param(1181, 2, 0, 3, 0, 2));
-        station_.addParameter(param(1182, 1, 0, 2, 0, 1));
-        station_.addParameter(param(1183, 2, 0, 1e7f, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(13, 1, 0, 3, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(39, 2, 0, 25, 0));
+        station_.addParameter(McSimCore::ParamSeed::make(533, 1, 0, 100, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(535, 1, 0, 100, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(562, 2, 0, 4.2e9f, 0, 1, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(578, 2, 0, 12, 0));
+        station_.addParameter(McSimCore::ParamSeed::make(592, 2, 0, 1, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(593, 2, 0, 1, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(594, 2, 0, 2, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(595, 2, 0, 1, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(596, 2, 0, 1, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(633, 1, 0, 3, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(685, 3, 0, 3, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(724, 1, 0, 1000, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(725, 1, 0, 1000, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(774, 2, 0, 1, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(1181, 2, 0, 3, 0, 2));
+        station_.addParameter(McSimCore::ParamSeed::make(1182, 1, 0, 2, 0, 1));
+        station_.addParameter(McSimCore::ParamSeed::make(1183, 2, 0, 1e7f, 0, 1));
         QVERIFY(station_.start());
     }
 
@@ -392,9 +378,9 @@ private slots:
     {
         station_.stop();
         SimStation other(QStringLiteral("578=5;685=2;39=17"));
-        other.addParameter(param(39, 2, 0, 25, 0));
-        other.addParameter(param(578, 2, 0, 12, 0));
-        other.addParameter(param(685, 3, 0, 3, 1));
+        other.addParameter(McSimCore::ParamSeed::make(39, 2, 0, 25, 0));
+        other.addParameter(McSimCore::ParamSeed::make(578, 2, 0, 12, 0));
+        other.addParameter(McSimCore::ParamSeed::make(685, 3, 0, 3, 1));
         QVERIFY(other.start());
         QCOMPARE(other.params()->get(578), 5.0f);
         QCOMPARE(other.params()->get(685), 2.0f);

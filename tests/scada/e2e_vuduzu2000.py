@@ -15,22 +15,7 @@ from pymodbus.client import ModbusTcpClient
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest, WriteFileRecordRequest
 from pymodbus.mei_message import ReadDeviceInformationRequest
 
-failures = []
-passes = 0
-
-
-def check(name, ok, detail=""):
-    global passes
-    if ok:
-        passes += 1
-        print("ok   " + name)
-    else:
-        failures.append(name)
-        print("FAIL " + name + " " + str(detail))
-
-
-def exception_code(r):
-    return getattr(r, "exception_code", None) if r is not None and r.isError() else None
+from peercheck import check, exception_code, failures, finish
 
 
 def free_port():
@@ -152,9 +137,8 @@ def main():
         if failures:
             log.seek(0)
             sys.stdout.write(log.read().decode(errors="replace")[-4000:])
-    print("%d passed, %d failed" % (passes, len(failures)))
-    return 1 if failures else 0
+    finish()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

@@ -12,22 +12,7 @@ from pymodbus.mei_message import ReadDeviceInformationRequest
 from pymodbus.other_message import ReportSlaveIdRequest
 from pymodbus.pdu import ModbusRequest, ModbusResponse
 
-failures = []
-passes = 0
-
-
-def check(name, ok, detail=""):
-    global passes
-    if ok:
-        passes += 1
-        print("ok   " + name)
-    else:
-        failures.append(name)
-        print("FAIL " + name + " " + str(detail))
-
-
-def exception_code(r):
-    return getattr(r, "exception_code", None) if r is not None and r.isError() else None
+from peercheck import check, exception_code, failures, finish
 
 
 class CommandLogRequest(ModbusRequest):
@@ -173,9 +158,8 @@ def main():
     check("42 201 bytes -> 3", exception_code(c.execute(ReadLogRequest(address=0, count=201, slave=unit))) == 3)
 
     c.close()
-    print("%d passed, %d failed" % (passes, len(failures)))
-    return 1 if failures else 0
+    finish()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    main()

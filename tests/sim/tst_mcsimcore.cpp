@@ -7,20 +7,6 @@
 
 namespace {
 
-McSimCore::ParamSeed param(quint16 id, quint8 operation, float min, float max, float def, quint8 kind = 0,
-                           quint8 vtype = 0)
-{
-    McSimCore::ParamSeed s;
-    s.id = id;
-    s.operation = operation;
-    s.min = min;
-    s.max = max;
-    s.def = def;
-    s.kind = kind;
-    s.vtype = vtype;
-    return s;
-}
-
 quint32 bits(float f)
 {
     quint32 u;
@@ -58,11 +44,11 @@ class TestMcSimCore : public QObject
     {
         auto core = std::make_unique<McSimCore>();
         core->setClock([this] { return now_.load(); });
-        core->seed({param(13, 1, 0, 3, 0, 1), param(39, 2, 0, 25, 0), param(562, 2, 0, 4.2e9f, 0, 1, 1),
-                    param(578, 2, 0, 12, 0), param(592, 2, 0, 1, 0, 2), param(593, 2, 0, 1, 0, 2),
-                    param(595, 2, 0, 1, 0, 2), param(685, 3, 0, 3, 1), param(724, 1, 0, 1000, 0, 1),
-                    param(725, 1, 0, 1000, 0, 1), param(1181, 2, 0, 3, 0, 2), param(1182, 1, 0, 2, 0, 1),
-                    param(1183, 2, 0, 1e7f, 0, 1), param(10001, 1, 0, 100, 0, 1)});
+        core->seed({McSimCore::ParamSeed::make(13, 1, 0, 3, 0, 1), McSimCore::ParamSeed::make(39, 2, 0, 25, 0), McSimCore::ParamSeed::make(562, 2, 0, 4.2e9f, 0, 1, 1),
+                    McSimCore::ParamSeed::make(578, 2, 0, 12, 0), McSimCore::ParamSeed::make(592, 2, 0, 1, 0, 2), McSimCore::ParamSeed::make(593, 2, 0, 1, 0, 2),
+                    McSimCore::ParamSeed::make(595, 2, 0, 1, 0, 2), McSimCore::ParamSeed::make(685, 3, 0, 3, 1), McSimCore::ParamSeed::make(724, 1, 0, 1000, 0, 1),
+                    McSimCore::ParamSeed::make(725, 1, 0, 1000, 0, 1), McSimCore::ParamSeed::make(1181, 2, 0, 3, 0, 2), McSimCore::ParamSeed::make(1182, 1, 0, 2, 0, 1),
+                    McSimCore::ParamSeed::make(1183, 2, 0, 1e7f, 0, 1), McSimCore::ParamSeed::make(10001, 1, 0, 100, 0, 1)});
         return core;
     }
 
