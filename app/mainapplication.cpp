@@ -108,6 +108,12 @@ MainApplication::~MainApplication()
     instance_ = nullptr;
 }
 
+void MainApplication::setAppDir(const QString& dir)
+{
+    appDir_ = dir;
+    QDir::setCurrent(appDir_);
+}
+
 MainApplication* MainApplication::getInstance()
 {
     return instance_;

@@ -79,6 +79,8 @@ public:
     };
     StartupTimes startupTimes() const { return startupTimes_; }
     QString appDir() const { return appDir_; }
+    // Moves the application folder (and the database copy) elsewhere; tests run side by side with their own.
+    void setAppDir(const QString& dir);
 
     // The TCP port of the Modbus server: 502, or RVK_SCADA_PORT when set.
     static quint16 scadaPort();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "app/mainapplication.h"
@@ -11,6 +12,8 @@
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))        \
             qputenv("QT_QPA_PLATFORM", "offscreen");               \
         MainApplication app(argc, argv);                           \
+        QTemporaryDir appDir;                                      \
+        app.setAppDir(appDir.path());                              \
         app.setAttribute(Qt::AA_Use96Dpi, true);                   \
         TestObject tc;                                             \
         QTEST_SET_MAIN_SOURCE_PATH                                 \
