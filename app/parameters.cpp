@@ -12,20 +12,6 @@
 
 namespace {
 
-quint32 floatBits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-float bitsFloat(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
 // Quantities whose display unit comes from a board setting, with that setting.
 int displayUnitSetting(int physic)
 {
@@ -101,7 +87,7 @@ float Parameters::get(quint16 id) const
 {
     if (!present_[id].load(std::memory_order_acquire))
         return 0.0f;
-    return bitsFloat(cells_[id].load(std::memory_order_acquire));
+    return Common::bitsFloat(cells_[id].load(std::memory_order_acquire));
 }
 
 quint32 Parameters::getU32(quint16 id) const
@@ -141,7 +127,7 @@ int Parameters::set(quint16 id, quint32 value, int eventType)
 
 int Parameters::set(quint16 id, float value, int eventType)
 {
-    return set(id, floatBits(value), eventType);
+    return set(id, Common::floatBits(value), eventType);
 }
 
 int Parameters::set(quint16 id, int value, int eventType)
@@ -211,10 +197,10 @@ void Parameters::slotParamUpdated(quint16 id, quint32 raw, quint8 cmd)
         return;
     switch (cmd) {
     case 7:
-        def->min = bitsFloat(raw);
+        def->min = Common::bitsFloat(raw);
         break;
     case 8:
-        def->max = bitsFloat(raw);
+        def->max = Common::bitsFloat(raw);
         break;
     case 15:
         def->physic = static_cast<quint8>(raw & 0xFF);

@@ -18,6 +18,7 @@
 #include "ui/basestatuswidget.h"
 #include "ui/mainwindow.h"
 #include "ui/uiclock.h"
+#include "texts/common.h"
 
 namespace {
 
@@ -52,13 +53,6 @@ double median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
-quint32 bits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -89,7 +83,7 @@ int main(int argc, char** argv)
         t.start();
         for (int k = 0; k < 200; ++k) {
             const auto id = static_cast<quint16>(kFirstId + k % kRows);
-            ui.params()->slotParamUpdated(id, bits(static_cast<float>((run + k) % 2)), 0);
+            ui.params()->slotParamUpdated(id, Common::floatBits(static_cast<float>((run + k) % 2)), 0);
         }
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();

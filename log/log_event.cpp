@@ -23,13 +23,6 @@ quint32 readLe(const QByteArray& data, int offset, int size)
     return v;
 }
 
-float bitsFloat(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
 // Texts kept untranslated in the tables.
 QString translated(const char* text)
 {
@@ -171,15 +164,15 @@ unsigned short LogEvent::getTextEvent(QByteArray* eventLog, QString& text, QStri
     const quint32 raw1 = value1Of(*eventLog);
     const quint32 raw2 = value2Of(*eventLog);
     const ParameterDef* def = metadata(id);
-    const float value1 = toDisplay(bitsFloat(raw1), def);
-    const float value2 = toDisplay(bitsFloat(raw2), def);
+    const float value1 = toDisplay(Common::bitsFloat(raw1), def);
+    const float value2 = toDisplay(Common::bitsFloat(raw2), def);
 
     dateTime = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(timeOf(*eventLog)), Qt::UTC)
                    .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 
     QString built;
     // Identifiers carry no parameter: their values arrive unconverted.
-    if (!getTextIdentifier(id, bitsFloat(raw1), bitsFloat(raw2), built))
+    if (!getTextIdentifier(id, Common::bitsFloat(raw1), Common::bitsFloat(raw2), built))
         built = getTextByCode(code, id, value1, value2, raw1, raw2);
     text = built;
     return id;

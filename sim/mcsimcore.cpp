@@ -13,20 +13,6 @@
 
 namespace {
 
-quint32 floatBits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-float bitsFloat(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
 // Parameters the controller itself drives.
 constexpr quint16 kState = 13;          // 0 stopped, 2 running
 constexpr quint16 kStartReason = 533;
@@ -178,7 +164,7 @@ bool McSimCore::applyValues(const QString& list, QString* error)
 
 quint32 McSimCore::toRaw(const Param& p, float value) const
 {
-    return p.vtype == 1 ? Common::toCode(value) : floatBits(value);
+    return p.vtype == 1 ? Common::toCode(value) : Common::floatBits(value);
 }
 
 float McSimCore::floatOf(quint16 id) const
@@ -186,7 +172,7 @@ float McSimCore::floatOf(quint16 id) const
     auto it = params_.constFind(id);
     if (it == params_.constEnd())
         return 0.0f;
-    return it->vtype == 1 ? static_cast<float>(it->raw) : bitsFloat(it->raw);
+    return it->vtype == 1 ? static_cast<float>(it->raw) : Common::bitsFloat(it->raw);
 }
 
 bool McSimCore::running() const
@@ -300,9 +286,9 @@ LinkFrame McSimCore::handle(const LinkFrame& req)
             }
             quint32 v = it->raw;
             if (req.cmd == LinkCodec::CmdReadMin)
-                v = floatBits(it->min);
+                v = Common::floatBits(it->min);
             else if (req.cmd == LinkCodec::CmdReadMax)
-                v = floatBits(it->max);
+                v = Common::floatBits(it->max);
             else if (req.cmd == LinkCodec::CmdReadPhysic)
                 v = it->physic;
             LinkCodec::putU16(&out.payload, id);
@@ -386,7 +372,7 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
     } else if (it->operation == 3 && running()) {
         result = LinkCodec::ResLockedRunning;
     } else {
-        const double v = it->vtype == 1 ? static_cast<double>(raw) : static_cast<double>(bitsFloat(raw));
+        const double v = it->vtype == 1 ? static_cast<double>(raw) : static_cast<double>(Common::bitsFloat(raw));
         if (!Common::checkRange(v, it->min, it->max, it->discret))
             result = LinkCodec::ResOutOfRange;
     }
@@ -415,11 +401,11 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
 void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
 {
     const Param& p = params_[id];
-    const auto asFloat = [&p](quint32 raw) { return p.vtype == 1 ? static_cast<float>(raw) : bitsFloat(raw); };
+    const auto asFloat = [&p](quint32 raw) { return p.vtype == 1 ? static_cast<float>(raw) : Common::bitsFloat(raw); };
     if (id >= kAiUnitFirst && id <= kAiUnitFirst + 3) {
         const float quantity = static_cast<float>(Common::toCode(floatOf(kAiQuantityFirst + 4 * (id - kAiUnitFirst))) & 0xFF);
         const auto packed = [&](quint32 raw) {
-            return floatBits(quantity * 1000.0f + static_cast<float>(Common::toCode(asFloat(raw)) & 0xFF));
+            return Common::floatBits(quantity * 1000.0f + static_cast<float>(Common::toCode(asFloat(raw)) & 0xFF));
         };
         journal_.append(McSimJournal::CodeSettingChanged, id, packed(oldRaw), packed(newRaw));
         return;
@@ -439,7 +425,7 @@ void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
     }
     // Date-times go as unsigned seconds, whole; everything else as floats.
     const auto logged = [&p, &asFloat](quint32 raw) {
-        return p.physic == 1 ? (p.vtype == 1 ? raw : Common::toCode(bitsFloat(raw))) : floatBits(asFloat(raw));
+        return p.physic == 1 ? (p.vtype == 1 ? raw : Common::toCode(Common::bitsFloat(raw))) : Common::floatBits(asFloat(raw));
     };
     journal_.append(McSimJournal::CodeSettingChanged, id, logged(oldRaw), logged(newRaw));
 }
@@ -559,7 +545,7 @@ void McSimCore::plantStep()
 {
     const quint32 now = epoch_ + plantTicks_;
     if (params_.contains(kClock)) {
-        store(kClock, params_.value(kClock).vtype == 1 ? now : floatBits(static_cast<float>(now)));
+        store(kClock, params_.value(kClock).vtype == 1 ? now : Common::floatBits(static_cast<float>(now)));
     }
     journal_.setTime(epoch_ + plantTicks_);
     // The station's own events keep coming while it runs.

@@ -3,6 +3,7 @@
 #include <QVector>
 
 #include <cstring>
+#include "texts/common.h"
 
 namespace {
 
@@ -10,13 +11,6 @@ void putLe32(char* p, quint32 v)
 {
     for (int i = 0; i < 4; ++i)
         p[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-quint32 floatBits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
 }
 
 struct Sample {
@@ -28,7 +22,7 @@ struct Sample {
 
 Sample values(quint8 code, quint16 id, float v1, float v2)
 {
-    return {code, id, floatBits(v1), floatBits(v2)};
+    return {code, id, Common::floatBits(v1), Common::floatBits(v2)};
 }
 
 // Up to 8 characters as a name event carries them: the first character in the most significant byte.

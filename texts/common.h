@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <cstring>
+
 #include "app/parameterdef.h"
 
 // Source of the motor temperature. A fixed underlying type keeps any code a valid value.
@@ -50,6 +52,20 @@ public:
     // Truncation toward zero; NaN gives 0; out-of-range values saturate.
     static quint32 toCode(float value);   // negative gives 0
     static qint32 toInt(float value);
+
+    // The 32-bit pattern of a float cell, and back.
+    static quint32 floatBits(float value)
+    {
+        quint32 u;
+        std::memcpy(&u, &value, sizeof u);
+        return u;
+    }
+    static float bitsFloat(quint32 bits)
+    {
+        float f;
+        std::memcpy(&f, &bits, sizeof f);
+        return f;
+    }
 
     // (scale, offset) of unit `unit` of quantity `physic`: display = offset + stored * scale.
     struct UnitFactor {

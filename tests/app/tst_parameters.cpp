@@ -6,15 +6,9 @@
 #include "app/parameters.h"
 #include "app/parametershandler.h"
 #include "support/testmain.h"
+#include "texts/common.h"
 
 namespace {
-
-quint32 bits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 ParameterDef def(quint16 id, quint8 physic = 0)
 {
@@ -43,19 +37,19 @@ private slots:
         QCOMPARE(writes.size(), 5);
         QCOMPARE(writes.at(0).at(1).toUInt(), 0x3F800000u);
         QCOMPARE(writes.at(0).at(2).toInt(), 1);
-        QCOMPARE(writes.at(1).at(1).toUInt(), bits(1.5f));
+        QCOMPARE(writes.at(1).at(1).toUInt(), Common::floatBits(1.5f));
         QCOMPARE(writes.at(2).at(1).toUInt(), 0xDEADBEEFu);
         QCOMPARE(writes.at(2).at(2).toInt(), 3);
-        QCOMPARE(writes.at(3).at(1).toUInt(), bits(2.0f));
+        QCOMPARE(writes.at(3).at(1).toUInt(), Common::floatBits(2.0f));
         QCOMPARE(writes.at(3).at(2).toInt(), 2);
-        QCOMPARE(writes.at(4).at(1).toUInt(), bits(-3.0f));
+        QCOMPARE(writes.at(4).at(1).toUInt(), Common::floatBits(-3.0f));
     }
 
     void writesLeaveTheMirrorAsItWas()
     {
         Parameters p;
         p.addParameter(def(20));
-        p.slotParamUpdated(20, bits(7.0f), 1);
+        p.slotParamUpdated(20, Common::floatBits(7.0f), 1);
         p.set(20, 9.0f);
         QCOMPARE(p.get(20), 7.0f);
     }
@@ -65,9 +59,9 @@ private slots:
         Parameters p;
         p.addParameter(def(30, 8));
         QSignalSpy updated(&p, &Parameters::signalParamUpdated);
-        p.slotParamUpdated(30, bits(12.5f), 1);
-        p.slotParamUpdated(30, bits(-4.0f), 7);
-        p.slotParamUpdated(30, bits(400.0f), 8);
+        p.slotParamUpdated(30, Common::floatBits(12.5f), 1);
+        p.slotParamUpdated(30, Common::floatBits(-4.0f), 7);
+        p.slotParamUpdated(30, Common::floatBits(400.0f), 8);
         p.slotParamUpdated(30, 0x1209u, 15);
         const ParameterDef* d = p.getParameter(30);
         QCOMPARE(p.get(30), 12.5f);
@@ -85,7 +79,7 @@ private slots:
         QVERIFY(std::isnan(p.get(30)));
         QVERIFY(!d->valid);
         QCOMPARE(p.getU32(30), 0xFFFFFFFFu);
-        p.slotParamUpdated(30, bits(1.0f), 3);
+        p.slotParamUpdated(30, Common::floatBits(1.0f), 3);
         QVERIFY(d->valid);
     }
 
@@ -93,7 +87,7 @@ private slots:
     {
         Parameters p;
         QSignalSpy updated(&p, &Parameters::signalParamUpdated);
-        p.slotParamUpdated(40, bits(5.0f), 1);
+        p.slotParamUpdated(40, Common::floatBits(5.0f), 1);
         QCOMPARE(updated.size(), 0);
         QCOMPARE(p.get(40), 0.0f);
         QCOMPARE(p.getU32(40), 0u);
@@ -128,19 +122,19 @@ private slots:
         QSignalSpy writes(&p, &Parameters::signalParamWrite);
 
         // 578: the first value always counts, repeats do not, limits never do.
-        p.slotParamUpdated(578, bits(0.0f), 1);
-        p.slotParamUpdated(578, bits(0.0f), 3);
-        p.slotParamUpdated(578, bits(3.0f), 7);
-        p.slotParamUpdated(578, bits(3.0f), 3);
-        p.slotParamUpdated(578, bits(3.0f), 3);
+        p.slotParamUpdated(578, Common::floatBits(0.0f), 1);
+        p.slotParamUpdated(578, Common::floatBits(0.0f), 3);
+        p.slotParamUpdated(578, Common::floatBits(3.0f), 7);
+        p.slotParamUpdated(578, Common::floatBits(3.0f), 3);
+        p.slotParamUpdated(578, Common::floatBits(3.0f), 3);
         QCOMPARE(profile.size(), 2);
 
         // 594: 1 starts the copy dialog, 2 writes 0 and then announces the end.
-        p.slotParamUpdated(594, bits(1.0f), 3);
+        p.slotParamUpdated(594, Common::floatBits(1.0f), 3);
         QCOMPARE(copyStart.size(), 1);
-        p.slotParamUpdated(594, bits(2.0f), 8);
+        p.slotParamUpdated(594, Common::floatBits(2.0f), 8);
         QCOMPARE(copyFinish.size(), 0);
-        p.slotParamUpdated(594, bits(2.0f), 3);
+        p.slotParamUpdated(594, Common::floatBits(2.0f), 3);
         QCOMPARE(copyFinish.size(), 1);
         QCOMPARE(writes.size(), 1);
         QCOMPARE(writes.at(0).at(0).toUInt(), 594u);
@@ -148,21 +142,21 @@ private slots:
         QCOMPARE(writes.at(0).at(2).toInt(), 1);
 
         // 595: only the fall from 1 to 0 ends a delete.
-        p.slotParamUpdated(595, bits(0.0f), 1);
-        p.slotParamUpdated(595, bits(2.0f), 3);
-        p.slotParamUpdated(595, bits(0.0f), 3);
+        p.slotParamUpdated(595, Common::floatBits(0.0f), 1);
+        p.slotParamUpdated(595, Common::floatBits(2.0f), 3);
+        p.slotParamUpdated(595, Common::floatBits(0.0f), 3);
         QCOMPARE(delFinish.size(), 0);
-        p.slotParamUpdated(595, bits(1.0f), 3);
-        p.slotParamUpdated(595, bits(0.0f), 15);
+        p.slotParamUpdated(595, Common::floatBits(1.0f), 3);
+        p.slotParamUpdated(595, Common::floatBits(0.0f), 15);
         QCOMPARE(delFinish.size(), 0);
-        p.slotParamUpdated(595, bits(0.0f), 3);
+        p.slotParamUpdated(595, Common::floatBits(0.0f), 3);
         QCOMPARE(delFinish.size(), 1);
-        p.slotParamUpdated(595, bits(0.0f), 3);
+        p.slotParamUpdated(595, Common::floatBits(0.0f), 3);
         QCOMPARE(delFinish.size(), 1);
 
         // Wait dialog parameters report show and hide.
-        p.slotParamUpdated(761, bits(1.0f), 3);
-        p.slotParamUpdated(1031, bits(0.0f), 3);
+        p.slotParamUpdated(761, Common::floatBits(1.0f), 3);
+        p.slotParamUpdated(1031, Common::floatBits(0.0f), 3);
         QCOMPARE(wait.size(), 2);
         QCOMPARE(wait.at(0).at(0).toUInt(), 761u);
         QCOMPARE(wait.at(0).at(1).toBool(), true);

@@ -14,13 +14,6 @@
 
 namespace {
 
-quint32 bitsOf(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
 void putLe(QByteArray& r, int offset, quint32 v, int size)
 {
     for (int i = 0; i < size; ++i)
@@ -44,7 +37,7 @@ QByteArray rawRecord(quint8 code, quint16 id, quint32 raw1, quint32 raw2, quint3
 
 QByteArray record(quint8 code, quint16 id, float v1 = 0.0f, float v2 = 0.0f, quint32 time = 0)
 {
-    return rawRecord(code, id, bitsOf(v1), bitsOf(v2), time);
+    return rawRecord(code, id, Common::floatBits(v1), Common::floatBits(v2), time);
 }
 
 QString decode(QByteArray r)

@@ -10,6 +10,7 @@
 #include "app/parameterdef.h"
 #include "app/parameters.h"
 #include "scada/scada.h"
+#include "texts/common.h"
 
 namespace scadatest {
 
@@ -24,20 +25,6 @@ inline Parameters* mirror()
     return app->params();
 }
 
-inline quint32 bits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-inline float fromBits(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
 // Stores a value as a controller update would.
 inline void setRaw(quint16 id, quint32 raw)
 {
@@ -50,7 +37,7 @@ inline void setRaw(quint16 id, quint32 raw)
     p->slotParamUpdated(id, raw, 0);
 }
 
-inline void setValue(quint16 id, float value) { setRaw(id, bits(value)); }
+inline void setValue(quint16 id, float value) { setRaw(id, Common::floatBits(value)); }
 
 // Register bytes as hex, or "exc<code>" on a failed callback.
 inline QByteArray read(Scada& map, quint16 pduAddress, quint16 count)

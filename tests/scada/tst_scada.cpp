@@ -188,15 +188,15 @@ private slots:
         QCOMPARE(w.size(), 1);
         QCOMPARE(w[0].id, quint16(9019));
         QCOMPARE(w[0].eventType, 3);
-        QVERIFY(std::fabs(fromBits(w[0].raw) - 23.4f) < 1e-5f);
+        QVERIFY(std::fabs(Common::bitsFloat(w[0].raw) - 23.4f) < 1e-5f);
 
         // 0xFFFF is 65535 on an unsigned row, -5 on a row with a negative minimum.
         QCOMPARE(write(map, 10, {0xFFFF}), MB_ERR_NONE);
         QCOMPARE(write(map, 11, {0xFFFB}), MB_ERR_NONE);
         w = log.take();
         QCOMPARE(w.size(), 2);
-        QCOMPARE(fromBits(w[0].raw), 65535.0f);
-        QCOMPARE(fromBits(w[1].raw), -5.0f);
+        QCOMPARE(Common::bitsFloat(w[0].raw), 65535.0f);
+        QCOMPARE(Common::bitsFloat(w[1].raw), -5.0f);
 
         QCOMPARE(write(map, 11, {0x0065}), MB_ERR_INVALID);  // 101 above 100
         QCOMPARE(write(map, 11, {0xFF9B}), MB_ERR_INVALID);  // -101 below -100
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(write(map, 50, {static_cast<quint16>(reg.toUInt(nullptr, 16))}), MB_ERR_NONE);
         const QVector<Write> w = log.take();
         QCOMPARE(w.size(), 1);
-        QVERIFY2(std::fabs(fromBits(w[0].raw) - 85.0f) < 0.6f, qPrintable(QString::number(fromBits(w[0].raw))));
+        QVERIFY2(std::fabs(Common::bitsFloat(w[0].raw) - 85.0f) < 0.6f, qPrintable(QString::number(Common::bitsFloat(w[0].raw))));
     }
 
     void coilsStartAndStop_data()
@@ -278,7 +278,7 @@ private slots:
         } else {
             QCOMPARE(w.size(), 1);
             QCOMPARE(int(w[0].id), param);
-            QCOMPARE(w[0].raw, bits(1.0f));
+            QCOMPARE(w[0].raw, Common::floatBits(1.0f));
             QCOMPARE(w[0].eventType, 1);
         }
     }
@@ -369,9 +369,9 @@ private slots:
         const QVector<Write> w = log.take();
         QCOMPARE(w.size(), 2);
         QCOMPARE(w[0].id, quint16(1181));
-        QCOMPARE(w[0].raw, bits(3.0f));
+        QCOMPARE(w[0].raw, Common::floatBits(3.0f));
         QCOMPARE(w[1].id, quint16(1183));
-        QCOMPARE(w[1].raw, bits(0.0f));
+        QCOMPARE(w[1].raw, Common::floatBits(0.0f));
         QCOMPARE(w[0].eventType, 1);
     }
 

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(master.transact("060243002a"), QByteArray("060243002a"));
         QVERIFY(SimStation::waitFor([&log] { return !log.writes.isEmpty(); }));
         QCOMPARE(log.writes[0].id, quint16(580));
-        QCOMPARE(log.writes[0].raw, scadatest::bits(42.0f));
+        QCOMPARE(log.writes[0].raw, Common::floatBits(42.0f));
         QCOMPARE(log.writes[0].eventType, 3);
         QVERIFY(SimStation::waitForValue(580, 42.0f));
         QTRY_COMPARE_WITH_TIMEOUT(master.transact("0302430001"), QByteArray("0302002a"), 1000);

@@ -85,7 +85,7 @@ private slots:
         QTest::newRow("stopped 1") << 0.0f << 1.0f << QByteArray("000e");
         QTest::newRow("stopped 28") << 1.0f << 28.0f << QByteArray("0015");
         QTest::newRow("unlisted") << 0.0f << 7.0f << QByteArray("00ff");
-        QTest::newRow("empty cell") << 0.0f << fromBits(0xFFFFFFFF) << QByteArray("0000");
+        QTest::newRow("empty cell") << 0.0f << Common::bitsFloat(0xFFFFFFFF) << QByteArray("0000");
     }
 
     void stopReason()
@@ -158,16 +158,16 @@ private slots:
         QVector<Write> w = log.take();
         QCOMPARE(w.size(), 2);
         QCOMPARE(w[0].id, quint16(580));
-        QCOMPARE(w[0].raw, bits(5.0f));
+        QCOMPARE(w[0].raw, Common::floatBits(5.0f));
         QCOMPARE(w[0].eventType, 3);
-        QCOMPARE(w[1].raw, bits(247.0f));
+        QCOMPARE(w[1].raw, Common::floatBits(247.0f));
 
         // Scaled: 0.01 Hz per unit.
         QCOMPARE(write(map, 581, {4550}), MB_ERR_NONE);
         w = log.take();
         QCOMPARE(w.size(), 1);
         QCOMPARE(w[0].id, quint16(10025));
-        QVERIFY(qAbs(fromBits(w[0].raw) - 45.5f) < 1e-4f);
+        QVERIFY(qAbs(Common::bitsFloat(w[0].raw) - 45.5f) < 1e-4f);
 
         // Read-only, reserved and Min = Max = 0 registers.
         QCOMPARE(write(map, 256, {0}), MB_ERR_INVALID);

@@ -4,15 +4,9 @@
 #include "link/linkcodec.h"
 #include "sim/mcsimcore.h"
 #include "support/testmain.h"
+#include "texts/common.h"
 
 namespace {
-
-quint32 bits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 QByteArray ids(std::initializer_list<quint16> list)
 {
@@ -26,7 +20,7 @@ QByteArray writeOf(quint16 id, float value, quint8 eventType = 1)
 {
     QByteArray p;
     LinkCodec::putU16(&p, id);
-    LinkCodec::putU32(&p, bits(value));
+    LinkCodec::putU32(&p, Common::floatBits(value));
     p.append(static_cast<char>(eventType));
     return p;
 }
@@ -98,8 +92,8 @@ private slots:
         QCOMPARE(c->writesRefused(), 4);
         QVERIFY(ask(c, LinkCodec::CmdStatus).status & LinkCodec::StatusChanged);
         const QMap<quint16, quint32> ch = changed(c);
-        QCOMPARE(ch.value(578), bits(4.0f));
-        QCOMPARE(ch.value(685), bits(1.0f));
+        QCOMPARE(ch.value(578), Common::floatBits(4.0f));
+        QCOMPARE(ch.value(685), Common::floatBits(1.0f));
         QVERIFY(ch.contains(13));
         QVERIFY(!ch.contains(9999));
         QCOMPARE(ask(c, LinkCodec::CmdStatus).status & LinkCodec::StatusChanged, 0);
@@ -112,15 +106,15 @@ private slots:
         McSimCore* c = core.get();
         c->setLimits(578, 1.0f, 11.0f, 9);
         LinkFrame r = ask(c, LinkCodec::CmdReadMax, ids({578, 39}));
-        QCOMPARE(r.payload.toHex(), QByteArray("0242") + QByteArray::number(bits(11.0f), 16) + "0027"
-                                        + QByteArray::number(bits(25.0f), 16));
+        QCOMPARE(r.payload.toHex(), QByteArray("0242") + QByteArray::number(Common::floatBits(11.0f), 16) + "0027"
+                                        + QByteArray::number(Common::floatBits(25.0f), 16));
         r = ask(c, LinkCodec::CmdReadPhysic, ids({578}));
         QCOMPARE(LinkCodec::getU32(r.payload, 2), 9u);
         // An unknown id is left out and flagged.
         r = ask(c, LinkCodec::CmdReadValues, ids({685, 9999}));
         QCOMPARE(r.result, quint8(LinkCodec::ResUnknownId));
         QCOMPARE(r.payload.size(), 6);
-        QCOMPARE(LinkCodec::getU32(r.payload, 2), bits(1.0f));
+        QCOMPARE(LinkCodec::getU32(r.payload, 2), Common::floatBits(1.0f));
         QCOMPARE(ask(c, LinkCodec::CmdReadValues, QByteArray(3, '\0')).result, quint8(LinkCodec::ResBadLength));
         QCOMPARE(ask(c, 99).result, quint8(LinkCodec::ResUnknownCmd));
     }

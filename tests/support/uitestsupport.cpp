@@ -21,22 +21,9 @@
 #include "ui/pushbutton.h"
 #include "ui/statuspushbutton.h"
 #include "ui/uiclock.h"
+#include "texts/common.h"
 
 namespace {
-
-float bitsFloat(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
-
-quint32 floatBits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
 
 void fillChoices(RowInfo* info, const PairList& list)
 {
@@ -193,7 +180,7 @@ ParameterDef& UiFixture::addParameter(quint16 id, float value, float min, float 
 
 void UiFixture::report(quint16 id, float value)
 {
-    params()->slotParamUpdated(id, floatBits(value), 0);
+    params()->slotParamUpdated(id, Common::floatBits(value), 0);
 }
 
 void UiFixture::reportRaw(quint16 id, quint32 raw)
@@ -218,7 +205,7 @@ QList<DialogGate::Record> UiFixture::messages()
 
 float FakeController::Write::value() const
 {
-    return bitsFloat(raw);
+    return Common::bitsFloat(raw);
 }
 
 FakeController::FakeController()

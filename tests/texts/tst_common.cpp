@@ -11,13 +11,6 @@
 
 namespace {
 
-quint32 bits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
 unTypeData fromFloat(float f)
 {
     unTypeData v;
@@ -177,9 +170,9 @@ void TestCommon::stopReasonCarriesInputName()
 {
     mirror_->slotParamUpdated(2125, 0x706D7550u, 0);
     mirror_->slotParamUpdated(2126, 0, 0);
-    mirror_->slotParamUpdated(1231, bits(0.0f), 0);
+    mirror_->slotParamUpdated(1231, Common::floatBits(0.0f), 0);
     QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Pump)"));
-    mirror_->slotParamUpdated(1231, bits(1.0f), 0);
+    mirror_->slotParamUpdated(1231, Common::floatBits(1.0f), 0);
     QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Контактный манометр)"));
     // Input 2 has no name set up in the mirror: its configured name is empty.
     QCOMPARE(Common::getTextReasonStop(108), QString("Цифр. вх. 2"));
@@ -293,27 +286,27 @@ void TestCommon::unitConversionsThroughMirror()
     ParameterDef power = makeDef(103, 32, 0);
     ParameterDef vibration = makeDef(104, 20, 0);
 
-    p.slotParamUpdated(586, bits(1.0f), 0);
+    p.slotParamUpdated(586, Common::floatBits(1.0f), 0);
     QCOMPARE(p.convertFrom(10.0f, &temp, false, true), 50.0f);
     QCOMPARE(p.convertTo(50.0f, &temp, false), 10.0f);
     QCOMPARE(p.convertFrom(10.0f, &temp, false, false), 10.0f);  // the stored unit when the setting is ignored
 
-    p.slotParamUpdated(585, bits(4.0f), 0);
+    p.slotParamUpdated(585, Common::floatBits(4.0f), 0);
     QVERIFY(qAbs(p.convertFrom(1.0f, &pressure, false, true) - 145.04f) < 0.01f);
-    p.slotParamUpdated(585, bits(9.0f), 0);  // past the table: the stored unit
+    p.slotParamUpdated(585, Common::floatBits(9.0f), 0);  // past the table: the stored unit
     QCOMPARE(p.convertFrom(1.0f, &pressure, false, true), 1.0f);
 
-    p.slotParamUpdated(589, bits(1.0f), 0);
+    p.slotParamUpdated(589, Common::floatBits(1.0f), 0);
     QVERIFY(qAbs(p.convertFrom(24.0f, &flow, false, true) - 1.0f) < 1e-6f);
     QVERIFY(qAbs(p.convertTo(1.0f, &flow, false) - 24.0f) < 1e-4f);
 
-    p.slotParamUpdated(1650, bits(1.0f), 0);
+    p.slotParamUpdated(1650, Common::floatBits(1.0f), 0);
     QCOMPARE(p.convertTo(45.0f, &power, false), 45000.0f);
     QCOMPARE(p.convertFrom(45000.0f, &power, false, true), 45.0f);
-    p.slotParamUpdated(1650, bits(2.0f), 0);
+    p.slotParamUpdated(1650, Common::floatBits(2.0f), 0);
     QVERIFY(qAbs(p.convertFrom(735.49875f, &power, false, true) - 1.0f) < 1e-6f);
 
-    p.slotParamUpdated(587, bits(1.0f), 0);
+    p.slotParamUpdated(587, Common::floatBits(1.0f), 0);
     QVERIFY(qAbs(p.convertFrom(1.0f, &vibration, false, true) - 9.80665f) < 1e-5f);
 
     // Date-time never converts; durations only in microseconds, milliseconds or when forced.
@@ -352,7 +345,7 @@ void TestCommon::everyNonIdentityCellRoundTrips()
                 // The quantities with a display setting take the column from it on the way back.
                 const quint16 setting = settingOf(physic);
                 if (setting)
-                    mirror_->slotParamUpdated(setting, bits(static_cast<float>(unit)), 0);
+                    mirror_->slotParamUpdated(setting, Common::floatBits(static_cast<float>(unit)), 0);
                 const float viaMirror = mirror_->convertTo(shown, &def, true);
                 if (setting)
                     mirror_->slotParamUpdated(setting, 0, 0);
@@ -373,12 +366,12 @@ void TestCommon::unitTextsFollowDisplaySettings()
 {
     Parameters& p = *mirror_;
     ParameterDef pressure = makeDef(101, 18, 0);
-    p.slotParamUpdated(585, bits(4.0f), 0);
+    p.slotParamUpdated(585, Common::floatBits(4.0f), 0);
     QCOMPARE(p.getTextUnit(&pressure), QString("psi"));
     p.slotParamUpdated(585, 0, 0);
     QCOMPARE(p.getTextUnit(&pressure), QString("МПа"));
     ParameterDef power = makeDef(103, 32, 0);
-    p.slotParamUpdated(1650, bits(2.0f), 0);
+    p.slotParamUpdated(1650, Common::floatBits(2.0f), 0);
     QCOMPARE(p.getTextUnit(&power), QString("Л.С."));
     p.slotParamUpdated(1650, 0, 0);
 
