@@ -116,7 +116,7 @@ private slots:
 
     void stateMachineAndTwoStepPoll()
     {
-        onScadaThread([this] {
+        onScadaThread([] {
             // The running test map left the engine enabled.
             QCOMPARE(eMBGetState(), MB_STATE_ENABLED);
             QCOMPARE(eMBClose(), MB_ERR_STATE);
