@@ -143,6 +143,21 @@ void BaseForm::addWidget(QWidget* w)
         return;
     w->setParent(container_);
     appendRow(w);
+    if (!grid_ && container_->isVisible() && !w->isVisible())
+        showAppendedRow(w);
+}
+
+void BaseForm::showAppendedRow(QWidget* w)
+{
+    // Shown with the list layout held, then the list grown to fit it before the layout runs: laid out in a list
+    // still its old height, every row would be squeezed and then stretched back, and a long list costs a lot.
+    boxLayout_->setEnabled(false);
+    w->move(boxLayout_->contentsMargins().left(), container_->height());
+    w->show();
+    boxLayout_->setEnabled(true);
+    const int height = boxLayout_->totalHeightForWidth(container_->width());
+    if (height > container_->height())
+        container_->resize(container_->width(), height);
 }
 
 PushButton* BaseForm::addButton(const QString& text, const QPixmap& icon)

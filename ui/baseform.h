@@ -107,6 +107,7 @@ protected:
 
 private:
     void appendRow(QWidget* w);
+    void showAppendedRow(QWidget* w);
     void markCurrent(int row, bool current);
     // Deletes the child screens of the stored list that were never shown.
     void dropUnshownForms(const QList<BaseForm*>& keep);
