@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtDebug>
 
 #include "app/mainapplication.h"
@@ -16,6 +15,7 @@
 #include "ui/basestringeditwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
+#include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
 
 BaseForm::BaseForm(QWidget* parent, bool grid)
@@ -32,7 +32,7 @@ BaseForm::BaseForm(QWidget* parent, bool grid)
         gridLayout_->setContentsMargins(4, 4, 4, 4);
         gridLayout_->setSpacing(2);
     } else {
-        boxLayout_ = new QVBoxLayout(container_);
+        boxLayout_ = new RowListLayout(container_);
         boxLayout_->setAlignment(Qt::AlignTop);
         boxLayout_->setContentsMargins(4, 4, 4, 4);
         boxLayout_->setSpacing(2);
@@ -143,21 +143,6 @@ void BaseForm::addWidget(QWidget* w)
         return;
     w->setParent(container_);
     appendRow(w);
-    if (!grid_ && container_->isVisible() && !w->isVisible())
-        showAppendedRow(w);
-}
-
-void BaseForm::showAppendedRow(QWidget* w)
-{
-    // Shown with the list layout held, then the list grown to fit it before the layout runs: laid out in a list
-    // still its old height, every row would be squeezed and then stretched back, and a long list costs a lot.
-    boxLayout_->setEnabled(false);
-    w->move(boxLayout_->contentsMargins().left(), container_->height());
-    w->show();
-    boxLayout_->setEnabled(true);
-    const int height = boxLayout_->totalHeightForWidth(container_->width());
-    if (height > container_->height())
-        container_->resize(container_->width(), height);
 }
 
 PushButton* BaseForm::addButton(const QString& text, const QPixmap& icon)

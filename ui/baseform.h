@@ -8,7 +8,7 @@
 #include "ui/pairlist.h"
 
 class QGridLayout;
-class QVBoxLayout;
+class RowListLayout;
 class QLayout;
 class MainWindow;
 class PushButton;
@@ -107,7 +107,6 @@ protected:
 
 private:
     void appendRow(QWidget* w);
-    void showAppendedRow(QWidget* w);
     void markCurrent(int row, bool current);
     // Deletes the child screens of the stored list that were never shown.
     void dropUnshownForms(const QList<BaseForm*>& keep);
@@ -115,7 +114,7 @@ private:
     bool grid_;
     QWidget* container_;
     QGridLayout* gridLayout_ = nullptr;
-    QVBoxLayout* boxLayout_ = nullptr;
+    RowListLayout* boxLayout_ = nullptr;
     QList<QWidget*> rows_;
     QList<QWidget*> childButtons_;
     QList<QPointer<BaseForm>> forms_;
