@@ -38,6 +38,12 @@ QLayoutItem* RowListLayout::takeAt(int index)
     return item;
 }
 
+int RowListLayout::gap() const
+{
+    // No spacing set and none from the style: rows touch.
+    return qMax(0, spacing());
+}
+
 void RowListLayout::invalidate()
 {
     heightsWidth_ = -1;
@@ -76,7 +82,7 @@ QSize RowListLayout::summed(QSize (QLayoutItem::*size)() const) const
         ++shown;
     }
     if (shown > 1)
-        height += (shown - 1) * spacing();
+        height += (shown - 1) * gap();
     const QMargins m = contentsMargins();
     return QSize(width + m.left() + m.right(), height + m.top() + m.bottom());
 }
@@ -123,7 +129,7 @@ int RowListLayout::heightForWidth(int width) const
         ++shown;
     }
     if (shown > 1)
-        height += (shown - 1) * spacing();
+        height += (shown - 1) * gap();
     return height + m.top() + m.bottom();
 }
 
@@ -139,6 +145,6 @@ void RowListLayout::setGeometry(const QRect& rect)
         // Setting an unchanged place again would still mark the row for a new opaque-region pass at the next paint.
         if (item->geometry() != cell)
             item->setGeometry(cell);
-        y += cell.height() + spacing();
+        y += cell.height() + gap();
     }
 }

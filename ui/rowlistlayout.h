@@ -31,6 +31,7 @@ public:
 private:
     // Heights of the rows for a content width, -1 for a hidden row; cached until the next invalidate().
     const QVector<int>& rowHeights(int contentWidth) const;
+    int gap() const;
     QSize summed(QSize (QLayoutItem::*size)() const) const;
 
     QList<QLayoutItem*> items_;
