@@ -3,7 +3,6 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtDebug>
 
 #include "app/mainapplication.h"
@@ -16,6 +15,7 @@
 #include "ui/basestringeditwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
+#include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
 
 BaseForm::BaseForm(QWidget* parent, bool grid)
@@ -32,7 +32,7 @@ BaseForm::BaseForm(QWidget* parent, bool grid)
         gridLayout_->setContentsMargins(4, 4, 4, 4);
         gridLayout_->setSpacing(2);
     } else {
-        boxLayout_ = new QVBoxLayout(container_);
+        boxLayout_ = new RowListLayout(container_);
         boxLayout_->setAlignment(Qt::AlignTop);
         boxLayout_->setContentsMargins(4, 4, 4, 4);
         boxLayout_->setSpacing(2);

@@ -8,7 +8,7 @@
 #include "ui/pairlist.h"
 
 class QGridLayout;
-class QVBoxLayout;
+class RowListLayout;
 class QLayout;
 class MainWindow;
 class PushButton;
@@ -114,7 +114,7 @@ private:
     bool grid_;
     QWidget* container_;
     QGridLayout* gridLayout_ = nullptr;
-    QVBoxLayout* boxLayout_ = nullptr;
+    RowListLayout* boxLayout_ = nullptr;
     QList<QWidget*> rows_;
     QList<QWidget*> childButtons_;
     QList<QPointer<BaseForm>> forms_;
