@@ -241,8 +241,8 @@ void Scada::process()
     connect(calcTimer_, &QTimer::timeout, this, &Scada::calcParamsStart);
     calcTimer_->start(100);
 
+    // A repeating timer: a late tick is merged into the next, never queued twice.
     poolTimer_ = new QTimer(this);
-    poolTimer_->setSingleShot(true);
     poolTimer_->setInterval(20);
     connect(poolTimer_, &QTimer::timeout, this, &Scada::pool);
     poolTimer_->start();
@@ -274,19 +274,20 @@ void Scada::closeEngine()
 
 void Scada::pool()
 {
-    if (!processEnabled_.load())
+    if (!processEnabled_.load()) {
+        if (poolTimer_)
+            poolTimer_->stop();
         return;
+    }
     // A request takes two engine steps (frame received, then executed); both run in one tick so that a
     // master waits at most one poll period.
     eMBErrorCode result = enginePoll();
     if (result == MB_ERR_NONE)
         result = enginePoll();
-    if (result == MB_ERR_NONE) {
-        if (processEnabled_.load() && poolTimer_)
-            poolTimer_->start();
-    } else {
+    if (result != MB_ERR_NONE)
         setProcessEnabled(false);
-    }
+    else if (!processEnabled_.load() && poolTimer_)
+        poolTimer_->stop();
 }
 
 void Scada::calcParamsStart()

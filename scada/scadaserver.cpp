@@ -10,10 +10,14 @@
 
 #include <cstring>
 
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#endif
+
 namespace {
 
-// Received bytes kept per client; the rest waits in the socket, so a flooding client is slowed by TCP.
-constexpr int kStreamMax = 4096;
+// Received bytes kept per client (ScadaSocket::kStreamMax); the rest waits in the socket, so a flooding
+// client is slowed by TCP.
 constexpr qint64 kSocketBufferMax = 16384;
 
 // The server that eMBTCPInit started, and the client whose request the frame buffer holds.
@@ -109,9 +113,24 @@ void ScadaSocket::slotReceivePacket()
         readAll();
         return;
     }
-    if (stream_.size() < kStreamMax)
-        stream_.append(read(kStreamMax - stream_.size()));
+    readStream();
     takeRequest();
+}
+
+void ScadaSocket::readStream()
+{
+    if (streamLen_ >= kStreamMax || bytesAvailable() <= 0)
+        return;
+    const qint64 n = read(stream_ + streamLen_, kStreamMax - streamLen_);
+    if (n > 0)
+        streamLen_ += static_cast<int>(n);
+}
+
+void ScadaSocket::dropFront(int n)
+{
+    streamLen_ -= n;
+    if (streamLen_ > 0)
+        std::memmove(stream_, stream_ + n, static_cast<size_t>(streamLen_));
 }
 
 void ScadaSocket::takeRequest()
@@ -120,25 +139,24 @@ void ScadaSocket::takeRequest()
         return;
     // Bounded: each pass consumes a frame or returns.
     for (int pass = 0; pass < kStreamMax; ++pass) {
-        if (stream_.size() < kStreamMax && bytesAvailable() > 0)
-            stream_.append(read(kStreamMax - stream_.size()));
+        readStream();
         uint16_t frameLen = 0;
-        const auto* data = reinterpret_cast<const uint8_t*>(stream_.constData());
-        switch (eMBTCPScanFrame(data, static_cast<size_t>(stream_.size()), &frameLen)) {
+        const auto* data = reinterpret_cast<const uint8_t*>(stream_);
+        switch (eMBTCPScanFrame(data, static_cast<size_t>(streamLen_), &frameLen)) {
         case MB_TCP_SCAN_INCOMPLETE:
             return;
         case MB_TCP_SCAN_INVALID:
-            qWarning() << "ScadaSocket: bad MBAP header, dropping" << stream_.size() << "bytes";
-            stream_.clear();
+            qWarning() << "ScadaSocket: bad MBAP header, dropping" << streamLen_ << "bytes";
+            streamLen_ = 0;
             readAll();
             return;
         case MB_TCP_SCAN_FOREIGN:
-            stream_.remove(0, frameLen);
+            dropFront(frameLen);
             continue;
         case MB_TCP_SCAN_FRAME:
             std::memcpy(aucTCPBuf, data, frameLen);
             usTCPBufPos = frameLen;
-            stream_.remove(0, frameLen);
+            dropFront(frameLen);
             pxTCPRequestClient = this;
             xMBPortEventPost(EV_FRAME_RECEIVED);
             return;
@@ -188,9 +206,24 @@ bool xMBTCPPortSendResponse(const uint8_t* pucMBTCPFrame, uint16_t usTCPLength)
     // Only the client that asked gets the answer.
     if (!socket || socket != pxTCPRequestClient || socket->state() != QAbstractSocket::ConnectedState)
         return false;
-    const qint64 written = socket->write(reinterpret_cast<const char*>(pucMBTCPFrame), usTCPLength);
+    const char* data = reinterpret_cast<const char*>(pucMBTCPFrame);
+    qint64 length = usTCPLength;
+#ifdef Q_OS_UNIX
+    // With nothing queued the answer goes to the kernel at once; only what does not fit is buffered.
+    if (socket->bytesToWrite() == 0) {
+        const ssize_t sent = ::send(static_cast<int>(socket->socketDescriptor()), data, static_cast<size_t>(length),
+                                    MSG_DONTWAIT | MSG_NOSIGNAL);
+        if (sent == length)
+            return true;
+        if (sent > 0) {
+            data += sent;
+            length -= sent;
+        }
+    }
+#endif
+    const qint64 written = socket->write(data, length);
     socket->flush();
-    return written == usTCPLength;
+    return written == length;
 }
 
 void vMBTCPPortRequestDone()

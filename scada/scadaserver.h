@@ -37,6 +37,8 @@ public:
     explicit ScadaSocket(QObject* parent = nullptr);
     ~ScadaSocket() override;
 
+    static constexpr int kStreamMax = 4096;
+
     // Moves the next whole request into the frame buffer when the engine holds none.
     void takeRequest();
 
@@ -44,5 +46,10 @@ public slots:
     void slotReceivePacket();
 
 private:
-    QByteArray stream_;  // received bytes not yet handed to the engine
+    // Appends waiting socket bytes to the stream, as many as fit.
+    void readStream();
+    void dropFront(int n);
+
+    char stream_[kStreamMax];  // received bytes not yet handed to the engine
+    int streamLen_ = 0;
 };

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include "scada/scadaserver.h"
 #include "support/modbustestclient.h"
 #include "support/scadatestmap.h"
 #include "support/testmain.h"
@@ -241,6 +242,34 @@ private slots:
         QCOMPARE(c.receive(ra.size()).toHex(), ra.toHex());
         c.send(b.mid(9));
         QCOMPARE(c.receive(rb.size()).toHex(), rb.toHex());
+    }
+
+    void burstPastTheReceiveWindow()
+    {
+        // 20 writes of 120 registers, 5060 bytes at once: more than the server takes in one go.
+        ModbusTestClient c(port_);
+        QVERIFY(c.connectToServer());
+        QByteArray burst, answers;
+        QList<QByteArray> written;
+        for (int i = 0; i < 20; ++i) {
+            QByteArray pdu = QByteArray::fromHex("1000000078f0");
+            QByteArray data;
+            for (int k = 0; k < 120; ++k) {
+                const quint16 v = static_cast<quint16>(i * 1000 + k);
+                data.append(static_cast<char>(v >> 8)).append(static_cast<char>(v & 0xFF));
+            }
+            written << data;
+            burst += ModbusTestClient::frame(static_cast<quint16>(0x100 + i), 1, pdu + data);
+            answers += ModbusTestClient::frame(static_cast<quint16>(0x100 + i), 1, QByteArray::fromHex("1000000078"));
+        }
+        QVERIFY(burst.size() > ScadaSocket::kStreamMax);
+        c.send(burst);
+        QCOMPARE(c.receive(answers.size(), 10000).toHex(), answers.toHex());
+        const auto calls = ScadaTestMap::current()->takeCalls();
+        QCOMPARE(calls.size(), 20);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(calls[i].data.toHex(), written[i].toHex());
+        QCOMPARE(ScadaTestMap::current()->reg(119), uint16_t(19119));
     }
 
     void malformedInput_data()

@@ -82,7 +82,6 @@ void ScadaTestMap::process()
     if (eMBEnable() != MB_ERR_NONE)
         return;
     pollTimer_ = new QTimer(this);
-    pollTimer_->setSingleShot(true);
     pollTimer_->setTimerType(Qt::PreciseTimer);
     connect(pollTimer_, &QTimer::timeout, this, &ScadaTestMap::poll);
     pollTimer_->start(pollMs_);
@@ -92,7 +91,6 @@ void ScadaTestMap::poll()
 {
     for (int i = 0; i < pollSteps_ && !paused_.load(); ++i)
         eMBPoll();
-    pollTimer_->start(pollMs_);
 }
 
 eMBErrorCode ScadaTestMap::readReg(uint8_t* buffer, uint16_t address, uint16_t numRegs)
