@@ -26,19 +26,6 @@ eMBErrorCode engineDisable() { return eMBDisable(); }
 eMBErrorCode engineClose() { return eMBClose(); }
 eMBErrorCode enginePoll() { return eMBPoll(); }
 
-quint32 floatBits(float f)
-{
-    quint32 u;
-    std::memcpy(&u, &f, sizeof u);
-    return u;
-}
-
-float bitsFloat(quint32 u)
-{
-    float f;
-    std::memcpy(&f, &u, sizeof f);
-    return f;
-}
 
 // Rounds half away from zero and saturates to [lo, hi]; NaN gives 0.
 qint64 roundSaturate(double v, qint64 lo, qint64 hi)
@@ -296,7 +283,7 @@ void Scada::calcParamsStart()
         for (int i = 0; i < countParameters_; ++i) {
             ScadaParameter& row = parameters_[i];
             if (row.paramId > 0)
-                row.value = bitsFloat(p->getU32(static_cast<quint16>(row.paramId)));
+                row.value = Common::bitsFloat(p->getU32(static_cast<quint16>(row.paramId)));
         }
     }
     calcParams();
@@ -308,7 +295,7 @@ bool Scada::encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const
     const int size = sizeDataFromTypeData(row.dataType);
     quint32 word = 0;
     if (isPlainRaw(row)) {
-        word = floatBits(row.value);
+        word = Common::floatBits(row.value);
     } else {
         ParameterDef def;
         def.physic = row.physic;
@@ -319,9 +306,9 @@ bool Scada::encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const
         const double v = row.coefficient != 0.0f ? static_cast<double>(converted) / row.coefficient
                                                  : static_cast<double>(converted);
         if (row.dataType == 6) {
-            word = std::isnan(v) ? 0u : floatBits(static_cast<float>(v));
+            word = std::isnan(v) ? 0u : Common::floatBits(static_cast<float>(v));
         } else if (isRawType(row.dataType)) {
-            word = floatBits(static_cast<float>(v));
+            word = Common::floatBits(static_cast<float>(v));
         } else if (size == 2) {
             word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, -32768, 32767))
                                  : static_cast<quint32>(roundSaturate(v, 0, 65535));
@@ -350,7 +337,7 @@ bool Scada::decodeRow(const ScadaParameter& row, const uint8_t* in, float* value
 
     double x;
     if (row.dataType == 6)
-        x = static_cast<double>(bitsFloat(raw));
+        x = static_cast<double>(Common::bitsFloat(raw));
     else if (isSigned(row))
         x = size == 2 ? static_cast<double>(static_cast<qint16>(raw & 0xFFFF))
                       : static_cast<double>(static_cast<qint32>(raw));
@@ -360,10 +347,10 @@ bool Scada::decodeRow(const ScadaParameter& row, const uint8_t* in, float* value
         return false;
 
     if (isPlainRaw(row)) {
-        *value = bitsFloat(raw);
+        *value = Common::bitsFloat(raw);
         return true;
     }
-    const double v = (isRawType(row.dataType) ? static_cast<double>(bitsFloat(raw)) : x) * row.coefficient;
+    const double v = (isRawType(row.dataType) ? static_cast<double>(Common::bitsFloat(raw)) : x) * row.coefficient;
     *value = fromRegisterUnit(static_cast<float>(v), row);
     return true;
 }
@@ -458,7 +445,7 @@ void Scada::setParameter(quint16 id, quint32 raw, int eventType)
 
 void Scada::setParameter(quint16 id, float value, int eventType)
 {
-    setParameter(id, floatBits(value), eventType);
+    setParameter(id, Common::floatBits(value), eventType);
 }
 
 eMBErrorCode Scada::writeCoils(uint8_t* buffer, uint16_t address, uint16_t numCoils)
