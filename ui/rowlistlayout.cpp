@@ -137,11 +137,14 @@ void RowListLayout::setGeometry(const QRect& rect)
 {
     QLayout::setGeometry(rect);
     const QRect content = rect.marginsRemoved(contentsMargins());
+    // A row whose text wraps gets the height it needs at this width, never less than its minimum.
+    const QVector<int>& heights = rowHeights(content.width());
     int y = content.y();
-    for (QLayoutItem* item : qAsConst(items_)) {
+    for (int i = 0; i < items_.size(); ++i) {
+        QLayoutItem* item = items_.at(i);
         if (item->isEmpty())
             continue;
-        const QRect cell(content.x(), y, content.width(), item->minimumSize().height());
+        const QRect cell(content.x(), y, content.width(), qMax(heights.at(i), item->minimumSize().height()));
         // Setting an unchanged place again would still mark the row for a new opaque-region pass at the next paint.
         if (item->geometry() != cell)
             item->setGeometry(cell);
