@@ -42,14 +42,9 @@ eMBException eMBFuncWriteHoldingRegister(uint8_t* pucFrame, uint16_t* pusLength)
 
 eMBException eMBFuncWriteMultipleHoldingRegister(uint8_t* pucFrame, uint16_t* pusLength)
 {
-    if (*pusLength < 6)
-        return MB_EX_ILLEGAL_DATA_VALUE;
-    const uint8_t ucByteCount = pucFrame[5];
-    if (*pusLength < 6 + ucByteCount)
-        return MB_EX_ILLEGAL_DATA_VALUE;
-    const uint16_t usAddress = static_cast<uint16_t>(usMBGetU16(pucFrame + 1) + 1);
-    const uint16_t usCount = usMBGetU16(pucFrame + 3);
-    if (usCount < 1 || usCount > kWriteRegistersMax || ucByteCount != usCount * 2)
+    uint16_t usAddress = 0;
+    uint16_t usCount = 0;
+    if (!xMBGetMultipleWrite(pucFrame, *pusLength, kWriteRegistersMax, false, &usAddress, &usCount))
         return MB_EX_ILLEGAL_DATA_VALUE;
     const eMBErrorCode eStatus = eMBRegHoldingCB(pucFrame + 6, usAddress, usCount, MB_REG_WRITE);
     if (eStatus != MB_ERR_NONE)

@@ -18,3 +18,9 @@ inline void vMBPutU16(uint8_t* p, uint16_t v)
     p[0] = static_cast<uint8_t>(v >> 8);
     p[1] = static_cast<uint8_t>(v & 0xFF);
 }
+
+// The header of a multiple write (0x0F, 0x10): address (1-based on return), quantity and byte count at
+// [1..5], data from [6]. True when the quantity lies in 1..usMaxCount, the byte count matches it
+// (one bit or two bytes an item) and the data lies within the PDU of usLength bytes.
+bool xMBGetMultipleWrite(const uint8_t* pucFrame, uint16_t usLength, uint16_t usMaxCount, bool xBits,
+                         uint16_t* pusAddress, uint16_t* pusCount);
