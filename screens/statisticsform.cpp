@@ -1,8 +1,8 @@
 #include "screens/statisticsform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/notebookmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 namespace {
@@ -32,5 +32,5 @@ void StatisticsForm::createForm()
 
 void StatisticsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

@@ -52,6 +52,40 @@ MainWindow* BaseForm::mainWindow()
     return app ? app->mainWindow() : nullptr;
 }
 
+Parameters* BaseForm::params()
+{
+    return BaseParamWidget::params();
+}
+
+LogEvent* BaseForm::logEvent()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->logEvent() : nullptr;
+}
+
+float BaseForm::value(quint16 id)
+{
+    Parameters* p = params();
+    return p ? p->get(id) : 0.0f;
+}
+
+bool BaseForm::isAccess(int id, int mode, const QString& prompt)
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app && app->isAccess(this, id, mode, prompt);
+}
+
+void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)
+{
+    MainWindow* window = mainWindow();
+    if (!window) {
+        qWarning() << "BaseForm: no main window to show" << current.className();
+        qDeleteAll(forms);
+        return;
+    }
+    window->addForm(forms, QString::fromLatin1(current.className()));
+}
+
 void BaseForm::createForm(int focus)
 {
     if (!created_) {
@@ -165,7 +199,7 @@ PushButton* BaseForm::addButton(const QString& text, const char* slot, const QPi
 
 StatusPushButton* BaseForm::addStatusButton(unsigned short id, const QString& text, const PairList& icons)
 {
-    auto* button = new StatusPushButton(rows_.size(), id, text, icons, container_);
+    auto* button = new StatusPushButton(rows_.size(), id, text, icons, params(), container_);
     appendRow(button);
     childButtons_.append(button);
     connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
@@ -297,9 +331,7 @@ void BaseForm::detach()
     if (detached_)
         return;
     detached_ = true;
-    MainApplication* app = MainApplication::getInstance();
-    Parameters* p = app ? app->params() : nullptr;
-    if (p) {
+    if (Parameters* p = params()) {
         disconnect(p, nullptr, this, nullptr);
         const auto children = findChildren<QObject*>();
         for (QObject* child : children)
