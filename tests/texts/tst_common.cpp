@@ -59,6 +59,7 @@ private slots:
     void unitConversionsThroughMirror();
     void everyNonIdentityCellRoundTrips();
     void unitTextsFollowDisplaySettings();
+    void displayNames_data();
     void displayNames();
     void crcAndIntegerConversions();
     void percent();
@@ -388,14 +389,52 @@ void TestCommon::unitTextsFollowDisplaySettings()
     QCOMPARE(Common::getTextUnitPhysic(27, 1), QString());
 }
 
+void TestCommon::displayNames_data()
+{
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QString>("name");  // empty: the id in decimal
+
+    QTest::newRow("reset commands of the protection screens")
+        << QList<int>{602, 603, 604, 605, 606, 609, 610, 611, 612, 613, 616, 617, 618, 619, 726, 780, 917, 935, 953,
+                      966, 984, 1578, 2076, 2108, 621, 622, 623, 624, 626, 627, 628, 629, 1307, 1308, 1309, 1310,
+                      1789, 1811, 1833, 1855, 1877, 1899, 1921, 1943, 1965, 1987, 2009, 2031}
+        << "Сбросить значения уставок по умолчанию?";
+    QTest::newRow("deviation alarms and their switch")
+        << QList<int>{1483, 1484, 1485, 1486, 1487, 1488, 1489, 1490, 1491, 1492, 1493, 1494, 1495, 1496, 1497,
+                      1498, 1499, 1500, 1501, 1502, 1503, 1504, 1505, 1506, 1507, 1508, 1509, 1510, 1511, 1512,
+                      1577, 1807, 1829, 2049, 2075, 2107}
+        << "Сигнализация отклонения рабочих параметров";
+    QTest::newRow("protection actions")
+        << QList<int>{43, 58, 73, 88, 103, 118, 133, 148, 163, 178, 193, 208, 223, 238, 253, 268, 328, 388, 402, 417,
+                      778, 918, 936, 967, 1239, 1560, 1790, 2056, 2088}
+        << "Действие защиты";
+    QTest::newRow("start and technological mode switches")
+        << QList<int>{447, 455, 464, 474, 483, 494, 499, 503, 673, 680, 691, 783, 955, 1012, 1020, 1336}
+        << "Действие режима";
+    QTest::newRow("custom input names") << QList<int>{2125, 2126, 2127, 2132, 2133, 2140} << "Название входа";
+    QTest::newRow("input name choice") << QList<int>{1231, 1238, 1788} << "Название входа";
+    QTest::newRow("serial numbers") << QList<int>{550, 886} << "Заводской номер СУ";
+    QTest::newRow("link counter resets") << QList<int>{912, 913, 998} << "Сбросить счётчики качества связи";
+    QTest::newRow("saved drive word 1") << QList<int>{887, 10056} << "Сл.сост.ЧРП1";
+    QTest::newRow("saved drive word 7") << QList<int>{889, 10131} << "Сл.сост.ЧРП7";
+    QTest::newRow("digital input 1") << QList<int>{24} << "Цифр. вх. 1";
+    QTest::newRow("digital input 10") << QList<int>{814} << "Цифр. вх. 10";
+    QTest::newRow("digital input 24") << QList<int>{1785} << "Цифр. вх. 24";
+    QTest::newRow("analog input 4") << QList<int>{841} << "Ан. вх. 4";
+    QTest::newRow("analog input 8 type, with its full stop") << QList<int>{1073} << "Ан. вх. 8. Тип";
+    QTest::newRow("phase currents A") << QList<int>{2, 857, 1167, 1532, 1544} << "Ток фазы A";
+    QTest::newRow("coefficient C, Cyrillic") << QList<int>{510, 1414, 1417} << "Коэффициент С";
+    QTest::newRow("soft start, inner quotes") << QList<int>{1122} << "Режим \"мягкого\" пуска";
+    QTest::newRow("operation progress") << QList<int>{724} << "Прогресс операции";
+    QTest::newRow("no name") << QList<int>{15101, 10065, 10302, 10303, -1} << QString();
+}
+
 void TestCommon::displayNames()
 {
-    QCOMPARE(Common::getTextFromId(24), QString("Цифр. вх. 1"));
-    QCOMPARE(Common::getTextFromId(814), QString("Цифр. вх. 10"));
-    QCOMPARE(Common::getTextFromId(1785), QString("Цифр. вх. 24"));
-    QCOMPARE(Common::getTextFromId(841), QString("Ан. вх. 4"));
-    QCOMPARE(Common::getTextFromId(15101), QString("15101"));
-    QCOMPARE(Common::getTextFromId(-1), QString("-1"));
+    QFETCH(QList<int>, ids);
+    QFETCH(QString, name);
+    for (int id : ids)
+        QCOMPARE(Common::getTextFromId(id), name.isEmpty() ? QString::number(id) : name);
 }
 
 void TestCommon::crcAndIntegerConversions()
