@@ -51,6 +51,7 @@ private slots:
     void initTestCase();
     void fallbacksAndSuffixes();
     void timeZone();
+    void startReasonTexts();
     void customInputName();
     void stopReasonCarriesInputName();
     void rangeCheckEdges();
@@ -109,9 +110,6 @@ void TestCommon::fallbacksAndSuffixes()
     QCOMPARE(Common::getTextAlarmVSDMode(9), QString());
     QCOMPARE(Common::getTextConnect(2), QString());
     QCOMPARE(Common::getTextConnect(0), QString("Потеряна"));
-    QCOMPARE(Common::getTextReasonRun(0), QString());
-    QCOMPARE(Common::getTextReasonRun(157), QString("157"));
-    QCOMPARE(Common::getTextReasonRun(-3), QString("-3"));
     QCOMPARE(Common::getTextReasonStop(0), QString());
     QCOMPARE(Common::getTextReasonStop(157), QString("157"));
     QCOMPARE(Common::getTextReasonStop(129), QString("Перегрев радиатора"));
@@ -137,6 +135,40 @@ void TestCommon::timeZone()
     QCOMPARE(Common::getTextTimeZone(19800), QString("UTC+05:00"));
     QCOMPARE(Common::getTextTimeZone(-1800), QString("UTC-00:00"));
     QCOMPARE(Common::getTextTimeZone(std::numeric_limits<int>::min()), QString("UTC-596523:00"));
+}
+
+void TestCommon::startReasonTexts()
+{
+    const struct {
+        int reason;
+        const char* text;
+    } rows[] = {
+        {0, ""},
+        {1, "Оператор"},
+        {20, "Смена направления вращения"},
+        {21, "АПВ по дисбалансу напряжения"},
+        {24, "Пуск по программе"},
+        {28, "Пуск по телеуправлению"},
+        {72, "Пуск по цифр. вх. 1"},
+        {107, "АПВ по цифр. вх. 1"},
+        {123, "АПВ по цифр. вх. 10"},
+        {142, "АПВ по цифр. вх. 13"},
+        {153, "АПВ по цифр. вх. 24"},
+        {156, "Пуск после обновления ПО"},
+        {157, "157"},
+        {-3, "-3"},
+    };
+    for (const auto& row : rows)
+        QCOMPARE(Common::getTextReasonRun(row.reason), QString(row.text));
+
+    // Every reason up to 156 has a text of its own, so the statistics list tells them apart.
+    QSet<QString> seen;
+    for (int reason = 1; reason <= 156; ++reason) {
+        const QString text = Common::getTextReasonRun(reason);
+        QVERIFY2(!text.isEmpty() && text != QString::number(reason), qPrintable(QString::number(reason)));
+        QVERIFY2(!seen.contains(text), qPrintable(text));
+        seen.insert(text);
+    }
 }
 
 void TestCommon::customInputName()
