@@ -10,9 +10,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/mainapplication.h"
-#include "app/parameters.h"
-
 namespace {
 
 // Names in Latin letters (drive makers, protocols, "U/f") are not translated.
@@ -518,7 +515,8 @@ QString Common::getTextTimeZone(int seconds)
     return QStringLiteral("UTC%1%2:00").arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(twoDigits(hours));
 }
 
-QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId)
+QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId,
+                                   const CellReader& cells)
 {
     static const TextRow names[] = {
         {1, QT_TRANSLATE_NOOP("QObject", "Контактный манометр")},
@@ -528,13 +526,9 @@ QString Common::getTextDiParameter(unsigned short code, unsigned short firstName
     };
     if (code != 0)
         return lookup(names, code, Fallback::Decimal);
-    if (firstNameId == 0 || secondNameId == 0)
+    if (firstNameId == 0 || secondNameId == 0 || !cells)
         return QString();
-    const MainApplication* app = MainApplication::getInstance();
-    const Parameters* params = app ? app->params() : nullptr;
-    if (!params)
-        return QString();
-    const quint32 words[2] = {params->getU32(firstNameId), params->getU32(secondNameId)};
+    const quint32 words[2] = {cells(firstNameId), cells(secondNameId)};
     char bytes[8];
     for (int i = 0; i < 8; ++i)
         bytes[i] = static_cast<char>((words[i / 4] >> (8 * (i % 4))) & 0xFF);
@@ -1245,7 +1239,7 @@ QString Common::getTextReasonRun(int reason)
     return lookup(kReasonRun, reason, Fallback::Decimal);
 }
 
-QString Common::getTextReasonStop(int reason)
+QString Common::getTextReasonStop(int reason, const CellReader& cells)
 {
     if (reason == 0)
         return QString();
@@ -1253,11 +1247,9 @@ QString Common::getTextReasonStop(int reason)
         if (di.reason != reason)
             continue;
         QString text = tr(QT_TRANSLATE_NOOP("QObject", "Цифр. вх. %1")).arg(di.input);
-        const MainApplication* app = MainApplication::getInstance();
-        const Parameters* params = app ? app->params() : nullptr;
-        const quint32 choice = params ? toCode(params->get(di.choice)) : 0;
+        const quint32 choice = cells ? toCode(bitsFloat(cells(di.choice))) : 0;
         if (choice <= 4) {
-            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second);
+            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second, cells);
             if (!name.isEmpty())
                 text += QStringLiteral(" (%1)").arg(name);
         }

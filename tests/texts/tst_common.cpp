@@ -74,14 +74,10 @@ void TestCommon::initTestCase()
     MainApplication* app = MainApplication::getInstance();
     QVERIFY(app);
     QVERIFY(!app->params());
-    // Without a mirror the custom name is empty and the stop reason falls back to the bare input.
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString());
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1"));
     app->initParameters();
     mirror_ = app->params();
     QVERIFY(mirror_);
-    for (quint16 id : {quint16(1231), quint16(2125), quint16(2126), quint16(585), quint16(586), quint16(587),
-                       quint16(589), quint16(1650)})
+    for (quint16 id : {quint16(585), quint16(586), quint16(587), quint16(589), quint16(1650)})
         mirror_->addParameter(makeDef(id, 0, 0));
 }
 
@@ -110,10 +106,10 @@ void TestCommon::fallbacksAndSuffixes()
     QCOMPARE(Common::getTextAlarmVSDMode(9), QString());
     QCOMPARE(Common::getTextConnect(2), QString());
     QCOMPARE(Common::getTextConnect(0), QString("Потеряна"));
-    QCOMPARE(Common::getTextReasonStop(0), QString());
-    QCOMPARE(Common::getTextReasonStop(157), QString("157"));
-    QCOMPARE(Common::getTextReasonStop(129), QString("Перегрев радиатора"));
-    QCOMPARE(Common::getTextReasonStop(142), QString("Цифр. вх. 13"));
+    QCOMPARE(Common::getTextReasonStop(0, Common::CellReader()), QString());
+    QCOMPARE(Common::getTextReasonStop(157, Common::CellReader()), QString("157"));
+    QCOMPARE(Common::getTextReasonStop(129, Common::CellReader()), QString("Перегрев радиатора"));
+    QCOMPARE(Common::getTextReasonStop(142, Common::CellReader()), QString("Цифр. вх. 13"));
     QCOMPARE(Common::getTextVsdAlarm(9999, true), QString("9999"));
     QCOMPARE(Common::getTextVsdAlarm(9999, false), QString());
     QCOMPARE(Common::getTextVsdWarning(9999, false), QString());
@@ -173,43 +169,58 @@ void TestCommon::startReasonTexts()
 
 void TestCommon::customInputName()
 {
+    QHash<quint16, quint32> cells;
+    const Common::CellReader read = [&cells](quint16 id) { return cells.value(id); };
+
     // "Pump" in the first word, first letter in the low byte; the second word empty.
-    mirror_->slotParamUpdated(2125, 0x706D7550u, 0);
-    mirror_->slotParamUpdated(2126, 0, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pump"));
-    QCOMPARE(Common::getTextDiParameter(0, 0, 2126), QString());
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 0), QString());
+    cells[2125] = 0x706D7550u;
+    cells[2126] = 0;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pump"));
+    QCOMPARE(Common::getTextDiParameter(0, 0, 2126, read), QString());
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 0, read), QString());
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, Common::CellReader()), QString());
 
     // All eight bytes when there is no zero; a zero in the middle ends the name.
-    mirror_->slotParamUpdated(2126, 0x33323130u, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pump0123"));
-    mirror_->slotParamUpdated(2125, 0x00007550u, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pu"));
+    cells[2126] = 0x33323130u;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pump0123"));
+    cells[2125] = 0x00007550u;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pu"));
 
     // UTF-8 across the two words: "Насос" is 10 bytes, so only "Насо" (8 bytes) fits.
     const QByteArray utf = QString("Насо").toUtf8();
     QCOMPARE(utf.size(), 8);
     quint32 w[2];
     std::memcpy(w, utf.constData(), 8);  // little-endian host
-    mirror_->slotParamUpdated(2125, w[0], 0);
-    mirror_->slotParamUpdated(2126, w[1], 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Насо"));
+    cells[2125] = w[0];
+    cells[2126] = w[1];
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Насо"));
 
-    QCOMPARE(Common::getTextDiParameter(2, 0, 0), QString("Авария реле контроля фаз"));
-    QCOMPARE(Common::getTextDiParameter(5, 0, 0), QString("5"));
+    QCOMPARE(Common::getTextDiParameter(2, 0, 0, read), QString("Авария реле контроля фаз"));
+    QCOMPARE(Common::getTextDiParameter(5, 0, 0, Common::CellReader()), QString("5"));
 }
 
 void TestCommon::stopReasonCarriesInputName()
 {
-    mirror_->slotParamUpdated(2125, 0x706D7550u, 0);
-    mirror_->slotParamUpdated(2126, 0, 0);
-    mirror_->slotParamUpdated(1231, Common::floatBits(0.0f), 0);
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Pump)"));
-    mirror_->slotParamUpdated(1231, Common::floatBits(1.0f), 0);
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Контактный манометр)"));
-    // Input 2 has no name set up in the mirror: its configured name is empty.
-    QCOMPARE(Common::getTextReasonStop(108), QString("Цифр. вх. 2"));
-    QCOMPARE(Common::getTextReasonStop(123), QString("Цифр. вх. 10"));
+    QHash<quint16, quint32> cells;
+    const Common::CellReader read = [&cells](quint16 id) { return cells.value(id); };
+    cells[2125] = 0x706D7550u;
+    cells[2126] = 0;
+    cells[1231] = Common::floatBits(0.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1 (Pump)"));
+    // Without cells the bare input.
+    QCOMPARE(Common::getTextReasonStop(107, Common::CellReader()), QString("Цифр. вх. 1"));
+    cells[1231] = Common::floatBits(1.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1 (Контактный манометр)"));
+    // A choice past the name texts adds nothing.
+    cells[1231] = Common::floatBits(7.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1"));
+    // Input 2 has no name set up: its configured name is empty.
+    QCOMPARE(Common::getTextReasonStop(108, read), QString("Цифр. вх. 2"));
+    // Input 10 reads its own choice and words.
+    cells[1238] = Common::floatBits(0.0f);
+    cells[2139] = 0x4E49u;  // "IN"
+    cells[2140] = 0;
+    QCOMPARE(Common::getTextReasonStop(123, read), QString("Цифр. вх. 10 (IN)"));
 }
 
 void TestCommon::rangeCheckEdges()
