@@ -125,7 +125,7 @@ private slots:
         QStringList columns;
         while (q.next())
             columns << q.value(1).toString();
-        QCOMPARE(columns.size(), 12);
+        QVERIFY(columns.contains("mask"));
         for (const QString& column : qAsConst(columns))
             QVERIFY2(!column.contains("name"), qPrintable(column));
 
