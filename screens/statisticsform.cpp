@@ -1,5 +1,7 @@
 #include "screens/statisticsform.h"
 
+#include "app/mainapplication.h"
+#include "app/parameters.h"
 #include "screens/mainmenu.h"
 #include "texts/common.h"
 #include "ui/mainwindow.h"
@@ -20,9 +22,11 @@ void StatisticsForm::createForm()
 {
     PairList runReasons;
     PairList stopReasons;
+    const Parameters* mirror = MainApplication::getInstance()->params();
+    const Common::CellReader cells = mirror ? mirror->cellReader() : Common::CellReader();
     for (int reason = 0; reason <= kLastReason; ++reason) {
         runReasons.append(reason, Common::getTextReasonRun(reason));
-        stopReasons.append(reason, Common::getTextReasonStop(reason));
+        stopReasons.append(reason, Common::getTextReasonStop(reason, cells));
     }
     addStatusNum(532, false);
     addStatusText(533, runReasons);
