@@ -151,6 +151,11 @@ int Parameters::unitColumn(const ParameterDef* def, bool useDisplayUnit) const
     return column >= 9 ? 0 : column;
 }
 
+Common::CellReader Parameters::cellReader() const
+{
+    return [this](quint16 id) { return getU32(id); };
+}
+
 float Parameters::convertFrom(float value, const ParameterDef* def, bool forceTime, bool useDisplayUnit) const
 {
     if (def->physic > 32)

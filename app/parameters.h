@@ -7,7 +7,8 @@
 #include <atomic>
 #include <memory>
 
-#include "app/parameterdef.h"
+#include "texts/common.h"
+#include "texts/parameterdef.h"
 
 // The mirror of the main controller's parameters.
 // Written on the main thread only; get/getU32 are safe from any thread.
@@ -25,6 +26,8 @@ public:
 
     float get(quint16 id) const;
     quint32 getU32(quint16 id) const;
+    // getU32 of this mirror, for the texts that show names held in parameters.
+    Common::CellReader cellReader() const;
     float getMin(quint16 id) const;
     float getMax(quint16 id) const;
     ParameterDef* getParameter(quint16 id) const;

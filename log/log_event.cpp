@@ -185,7 +185,9 @@ QString LogEvent::getTextByCode(quint8 code, unsigned short id, float value1, fl
     case 1:
         return QStringLiteral("%1. %2").arg(QObject::tr("Пуск"), Common::getTextReasonRun(id));
     case 2:
-        return QStringLiteral("%1. %2").arg(QObject::tr("Стоп"), Common::getTextReasonStop(id));
+        return QStringLiteral("%1. %2").arg(QObject::tr("Стоп"),
+                                            Common::getTextReasonStop(id, mirror() ? mirror()->cellReader()
+                                                                                   : Common::CellReader()));
     case 13: {
         const QString known = getTextChangeSetpoint(id, value1, value2);
         if (!known.isEmpty())

@@ -374,7 +374,7 @@ QString asSplit(float v)
 template <auto F>
 QString withZeros(float v)
 {
-    return F(static_cast<quint16>(Common::toCode(v)), 0, 0);
+    return F(static_cast<quint16>(Common::toCode(v)), 0, 0, Common::CellReader());
 }
 
 QString sourceTemperature(float v)

@@ -49,8 +49,9 @@ void MainScreenForm::createForm()
     addStatusText(kState, states);
 
     PairList reasons;
+    const Common::CellReader cells = cellReader();
     for (int reason = 0; reason <= kLastReason; ++reason)
-        reasons.append(reason, Common::getTextReasonStop(reason));
+        reasons.append(reason, Common::getTextReasonStop(reason, cells));
     addStatusText(kStopReason, reasons);
 
     addStatusNum(kFrequency, false);

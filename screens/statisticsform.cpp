@@ -20,9 +20,10 @@ void StatisticsForm::createForm()
 {
     PairList runReasons;
     PairList stopReasons;
+    const Common::CellReader cells = cellReader();
     for (int reason = 0; reason <= kLastReason; ++reason) {
         runReasons.append(reason, Common::getTextReasonRun(reason));
-        stopReasons.append(reason, Common::getTextReasonStop(reason));
+        stopReasons.append(reason, Common::getTextReasonStop(reason, cells));
     }
     addStatusNum(532, false);
     addStatusText(533, runReasons);

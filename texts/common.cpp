@@ -10,9 +10,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "app/mainapplication.h"
-#include "app/parameters.h"
-
 namespace {
 
 // Names in Latin letters (drive makers, protocols, "U/f") are not translated.
@@ -313,17 +310,17 @@ QString Common::getTextUnitTemperature(unsigned char unit) { return degrees(unit
 QString Common::getTextUnitAcceleration(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
 QString Common::getTextUnitFlow(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
 QString Common::getTextUnitPowerMotor(unsigned char unit) { return lookupOr(kUnitPowerMotor, unit, QT_TRANSLATE_NOOP("QObject", "Вт")); }
-QString Common::getTextUnitCableCross(unsigned char unit) { return unit == 1 ? QStringLiteral("AWG") : tr("мм2"); }
-QString Common::getTextUnitFreq(unsigned char unit) { return unit == 1 ? tr("кГц") : tr("Гц"); }
+QString Common::getTextUnitCableCross(unsigned char unit) { return unit == 1 ? QStringLiteral("AWG") : tr(QT_TRANSLATE_NOOP("QObject", "мм2")); }
+QString Common::getTextUnitFreq(unsigned char unit) { return unit == 1 ? tr(QT_TRANSLATE_NOOP("QObject", "кГц")) : tr(QT_TRANSLATE_NOOP("QObject", "Гц")); }
 
 QString Common::getTextAiUnitPressure(unsigned char unit) { return lookupOr(kAiUnitPressure, unit, QT_TRANSLATE_NOOP("QObject", "МПа")); }
 QString Common::getTextAiUnitTemp(unsigned char unit) { return degrees(unit == 1 ? 'F' : 'C'); }
 QString Common::getTextAiUnitVibrAcceler(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
-QString Common::getTextAiUnitVibrSpeed(unsigned char unit) { return unit == 0 ? tr("м/с") : tr("мм/с"); }
-QString Common::getTextAiUnitResistIsol(unsigned char) { return tr("кОм"); }
+QString Common::getTextAiUnitVibrSpeed(unsigned char unit) { return unit == 0 ? tr(QT_TRANSLATE_NOOP("QObject", "м/с")) : tr(QT_TRANSLATE_NOOP("QObject", "мм/с")); }
+QString Common::getTextAiUnitResistIsol(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "кОм")); }
 QString Common::getTextAiUnitConsumption(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
-QString Common::getTextAiUnitFreq(unsigned char) { return tr("Гц"); }
-QString Common::getTextAiUnitCurrent(unsigned char) { return tr("А"); }
+QString Common::getTextAiUnitFreq(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "Гц")); }
+QString Common::getTextAiUnitCurrent(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "А")); }
 
 QString Common::getTextAiUnit(unsigned char quantity, unsigned char unit)
 {
@@ -518,7 +515,8 @@ QString Common::getTextTimeZone(int seconds)
     return QStringLiteral("UTC%1%2:00").arg(seconds < 0 ? QLatin1Char('-') : QLatin1Char('+')).arg(twoDigits(hours));
 }
 
-QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId)
+QString Common::getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId,
+                                   const CellReader& cells)
 {
     static const TextRow names[] = {
         {1, QT_TRANSLATE_NOOP("QObject", "Контактный манометр")},
@@ -528,13 +526,9 @@ QString Common::getTextDiParameter(unsigned short code, unsigned short firstName
     };
     if (code != 0)
         return lookup(names, code, Fallback::Decimal);
-    if (firstNameId == 0 || secondNameId == 0)
+    if (firstNameId == 0 || secondNameId == 0 || !cells)
         return QString();
-    const MainApplication* app = MainApplication::getInstance();
-    const Parameters* params = app ? app->params() : nullptr;
-    if (!params)
-        return QString();
-    const quint32 words[2] = {params->getU32(firstNameId), params->getU32(secondNameId)};
+    const quint32 words[2] = {cells(firstNameId), cells(secondNameId)};
     char bytes[8];
     for (int i = 0; i < 8; ++i)
         bytes[i] = static_cast<char>((words[i / 4] >> (8 * (i % 4))) & 0xFF);
@@ -544,279 +538,277 @@ QString Common::getTextDiParameter(unsigned short code, unsigned short firstName
 
 // ---- Enumerations ------------------------------------------------------------------------------
 
-#define N(text) QT_TRANSLATE_NOOP("QObject", text)
-
 namespace {
 
 const TextRow kProtMode[] = {
-    {0, N("Откл")},
-    {1, N("Блок")},
-    {2, N("АПВ")},
-    {3, N("Вкл")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Блок")},
+    {2, QT_TRANSLATE_NOOP("QObject", "АПВ")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Вкл")},
 };
 const TextRow kOnOff[] = {
-    {0, N("Откл")},
-    {1, N("Вкл")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Вкл")},
 };
 const TextRow kRgmMode[] = {
-    {0, N("Откл")},
-    {1, N("Однократно")},
-    {2, N("Постоянно")},
-    {3, N("Вкл")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Однократно")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Постоянно")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Вкл")},
 };
 const TextRow kPhaseRotation[] = {
     {0, "ABC"},
     {1, "CBA"},
 };
 const TextRow kSourceTemperature[] = {
-    {0, N("Обмотка")},
-    {1, N("Масло")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Обмотка")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Масло")},
 };
 const TextRow kSourceR[] = {
-    {0, N("Нет")},
-    {1, N("Авто")},
-    {2, N("ЧРП")},
-    {3, N("ТМС")},
-    {4, N("УКИ")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Авто")},
+    {2, QT_TRANSLATE_NOOP("QObject", "ЧРП")},
+    {3, QT_TRANSLATE_NOOP("QObject", "ТМС")},
+    {4, QT_TRANSLATE_NOOP("QObject", "УКИ")},
 };
 const TextRow kSourceCurrent[] = {
-    {0, N("РВК")},
-    {1, N("ЧРП")},
+    {0, QT_TRANSLATE_NOOP("QObject", "РВК")},
+    {1, QT_TRANSLATE_NOOP("QObject", "ЧРП")},
 };
 const TextRow kAiAxisZeroShift[] = {
-    {-1, N("Минус")},
-    {1, N("Плюс")},
+    {-1, QT_TRANSLATE_NOOP("QObject", "Минус")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Плюс")},
 };
 const TextRow kVsdDoor[] = {
-    {0, N("Откл")},
-    {1, N("Стоп")},
-    {2, N("Откл. пит.")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Стоп")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Откл. пит.")},
 };
 const TextRow kVsdType[] = {
-    {0, N("Нет")},
-    {1, N("Валдрин")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Валдрин")},
     {2, "Danfoss"},
-    {3, N("Эталон")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Эталон")},
 };
 const TextRow kTypeMtr[] = {
-    {0, N("Асинхронный")},
-    {1, N("Вентильный")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Асинхронный")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Вентильный")},
 };
 const TextRow kMotorControl[] = {
     {0, "U/f"},
-    {1, N("Векторное")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Векторное")},
 };
 const TextRow kOilCompany[] = {
-    {0, N("По умолчанию")},
+    {0, QT_TRANSLATE_NOOP("QObject", "По умолчанию")},
     {1, "RA-ZUV"},
     {2, "Zazarere"},
     {3, "BP"},
     {4, "Vovadivozorare"},
 };
 const TextRow kMaintenanceType[] = {
-    {0, N("Ток")},
-    {1, N("Давление")},
-    {2, N("Температура")},
-    {3, N("Ан. вх. 1")},
-    {4, N("Ан. вх. 2")},
-    {5, N("Ан. вх. 3")},
-    {6, N("Ан. вх. 4")},
-    {7, N("Загрузка")},
-    {8, N("Мощность")},
-    {9, N("Расход")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Ток")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Давление")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Температура")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 1")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 2")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 3")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 4")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Загрузка")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Мощность")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Расход")},
 };
 const TextRow kMaintenanceDepend[] = {
-    {0, N("Прямая")},
-    {1, N("Обратная")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Прямая")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Обратная")},
 };
 const TextRow kMaintenanceControl[] = {
-    {0, N("Поддержание")},
-    {1, N("Следование")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Поддержание")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Следование")},
 };
 const TextRow kSwitchingFreq[] = {
-    {0, N("1,0 кГц")},
-    {1, N("1,5 кГц")},
-    {2, N("2,0 кГц")},
-    {3, N("2,5 кГц")},
-    {4, N("3,0 кГц")},
-    {5, N("3,5 кГц")},
-    {6, N("4,0 кГц")},
-    {7, N("5,0 кГц")},
-    {8, N("6,0 кГц")},
-    {9, N("7,0 кГц")},
-    {10, N("8,0 кГц")},
-    {11, N("9,0 кГц")},
-    {12, N("12,0 кГц")},
-    {13, N("14,0 кГц")},
-    {14, N("16,0 кГц")},
+    {0, QT_TRANSLATE_NOOP("QObject", "1,0 кГц")},
+    {1, QT_TRANSLATE_NOOP("QObject", "1,5 кГц")},
+    {2, QT_TRANSLATE_NOOP("QObject", "2,0 кГц")},
+    {3, QT_TRANSLATE_NOOP("QObject", "2,5 кГц")},
+    {4, QT_TRANSLATE_NOOP("QObject", "3,0 кГц")},
+    {5, QT_TRANSLATE_NOOP("QObject", "3,5 кГц")},
+    {6, QT_TRANSLATE_NOOP("QObject", "4,0 кГц")},
+    {7, QT_TRANSLATE_NOOP("QObject", "5,0 кГц")},
+    {8, QT_TRANSLATE_NOOP("QObject", "6,0 кГц")},
+    {9, QT_TRANSLATE_NOOP("QObject", "7,0 кГц")},
+    {10, QT_TRANSLATE_NOOP("QObject", "8,0 кГц")},
+    {11, QT_TRANSLATE_NOOP("QObject", "9,0 кГц")},
+    {12, QT_TRANSLATE_NOOP("QObject", "12,0 кГц")},
+    {13, QT_TRANSLATE_NOOP("QObject", "14,0 кГц")},
+    {14, QT_TRANSLATE_NOOP("QObject", "16,0 кГц")},
 };
 const TextRow kUseInduct[] = {
-    {0, N("Суммарная")},
-    {1, N("Раздельная")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Суммарная")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Раздельная")},
 };
 const TextRow kDiType[] = {
-    {0, N("Замыкание")},
-    {1, N("Размыкание")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Замыкание")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Размыкание")},
 };
 const TextRow kDiAction[] = {
-    {0, N("Нет")},
-    {1, N("Стоп")},
-    {2, N("Пуск")},
-    {3, N("Реверс")},
-    {4, N("Защита")},
-    {5, N("Кнопка оператора")},
-    {6, N("Предупреждение")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Стоп")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Пуск")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Реверс")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Защита")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Кнопка оператора")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Предупреждение")},
 };
 const TextRow kTypeAI[] = {
-    {1, N("4 - 20 мА")},
-    {2, N("0 - 4 В")},
+    {1, QT_TRANSLATE_NOOP("QObject", "4 - 20 мА")},
+    {2, QT_TRANSLATE_NOOP("QObject", "0 - 4 В")},
 };
 const TextRow kAiParameter[] = {
-    {0, N("Не выбран")},
-    {1, N("Давление")},
-    {2, N("Температура")},
-    {3, N("Виброускорение")},
-    {4, N("Виброскорость")},
-    {5, N("Сопротивление изоляции")},
-    {6, N("Расход")},
-    {7, N("Частота")},
-    {8, N("Ток")},
-    {9, N("Устьевое давление")},
-    {10, N("Затрубное давление")},
-    {11, N("Линейное давление")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Не выбран")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Давление")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Температура")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Виброускорение")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Виброскорость")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Сопротивление изоляции")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Расход")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Частота")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Ток")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Устьевое давление")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Затрубное давление")},
+    {11, QT_TRANSLATE_NOOP("QObject", "Линейное давление")},
 };
 const TextRow kTypeMetal[] = {
-    {1, N("Алюминий")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Алюминий")},
 };
 const TextRow kMotorInductance[] = {
-    {1, N("Инд. сопр. фазы")},
-    {2, N("Инд. по осям")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Инд. сопр. фазы")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Инд. по осям")},
 };
 const TextRow kMotorProfile[] = {
-    {0, N("3000 Об/мин")},
-    {1, N("ВДМ")},
-    {2, N("ВВД")},
-    {500, N("500 Об/мин")},
-    {1000, N("1000 Об/мин")},
-    {3000, N("3000 Об/мин")},
-    {3600, N("3600 Об/мин")},
-    {6000, N("6000 Об/мин")},
-    {8500, N("8500 Об/мин")},
-    {12000, N("12000 Об/мин")},
+    {0, QT_TRANSLATE_NOOP("QObject", "3000 Об/мин")},
+    {1, QT_TRANSLATE_NOOP("QObject", "ВДМ")},
+    {2, QT_TRANSLATE_NOOP("QObject", "ВВД")},
+    {500, QT_TRANSLATE_NOOP("QObject", "500 Об/мин")},
+    {1000, QT_TRANSLATE_NOOP("QObject", "1000 Об/мин")},
+    {3000, QT_TRANSLATE_NOOP("QObject", "3000 Об/мин")},
+    {3600, QT_TRANSLATE_NOOP("QObject", "3600 Об/мин")},
+    {6000, QT_TRANSLATE_NOOP("QObject", "6000 Об/мин")},
+    {8500, QT_TRANSLATE_NOOP("QObject", "8500 Об/мин")},
+    {12000, QT_TRANSLATE_NOOP("QObject", "12000 Об/мин")},
 };
 const TextRow kDhsInterface[] = {
     {0, "RS-485"},
     {1, "RS-232"},
 };
 const TextRow kEmType[] = {
-    {0, N("Откл")},
-    {1, N("СЭТ-4ТМ03")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "СЭТ-4ТМ03")},
     {2, "ABB"},
     {3, "ABB A44"},
-    {4, N("ГРАН СС-301-5.1")},
-    {5, N("ПСЧ-4ТМ")},
+    {4, QT_TRANSLATE_NOOP("QObject", "ГРАН СС-301-5.1")},
+    {5, QT_TRANSLATE_NOOP("QObject", "ПСЧ-4ТМ")},
 };
 const TextRow kSourceVoltage[] = {
-    {0, N("РВК")},
-    {1, N("Счётчик")},
+    {0, QT_TRANSLATE_NOOP("QObject", "РВК")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Счётчик")},
 };
 const TextRow kTypeVolt[] = {
-    {0, N("Фазное")},
-    {1, N("Линейное")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Фазное")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Линейное")},
 };
 const TextRow kCalibType[] = {
-    {0, N("Коэффициент")},
-    {1, N("Значение")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Коэффициент")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Значение")},
 };
 const TextRow kTypeAO[] = {
-    {1, N("0 - 10 В")},
-    {2, N("4 - 20 мА")},
+    {1, QT_TRANSLATE_NOOP("QObject", "0 - 10 В")},
+    {2, QT_TRANSLATE_NOOP("QObject", "4 - 20 мА")},
 };
 const TextRow kParamAO[] = {
-    {0, N("Не выбран")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Не выбран")},
 };
 const TextRow kRoAction[] = {
-    {0, N("Нет")},
-    {1, N("Стоп")},
-    {2, N("Работа")},
-    {3, N("АПВ")},
-    {4, N("Блок")},
-    {5, N("Tемпер. igbt 1")},
-    {6, N("Входной фильтр")},
-    {7, N("СУ готова к запуску")},
-    {8, N("Авария СУ")},
-    {9, N("Удалённое управление")},
-    {10, N("Ручной/Авто")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Стоп")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Работа")},
+    {3, QT_TRANSLATE_NOOP("QObject", "АПВ")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Блок")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Tемпер. igbt 1")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Входной фильтр")},
+    {7, QT_TRANSLATE_NOOP("QObject", "СУ готова к запуску")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Авария СУ")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Удалённое управление")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Ручной/Авто")},
 };
 const TextRow kScadaType[] = {
-    {0, N("Откл")},
-    {1, N("Валдрин")},
-    {2, N("Регион 3.0")},
-    {3, N("Регион 2000")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Валдрин")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Регион 3.0")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Регион 2000")},
     {4, "ZIZ-Odeveduza"},
-    {5, N("RUZEVA-ЗС")},
+    {5, QT_TRANSLATE_NOOP("QObject", "RUZEVA-ЗС")},
     {6, "Derodizidozova"},
     {7, "Dedorarodiveza"},
     {8, "RA-ZUV"},
     {9, "RI-Zovo"},
     {10, "Vevarar-Izavuv"},
     {11, "DEZ"},
-    {12, N("Универсал 3")},
+    {12, QT_TRANSLATE_NOOP("QObject", "Универсал 3")},
 };
 const TextRow kRotation[] = {
-    {0, N("Прямое")},
-    {1, N("Обратное")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Прямое")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Обратное")},
 };
 const TextRow kTypeStop[] = {
-    {0, N("Плавный")},
-    {1, N("Выбегом")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Плавный")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Выбегом")},
 };
 const TextRow kUfType[] = {
-    {0, N("Линейная")},
-    {1, N("Квадратичная")},
-    {2, N("Обр. квадр.")},
-    {3, N("По точкам")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Линейная")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Квадратичная")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Обр. квадр.")},
+    {3, QT_TRANSLATE_NOOP("QObject", "По точкам")},
 };
 const TextRow kVectType[] = {
-    {0, N("Угол")},
-    {1, N("Мин.ток")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Угол")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Мин.ток")},
 };
 const TextRow kChanelVsd[] = {
-    {2, N("Основной")},
-    {4, N("Резервный")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Основной")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Резервный")},
 };
 const TextRow kSensorPosition[] = {
-    {0, N("На входе")},
-    {1, N("На выходе")},
+    {0, QT_TRANSLATE_NOOP("QObject", "На входе")},
+    {1, QT_TRANSLATE_NOOP("QObject", "На выходе")},
 };
 // Board settings without texts elsewhere.
 const TextRow kBacklight[] = {
-    {0, N("Откл")},
-    {1, N("Вкл")},
-    {2, N("Авто")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Вкл")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Авто")},
 };
 const TextRow kLanguage[] = {
-    {0, N("Русский")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Русский")},
     {1, "English"},
     {2, "Español"},
 };
 const TextRow kLockButton[] = {
-    {0, N("Откл")},
-    {1, N("Вкл")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Вкл")},
 };
 const TextRow kScadaParity[] = {
-    {0, N("Нет")},
-    {1, N("Чёт")},
-    {2, N("Нечёт")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Чёт")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Нечёт")},
 };
 const TextRow kConnect[] = {
-    {0, N("Потеряна")},
-    {1, N("Восстановлена")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Потеряна")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Восстановлена")},
 };
 const TextRow kAlarmVsdMode[] = {
-    {0, N("Откл")},
-    {1, N("Предупреждение")},
-    {2, N("Останов")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Откл")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Предупреждение")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Останов")},
 };
 
 } // namespace
@@ -831,7 +823,7 @@ QString Common::getTextSourceCurrent(unsigned short value) { return lookup(kSour
 QString Common::getTextAiAxisZeroShift(int value) { return lookup(kAiAxisZeroShift, value, Fallback::Decimal); }
 QString Common::getTextVSdDoor(unsigned short value) { return lookup(kVsdDoor, value, Fallback::Decimal); }
 QString Common::getTextVsdType(unsigned short type) { return lookup(kVsdType, type, Fallback::Decimal); }
-QString Common::getTextTypeMtr(unsigned short type) { return lookupOr(kTypeMtr, type, N("Неизвестный")); }
+QString Common::getTextTypeMtr(unsigned short type) { return lookupOr(kTypeMtr, type, QT_TRANSLATE_NOOP("QObject", "Неизвестный")); }
 QString Common::getTextMotorControl(unsigned short value) { return lookup(kMotorControl, value, Fallback::Decimal); }
 QString Common::getTextOilCompany(unsigned short value) { return lookup(kOilCompany, value, Fallback::Decimal); }
 QString Common::getTextMaintenanceModeParamType(unsigned short value) { return lookup(kMaintenanceType, value, Fallback::Decimal); }
@@ -841,17 +833,17 @@ QString Common::getTextSwitchingFreqCode(unsigned short value) { return lookup(k
 QString Common::getTextUseInduct(unsigned short value) { return lookup(kUseInduct, value, Fallback::Decimal); }
 QString Common::getTextDiType(unsigned short value) { return lookup(kDiType, value, Fallback::Decimal); }
 QString Common::getTextDiAction(unsigned short value) { return lookup(kDiAction, value, Fallback::Decimal); }
-QString Common::getTextTypeAI(unsigned short value) { return lookupOr(kTypeAI, value, N("0 - 10 В")); }
+QString Common::getTextTypeAI(unsigned short value) { return lookupOr(kTypeAI, value, QT_TRANSLATE_NOOP("QObject", "0 - 10 В")); }
 QString Common::getTextAiParameter(unsigned short value) { return lookup(kAiParameter, value, Fallback::Decimal); }
-QString Common::getTextTypeMetal(unsigned short value) { return lookupOr(kTypeMetal, value, N("Медь")); }
-QString Common::getTextMotorInductance(unsigned short kind) { return lookupOr(kMotorInductance, kind, N("Индуктивность")); }
+QString Common::getTextTypeMetal(unsigned short value) { return lookupOr(kTypeMetal, value, QT_TRANSLATE_NOOP("QObject", "Медь")); }
+QString Common::getTextMotorInductance(unsigned short kind) { return lookupOr(kMotorInductance, kind, QT_TRANSLATE_NOOP("QObject", "Индуктивность")); }
 QString Common::getTextMotorProfile(unsigned short profile) { return lookup(kMotorProfile, profile, Fallback::Empty); }
 QString Common::getTextDhsInterface(unsigned short code) { return lookup(kDhsInterface, code, Fallback::Decimal); }
 QString Common::getTextEmType(unsigned short type) { return lookup(kEmType, type, Fallback::Decimal); }
 QString Common::getTextSourceVoltage(unsigned short value) { return lookup(kSourceVoltage, value, Fallback::Empty); }
 QString Common::getTextTypeVolt(unsigned short value) { return lookup(kTypeVolt, value, Fallback::Decimal); }
 QString Common::getTextCalibType(unsigned short value) { return lookup(kCalibType, value, Fallback::Decimal); }
-QString Common::getTextTypeAO(unsigned short type) { return lookupOr(kTypeAO, type, N("Откл")); }
+QString Common::getTextTypeAO(unsigned short type) { return lookupOr(kTypeAO, type, QT_TRANSLATE_NOOP("QObject", "Откл")); }
 QString Common::getTextParamAO(unsigned short id) { return lookup(kParamAO, id, Fallback::Decimal); }
 QString Common::getTextRoAction(unsigned short action) { return lookup(kRoAction, action, Fallback::Decimal); }
 QString Common::getTextScadaType(unsigned short value) { return lookup(kScadaType, value, Fallback::Decimal); }
@@ -877,27 +869,27 @@ QString Common::getTextDhsType(typeDHS type)
         const char* suffix;
     };
     static const DhsRow rows[] = {
-        {0, N("Нет"), ""},
-        {1, N("Валдрин"), ""},
-        {2, N("Алмаз"), ""},
-        {3, N("Борец СПТ"), "-1"},
-        {4, N("Электон ТМСН"), "-2"},
-        {5, N("Электон ТМСН"), "-3"},
-        {6, N("Эталон"), ""},
-        {7, N("ИРЗ"), ""},
-        {8, N("Орион"), ""},
+        {0, QT_TRANSLATE_NOOP("QObject", "Нет"), ""},
+        {1, QT_TRANSLATE_NOOP("QObject", "Валдрин"), ""},
+        {2, QT_TRANSLATE_NOOP("QObject", "Алмаз"), ""},
+        {3, QT_TRANSLATE_NOOP("QObject", "Борец СПТ"), "-1"},
+        {4, QT_TRANSLATE_NOOP("QObject", "Электон ТМСН"), "-2"},
+        {5, QT_TRANSLATE_NOOP("QObject", "Электон ТМСН"), "-3"},
+        {6, QT_TRANSLATE_NOOP("QObject", "Эталон"), ""},
+        {7, QT_TRANSLATE_NOOP("QObject", "ИРЗ"), ""},
+        {8, QT_TRANSLATE_NOOP("QObject", "Орион"), ""},
         {9, "PICv2", ""},
-        {10, N("Скад"), ""},
-        {11, N("Скан"), ""},
-        {12, N("Триол"), ""},
+        {10, QT_TRANSLATE_NOOP("QObject", "Скад"), ""},
+        {11, QT_TRANSLATE_NOOP("QObject", "Скан"), ""},
+        {12, QT_TRANSLATE_NOOP("QObject", "Триол"), ""},
         {13, "Zenith", ""},
-        {14, N("СНГ"), ""},
-        {15, N("Борец СПТ"), "-2"},
-        {16, N("РН-Transfer"), ""},
+        {14, QT_TRANSLATE_NOOP("QObject", "СНГ"), ""},
+        {15, QT_TRANSLATE_NOOP("QObject", "Борец СПТ"), "-2"},
+        {16, QT_TRANSLATE_NOOP("QObject", "РН-Transfer"), ""},
         {17, "RUZEVA", ""},
         {18, "Baker Huges", ""},
         {19, "SPY PRO 11", ""},
-        {20, N("Эталон"), "-06"},
+        {20, QT_TRANSLATE_NOOP("QObject", "Эталон"), "-06"},
         {21, "GRS", ""},
         {22, "Oxford", ""},
         {23, "Zenith 2.48", ""},
@@ -917,169 +909,306 @@ namespace {
 
 // Stop reasons (parameter 535). Codes of the digital-input protections are built below.
 const TextRow kReasonStop[] = {
-    {1, N("Оператор")},
-    {2, N("Сопротивление изоляции")},
-    {3, N("Недогруз двигателя")},
-    {4, N("Перегруз двигателя")},
-    {5, N("Снижение питания сети")},
-    {6, N("Превышение питания сети")},
-    {7, N("Турбинное вращение")},
-    {8, N("Перекос фаз сети")},
-    {9, N("Взлом СУ")},
-    {10, N("Таймер")},
-    {11, N("ТМС. Нет связи")},
-    {12, N("Контактный манометр")},
-    {13, N("Pmin на приёме насоса")},
-    {14, N("Перегрев двигателя")},
-    {15, N("Pmax на приёме насоса")},
-    {16, N("Превышение вибрации")},
-    {17, N("Ток утечки")},
-    {18, N("Аварийный стоп")},
-    {19, N("Ошибка параметров")},
-    {20, N("Дисбаланс токов ПЭД")},
-    {21, N("Дисбаланс напряжения")},
-    {22, N("Авария ЧРП")},
-    {23, N("Перегрев ЧРП")},
-    {24, N("По программе")},
-    {25, N("Периодический режим")},
-    {26, N("Ан. вх. 1 Макс.")},
-    {27, N("Ан. вх. 2 Макс.")},
-    {28, N("Телеуправление")},
-    {29, N("Обрыв фазы двигателя")},
-    {30, N("Отключение питания сети")},
-    {31, N("Заклинивание")},
-    {32, N("Сброс параметров")},
-    {33, N("Смена режима работы")},
-    {34, N("Перегрев масла")},
-    {35, N("Низкое сопротивление изоляции")},
-    {36, N("Ошибка памяти")},
-    {37, N("Ошибка часов")},
-    {38, N("Счётчик. Нет связи")},
-    {39, N("Снижение частоты сети")},
-    {40, N("Превышение частоты сети")},
-    {41, N("Ан. вх. 1 Мин.")},
-    {42, N("Ан. вх. 2 Мин.")},
-    {100, N("Ан. вх. 3 Мин.")},
-    {101, N("Ан. вх. 4 Мин.")},
-    {102, N("Ан. вх. 3 Макс.")},
-    {103, N("Ан. вх. 4 Макс.")},
-    {104, N("Предел тока двигателя")},
-    {105, N("Рассинхронизация ПВЭД")},
-    {106, N("Аппаратные защиты ЧРП")},
-    {111, N("ЧРП. Нет связи")},
-    {112, N("Дисбаланс входных токов")},
-    {113, N("Перегрев трансформатора")},
-    {114, N("Превышение числа пусков")},
-    {115, N("Минимальный расход")},
-    {116, N("Pmax на выкиде насоса")},
-    {117, N("Перегрев фильтра")},
-    {118, N("Tmax на выкиде насоса")},
-    {119, N("Чередование фаз")},
-    {124, N("Обрыв датчика тока")},
-    {125, N("Низкое напряжение звена DC")},
-    {126, N("Высокое напряжение звена DC")},
-    {127, N("Замыкание на землю")},
-    {128, N("Перегрузка ЧРП")},
-    {129, N("Перегрев радиатора")},
-    {130, N("Неисправность вентилятора")},
-    {131, N("Авария ИБП")},
-    {132, N("Открыта дверь")},
-    {133, N("Турбинное вращение при пуске")},
-    {134, N("Ошибка синхронизации")},
-    {135, N("Неуспешный пуск")},
-    {136, N("Низкий уровень жидкости")},
-    {137, N("Газ на приёме насоса")},
-    {138, N("Снижение дебита")},
-    {139, N("Потеря подачи")},
-    {140, N("Ошибка плавного пуска")},
-    {141, N("Ошибка внешнего контроллера")},
-    {142, N("Цифр. вх. 13")},
-    {143, N("Цифр. вх. 14")},
-    {144, N("Цифр. вх. 15")},
-    {145, N("Цифр. вх. 16")},
-    {146, N("Цифр. вх. 17")},
-    {147, N("Цифр. вх. 18")},
-    {148, N("Цифр. вх. 19")},
-    {149, N("Цифр. вх. 20")},
-    {150, N("Цифр. вх. 21")},
-    {151, N("Цифр. вх. 22")},
-    {152, N("Цифр. вх. 23")},
-    {153, N("Цифр. вх. 24")},
-    {154, N("Байпас")},
-    {155, N("Внешний останов")},
-    {156, N("Обновление ПО")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Оператор")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Сопротивление изоляции")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Недогруз двигателя")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Перегруз двигателя")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Снижение питания сети")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Превышение питания сети")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Турбинное вращение")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Перекос фаз сети")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Взлом СУ")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Таймер")},
+    {11, QT_TRANSLATE_NOOP("QObject", "ТМС. Нет связи")},
+    {12, QT_TRANSLATE_NOOP("QObject", "Контактный манометр")},
+    {13, QT_TRANSLATE_NOOP("QObject", "Pmin на приёме насоса")},
+    {14, QT_TRANSLATE_NOOP("QObject", "Перегрев двигателя")},
+    {15, QT_TRANSLATE_NOOP("QObject", "Pmax на приёме насоса")},
+    {16, QT_TRANSLATE_NOOP("QObject", "Превышение вибрации")},
+    {17, QT_TRANSLATE_NOOP("QObject", "Ток утечки")},
+    {18, QT_TRANSLATE_NOOP("QObject", "Аварийный стоп")},
+    {19, QT_TRANSLATE_NOOP("QObject", "Ошибка параметров")},
+    {20, QT_TRANSLATE_NOOP("QObject", "Дисбаланс токов ПЭД")},
+    {21, QT_TRANSLATE_NOOP("QObject", "Дисбаланс напряжения")},
+    {22, QT_TRANSLATE_NOOP("QObject", "Авария ЧРП")},
+    {23, QT_TRANSLATE_NOOP("QObject", "Перегрев ЧРП")},
+    {24, QT_TRANSLATE_NOOP("QObject", "По программе")},
+    {25, QT_TRANSLATE_NOOP("QObject", "Периодический режим")},
+    {26, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 1 Макс.")},
+    {27, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 2 Макс.")},
+    {28, QT_TRANSLATE_NOOP("QObject", "Телеуправление")},
+    {29, QT_TRANSLATE_NOOP("QObject", "Обрыв фазы двигателя")},
+    {30, QT_TRANSLATE_NOOP("QObject", "Отключение питания сети")},
+    {31, QT_TRANSLATE_NOOP("QObject", "Заклинивание")},
+    {32, QT_TRANSLATE_NOOP("QObject", "Сброс параметров")},
+    {33, QT_TRANSLATE_NOOP("QObject", "Смена режима работы")},
+    {34, QT_TRANSLATE_NOOP("QObject", "Перегрев масла")},
+    {35, QT_TRANSLATE_NOOP("QObject", "Низкое сопротивление изоляции")},
+    {36, QT_TRANSLATE_NOOP("QObject", "Ошибка памяти")},
+    {37, QT_TRANSLATE_NOOP("QObject", "Ошибка часов")},
+    {38, QT_TRANSLATE_NOOP("QObject", "Счётчик. Нет связи")},
+    {39, QT_TRANSLATE_NOOP("QObject", "Снижение частоты сети")},
+    {40, QT_TRANSLATE_NOOP("QObject", "Превышение частоты сети")},
+    {41, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 1 Мин.")},
+    {42, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 2 Мин.")},
+    {100, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 3 Мин.")},
+    {101, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 4 Мин.")},
+    {102, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 3 Макс.")},
+    {103, QT_TRANSLATE_NOOP("QObject", "Ан. вх. 4 Макс.")},
+    {104, QT_TRANSLATE_NOOP("QObject", "Предел тока двигателя")},
+    {105, QT_TRANSLATE_NOOP("QObject", "Рассинхронизация ПВЭД")},
+    {106, QT_TRANSLATE_NOOP("QObject", "Аппаратные защиты ЧРП")},
+    {111, QT_TRANSLATE_NOOP("QObject", "ЧРП. Нет связи")},
+    {112, QT_TRANSLATE_NOOP("QObject", "Дисбаланс входных токов")},
+    {113, QT_TRANSLATE_NOOP("QObject", "Перегрев трансформатора")},
+    {114, QT_TRANSLATE_NOOP("QObject", "Превышение числа пусков")},
+    {115, QT_TRANSLATE_NOOP("QObject", "Минимальный расход")},
+    {116, QT_TRANSLATE_NOOP("QObject", "Pmax на выкиде насоса")},
+    {117, QT_TRANSLATE_NOOP("QObject", "Перегрев фильтра")},
+    {118, QT_TRANSLATE_NOOP("QObject", "Tmax на выкиде насоса")},
+    {119, QT_TRANSLATE_NOOP("QObject", "Чередование фаз")},
+    {124, QT_TRANSLATE_NOOP("QObject", "Обрыв датчика тока")},
+    {125, QT_TRANSLATE_NOOP("QObject", "Низкое напряжение звена DC")},
+    {126, QT_TRANSLATE_NOOP("QObject", "Высокое напряжение звена DC")},
+    {127, QT_TRANSLATE_NOOP("QObject", "Замыкание на землю")},
+    {128, QT_TRANSLATE_NOOP("QObject", "Перегрузка ЧРП")},
+    {129, QT_TRANSLATE_NOOP("QObject", "Перегрев радиатора")},
+    {130, QT_TRANSLATE_NOOP("QObject", "Неисправность вентилятора")},
+    {131, QT_TRANSLATE_NOOP("QObject", "Авария ИБП")},
+    {132, QT_TRANSLATE_NOOP("QObject", "Открыта дверь")},
+    {133, QT_TRANSLATE_NOOP("QObject", "Турбинное вращение при пуске")},
+    {134, QT_TRANSLATE_NOOP("QObject", "Ошибка синхронизации")},
+    {135, QT_TRANSLATE_NOOP("QObject", "Неуспешный пуск")},
+    {136, QT_TRANSLATE_NOOP("QObject", "Низкий уровень жидкости")},
+    {137, QT_TRANSLATE_NOOP("QObject", "Газ на приёме насоса")},
+    {138, QT_TRANSLATE_NOOP("QObject", "Снижение дебита")},
+    {139, QT_TRANSLATE_NOOP("QObject", "Потеря подачи")},
+    {140, QT_TRANSLATE_NOOP("QObject", "Ошибка плавного пуска")},
+    {141, QT_TRANSLATE_NOOP("QObject", "Ошибка внешнего контроллера")},
+    {142, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 13")},
+    {143, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 14")},
+    {144, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 15")},
+    {145, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 16")},
+    {146, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 17")},
+    {147, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 18")},
+    {148, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 19")},
+    {149, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 20")},
+    {150, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 21")},
+    {151, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 22")},
+    {152, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 23")},
+    {153, QT_TRANSLATE_NOOP("QObject", "Цифр. вх. 24")},
+    {154, QT_TRANSLATE_NOOP("QObject", "Байпас")},
+    {155, QT_TRANSLATE_NOOP("QObject", "Внешний останов")},
+    {156, QT_TRANSLATE_NOOP("QObject", "Обновление ПО")},
 };
 
-// Start reasons.
+// Start reasons. From 21 on, a number that is also a stop reason names the start that follows that stop
+// (mostly the restart of its protection); 43-99 are not stop reasons.
 const TextRow kReasonRun[] = {
-    {1, N("Оператор")},
-    {2, N("Телеуправление")},
-    {3, N("АПВ")},
-    {4, N("По программе")},
-    {5, N("Периодический режим")},
-    {6, N("Таймер")},
-    {7, N("Цифровой вход")},
-    {8, N("Включение питания")},
-    {9, N("Восстановление питания сети")},
-    {10, N("Автоматический перезапуск")},
-    {11, N("Поддержание давления")},
-    {12, N("Встряхивание")},
-    {13, N("Раскачка")},
-    {14, N("Прокачка")},
-    {15, N("АПВ после турбинного вращения")},
-    {16, N("АПВ по сопротивлению изоляции")},
-    {17, N("АПВ по недогрузу")},
-    {18, N("АПВ по перегрузу")},
-    {19, N("АПВ по напряжению")},
-    {20, N("Смена направления вращения")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Оператор")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Телеуправление")},
+    {3, QT_TRANSLATE_NOOP("QObject", "АПВ")},
+    {4, QT_TRANSLATE_NOOP("QObject", "По программе")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Периодический режим")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Таймер")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Цифровой вход")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Включение питания")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Восстановление питания сети")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Автоматический перезапуск")},
+    {11, QT_TRANSLATE_NOOP("QObject", "Поддержание давления")},
+    {12, QT_TRANSLATE_NOOP("QObject", "Встряхивание")},
+    {13, QT_TRANSLATE_NOOP("QObject", "Раскачка")},
+    {14, QT_TRANSLATE_NOOP("QObject", "Прокачка")},
+    {15, QT_TRANSLATE_NOOP("QObject", "АПВ после турбинного вращения")},
+    {16, QT_TRANSLATE_NOOP("QObject", "АПВ по сопротивлению изоляции")},
+    {17, QT_TRANSLATE_NOOP("QObject", "АПВ по недогрузу")},
+    {18, QT_TRANSLATE_NOOP("QObject", "АПВ по перегрузу")},
+    {19, QT_TRANSLATE_NOOP("QObject", "АПВ по напряжению")},
+    {20, QT_TRANSLATE_NOOP("QObject", "Смена направления вращения")},
+    {21, QT_TRANSLATE_NOOP("QObject", "АПВ по дисбалансу напряжения")},
+    {22, QT_TRANSLATE_NOOP("QObject", "АПВ после аварии ЧРП")},
+    {23, QT_TRANSLATE_NOOP("QObject", "АПВ по перегреву ЧРП")},
+    {24, QT_TRANSLATE_NOOP("QObject", "Пуск по программе")},
+    {25, QT_TRANSLATE_NOOP("QObject", "Пуск в периодическом режиме")},
+    {26, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 1 Макс.")},
+    {27, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 2 Макс.")},
+    {28, QT_TRANSLATE_NOOP("QObject", "Пуск по телеуправлению")},
+    {29, QT_TRANSLATE_NOOP("QObject", "АПВ по обрыву фазы двигателя")},
+    {30, QT_TRANSLATE_NOOP("QObject", "Пуск после отключения питания сети")},
+    {31, QT_TRANSLATE_NOOP("QObject", "АПВ после заклинивания")},
+    {32, QT_TRANSLATE_NOOP("QObject", "Пуск после сброса параметров")},
+    {33, QT_TRANSLATE_NOOP("QObject", "Пуск при смене режима работы")},
+    {34, QT_TRANSLATE_NOOP("QObject", "АПВ по перегреву масла")},
+    {35, QT_TRANSLATE_NOOP("QObject", "АПВ по низкому сопротивлению изоляции")},
+    {36, QT_TRANSLATE_NOOP("QObject", "Пуск после ошибки памяти")},
+    {37, QT_TRANSLATE_NOOP("QObject", "Пуск после ошибки часов")},
+    {38, QT_TRANSLATE_NOOP("QObject", "Пуск после восстановления связи со счётчиком")},
+    {39, QT_TRANSLATE_NOOP("QObject", "АПВ по снижению частоты сети")},
+    {40, QT_TRANSLATE_NOOP("QObject", "АПВ по превышению частоты сети")},
+    {41, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 1 Мин.")},
+    {42, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 2 Мин.")},
+    {43, QT_TRANSLATE_NOOP("QObject", "Пуск с сервисной программы")},
+    {44, QT_TRANSLATE_NOOP("QObject", "Пуск с командной консоли")},
+    {45, QT_TRANSLATE_NOOP("QObject", "Пуск после калибровки")},
+    {46, QT_TRANSLATE_NOOP("QObject", "Отложенный пуск")},
+    {47, QT_TRANSLATE_NOOP("QObject", "Пуск после снятия блокировки")},
+    {48, QT_TRANSLATE_NOOP("QObject", "Пуск после перезагрузки ПО")},
+    {49, QT_TRANSLATE_NOOP("QObject", "Пуск после загрузки конфигурации")},
+    {50, QT_TRANSLATE_NOOP("QObject", "Пуск после автоадаптации")},
+    {51, QT_TRANSLATE_NOOP("QObject", "Пуск после автонастройки")},
+    {52, QT_TRANSLATE_NOOP("QObject", "Пуск с подхватом")},
+    {53, QT_TRANSLATE_NOOP("QObject", "Толчковый пуск")},
+    {54, QT_TRANSLATE_NOOP("QObject", "Пуск с раскачкой")},
+    {55, QT_TRANSLATE_NOOP("QObject", "Пуск с синхронизацией")},
+    {56, QT_TRANSLATE_NOOP("QObject", "Пуск с пропуском резонансных частот")},
+    {57, QT_TRANSLATE_NOOP("QObject", "Пуск с увеличенным моментом")},
+    {58, QT_TRANSLATE_NOOP("QObject", "Прямой пуск")},
+    {59, QT_TRANSLATE_NOOP("QObject", "Плавный пуск")},
+    {60, QT_TRANSLATE_NOOP("QObject", "Пуск по спецалгоритму")},
+    {61, QT_TRANSLATE_NOOP("QObject", "Пуск в режиме чередования частот")},
+    {62, QT_TRANSLATE_NOOP("QObject", "Пуск в режиме ВНР")},
+    {63, QT_TRANSLATE_NOOP("QObject", "Пуск в режиме поддержания параметра")},
+    {64, QT_TRANSLATE_NOOP("QObject", "Пуск в режиме оптимизации напряжения")},
+    {65, QT_TRANSLATE_NOOP("QObject", "Пуск в режиме токоограничения")},
+    {66, QT_TRANSLATE_NOOP("QObject", "Пуск после встряхивания")},
+    {67, QT_TRANSLATE_NOOP("QObject", "Пуск после прокачки газа")},
+    {68, QT_TRANSLATE_NOOP("QObject", "Пуск при работе от ИБП")},
+    {69, QT_TRANSLATE_NOOP("QObject", "Пуск после возврата питания с ИБП")},
+    {70, QT_TRANSLATE_NOOP("QObject", "Пуск после переключения байпаса")},
+    {71, QT_TRANSLATE_NOOP("QObject", "Пуск после сброса аварии ЧРП")},
+    {72, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 1")},
+    {73, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 2")},
+    {74, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 3")},
+    {75, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 4")},
+    {76, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 5")},
+    {77, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 6")},
+    {78, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 7")},
+    {79, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 8")},
+    {80, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 9")},
+    {81, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 10")},
+    {82, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 11")},
+    {83, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 12")},
+    {84, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 13")},
+    {85, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 14")},
+    {86, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 15")},
+    {87, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 16")},
+    {88, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 17")},
+    {89, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 18")},
+    {90, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 19")},
+    {91, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 20")},
+    {92, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 21")},
+    {93, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 22")},
+    {94, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 23")},
+    {95, QT_TRANSLATE_NOOP("QObject", "Пуск по цифр. вх. 24")},
+    {96, QT_TRANSLATE_NOOP("QObject", "Пуск по разрешению на запуск")},
+    {97, QT_TRANSLATE_NOOP("QObject", "Пуск после аварийного останова")},
+    {98, QT_TRANSLATE_NOOP("QObject", "Пуск после ошибки параметров")},
+    {99, QT_TRANSLATE_NOOP("QObject", "Пуск после смены направления вращения")},
+    {100, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 3 Мин.")},
+    {101, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 4 Мин.")},
+    {102, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 3 Макс.")},
+    {103, QT_TRANSLATE_NOOP("QObject", "АПВ по Ан. вх. 4 Макс.")},
+    {104, QT_TRANSLATE_NOOP("QObject", "АПВ по пределу тока двигателя")},
+    {105, QT_TRANSLATE_NOOP("QObject", "АПВ по рассинхронизации ПВЭД")},
+    {106, QT_TRANSLATE_NOOP("QObject", "АПВ по аппаратным защитам ЧРП")},
+    {107, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 1")},
+    {108, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 2")},
+    {109, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 3")},
+    {110, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 4")},
+    {111, QT_TRANSLATE_NOOP("QObject", "Пуск после восстановления связи с ЧРП")},
+    {112, QT_TRANSLATE_NOOP("QObject", "АПВ по дисбалансу входных токов")},
+    {113, QT_TRANSLATE_NOOP("QObject", "АПВ по перегреву трансформатора")},
+    {114, QT_TRANSLATE_NOOP("QObject", "Пуск после блокировки по числу пусков")},
+    {115, QT_TRANSLATE_NOOP("QObject", "АПВ по минимальному расходу")},
+    {116, QT_TRANSLATE_NOOP("QObject", "АПВ по Pmax на выкиде насоса")},
+    {117, QT_TRANSLATE_NOOP("QObject", "АПВ по перегреву фильтра")},
+    {118, QT_TRANSLATE_NOOP("QObject", "АПВ по Tmax на выкиде насоса")},
+    {119, QT_TRANSLATE_NOOP("QObject", "Пуск после восстановления чередования фаз")},
+    {120, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 7")},
+    {121, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 8")},
+    {122, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 9")},
+    {123, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 10")},
+    {124, QT_TRANSLATE_NOOP("QObject", "Пуск после восстановления датчика тока")},
+    {125, QT_TRANSLATE_NOOP("QObject", "АПВ по низкому напряжению звена DC")},
+    {126, QT_TRANSLATE_NOOP("QObject", "АПВ по высокому напряжению звена DC")},
+    {127, QT_TRANSLATE_NOOP("QObject", "АПВ после замыкания на землю")},
+    {128, QT_TRANSLATE_NOOP("QObject", "АПВ по перегрузке ЧРП")},
+    {129, QT_TRANSLATE_NOOP("QObject", "АПВ по перегреву радиатора")},
+    {130, QT_TRANSLATE_NOOP("QObject", "Пуск после ремонта вентилятора")},
+    {131, QT_TRANSLATE_NOOP("QObject", "Пуск после аварии ИБП")},
+    {132, QT_TRANSLATE_NOOP("QObject", "Пуск после закрытия двери")},
+    {133, QT_TRANSLATE_NOOP("QObject", "Пуск после окончания турбинного вращения")},
+    {134, QT_TRANSLATE_NOOP("QObject", "Повторный пуск после ошибки синхронизации")},
+    {135, QT_TRANSLATE_NOOP("QObject", "Повторный пуск после неуспешного")},
+    {136, QT_TRANSLATE_NOOP("QObject", "Пуск после накопления жидкости")},
+    {137, QT_TRANSLATE_NOOP("QObject", "Пуск после удаления газа")},
+    {138, QT_TRANSLATE_NOOP("QObject", "АПВ по снижению дебита")},
+    {139, QT_TRANSLATE_NOOP("QObject", "АПВ по потере подачи")},
+    {140, QT_TRANSLATE_NOOP("QObject", "Повторный плавный пуск")},
+    {141, QT_TRANSLATE_NOOP("QObject", "Пуск от внешнего контроллера")},
+    {142, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 13")},
+    {143, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 14")},
+    {144, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 15")},
+    {145, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 16")},
+    {146, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 17")},
+    {147, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 18")},
+    {148, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 19")},
+    {149, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 20")},
+    {150, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 21")},
+    {151, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 22")},
+    {152, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 23")},
+    {153, QT_TRANSLATE_NOOP("QObject", "АПВ по цифр. вх. 24")},
+    {154, QT_TRANSLATE_NOOP("QObject", "Пуск через байпас")},
+    {155, QT_TRANSLATE_NOOP("QObject", "Пуск после внешнего останова")},
+    {156, QT_TRANSLATE_NOOP("QObject", "Пуск после обновления ПО")},
 };
 
 // Start types (parameter 14): 1 plain, 2 jogging, 3 swinging, 4 synchronised, then the other start modes.
 const TextRow kRgmRun[] = {
-    {0, N("Нет")},
-    {1, N("Обычный")},
-    {2, N("Толчковый")},
-    {3, N("С раскачкой")},
-    {4, N("С синхронизацией")},
-    {5, N("Подхват")},
-    {6, N("Пропуск резонансных частот")},
-    {7, N("Автонастройка")},
-    {8, N("С увеличенным моментом")},
-    {9, N("Спецалгоритм")},
-    {10, N("Прямой")},
-    {11, N("Мягкий")},
-    {12, N("Автоадаптация")},
+    {0, QT_TRANSLATE_NOOP("QObject", "Нет")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Обычный")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Толчковый")},
+    {3, QT_TRANSLATE_NOOP("QObject", "С раскачкой")},
+    {4, QT_TRANSLATE_NOOP("QObject", "С синхронизацией")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Подхват")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Пропуск резонансных частот")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Автонастройка")},
+    {8, QT_TRANSLATE_NOOP("QObject", "С увеличенным моментом")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Спецалгоритм")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Прямой")},
+    {11, QT_TRANSLATE_NOOP("QObject", "Мягкий")},
+    {12, QT_TRANSLATE_NOOP("QObject", "Автоадаптация")},
 };
 
 const TextRow kVsdAlarm[] = {
-    {1, N("Перегрузка по току")},
-    {2, N("Короткое замыкание")},
-    {3, N("Замыкание на землю")},
-    {4, N("Перенапряжение звена DC")},
-    {5, N("Низкое напряжение звена DC")},
-    {6, N("Перегрев радиатора")},
-    {7, N("Перегрев двигателя")},
-    {8, N("Обрыв фазы двигателя")},
-    {9, N("Обрыв входной фазы")},
-    {10, N("Перегрузка инвертора")},
-    {11, N("Неисправность вентилятора")},
-    {12, N("Нет связи с платой управления")},
-    {13, N("Ошибка датчика тока")},
-    {14, N("Неисправность IGBT")},
-    {15, N("Внутренняя ошибка")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Перегрузка по току")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Короткое замыкание")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Замыкание на землю")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Перенапряжение звена DC")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Низкое напряжение звена DC")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Перегрев радиатора")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Перегрев двигателя")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Обрыв фазы двигателя")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Обрыв входной фазы")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Перегрузка инвертора")},
+    {11, QT_TRANSLATE_NOOP("QObject", "Неисправность вентилятора")},
+    {12, QT_TRANSLATE_NOOP("QObject", "Нет связи с платой управления")},
+    {13, QT_TRANSLATE_NOOP("QObject", "Ошибка датчика тока")},
+    {14, QT_TRANSLATE_NOOP("QObject", "Неисправность IGBT")},
+    {15, QT_TRANSLATE_NOOP("QObject", "Внутренняя ошибка")},
 };
 
 const TextRow kVsdWarning[] = {
-    {1, N("Предел тока")},
-    {2, N("Высокая температура радиатора")},
-    {3, N("Низкое напряжение сети")},
-    {4, N("Высокое напряжение сети")},
-    {5, N("Перегрузка инвертора")},
-    {6, N("Предел момента")},
-    {7, N("Неисправность вентилятора")},
-    {8, N("Дисбаланс входных фаз")},
-    {9, N("Высокая температура платы")},
-    {10, N("Нет связи по резервному каналу")},
+    {1, QT_TRANSLATE_NOOP("QObject", "Предел тока")},
+    {2, QT_TRANSLATE_NOOP("QObject", "Высокая температура радиатора")},
+    {3, QT_TRANSLATE_NOOP("QObject", "Низкое напряжение сети")},
+    {4, QT_TRANSLATE_NOOP("QObject", "Высокое напряжение сети")},
+    {5, QT_TRANSLATE_NOOP("QObject", "Перегрузка инвертора")},
+    {6, QT_TRANSLATE_NOOP("QObject", "Предел момента")},
+    {7, QT_TRANSLATE_NOOP("QObject", "Неисправность вентилятора")},
+    {8, QT_TRANSLATE_NOOP("QObject", "Дисбаланс входных фаз")},
+    {9, QT_TRANSLATE_NOOP("QObject", "Высокая температура платы")},
+    {10, QT_TRANSLATE_NOOP("QObject", "Нет связи по резервному каналу")},
 };
 
 // Digital inputs 1-4 and 7-10: the name choice and the two custom-name words of each.
@@ -1110,19 +1239,17 @@ QString Common::getTextReasonRun(int reason)
     return lookup(kReasonRun, reason, Fallback::Decimal);
 }
 
-QString Common::getTextReasonStop(int reason)
+QString Common::getTextReasonStop(int reason, const CellReader& cells)
 {
     if (reason == 0)
         return QString();
     for (const DiNameIds& di : kDiReasons) {
         if (di.reason != reason)
             continue;
-        QString text = tr(N("Цифр. вх. %1")).arg(di.input);
-        const MainApplication* app = MainApplication::getInstance();
-        const Parameters* params = app ? app->params() : nullptr;
-        const quint32 choice = params ? toCode(params->get(di.choice)) : 0;
+        QString text = tr(QT_TRANSLATE_NOOP("QObject", "Цифр. вх. %1")).arg(di.input);
+        const quint32 choice = cells ? toCode(bitsFloat(cells(di.choice))) : 0;
         if (choice <= 4) {
-            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second);
+            const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second, cells);
             if (!name.isEmpty())
                 text += QStringLiteral(" (%1)").arg(name);
         }
@@ -1133,7 +1260,7 @@ QString Common::getTextReasonStop(int reason)
 
 QString Common::getTextRgmRun(unsigned short type)
 {
-    return lookupOr(kRgmRun, type, N("Неизвестный тип пуска"));
+    return lookupOr(kRgmRun, type, QT_TRANSLATE_NOOP("QObject", "Неизвестный тип пуска"));
 }
 
 QString Common::getTextVsdAlarm(int code, bool showNumber)
@@ -1146,4 +1273,3 @@ QString Common::getTextVsdWarning(int code, bool showNumber)
     return lookup(kVsdWarning, code, showNumber ? Fallback::Decimal : Fallback::Empty);
 }
 
-#undef N

@@ -4,8 +4,9 @@
 #include <QtGlobal>
 
 #include <cstring>
+#include <functional>
 
-#include "app/parameterdef.h"
+#include "texts/parameterdef.h"
 
 // Source of the motor temperature. A fixed underlying type keeps any code a valid value.
 enum sensorTemperatureMotor : int {
@@ -48,6 +49,10 @@ enum typeDHS : int {
 class Common
 {
 public:
+    // Raw 32-bit cell of a parameter as the caller's mirror holds it (0 for an unknown id).
+    // The texts read parameters only through one of these, handed in by the caller.
+    using CellReader = std::function<quint32(quint16 id)>;
+
     // Every float-to-integer conversion of a parameter value goes through these two.
     // Truncation toward zero; NaN gives 0; out-of-range values saturate.
     static quint32 toCode(float value);   // negative gives 0
@@ -87,7 +92,8 @@ public:
 
     // Reasons, alarms, connection
     static QString getTextReasonRun(int reason);
-    static QString getTextReasonStop(int reason);
+    // 107-110 and 120-123 add the input's configured name read through `cells` (none when it is empty).
+    static QString getTextReasonStop(int reason, const CellReader& cells);
     static QString getTextVsdAlarm(int code, bool showNumber);
     static QString getTextVsdWarning(int code, bool showNumber);
     static QString getTextConnect(unsigned short state);
@@ -119,8 +125,10 @@ public:
     static QString getTextTypeMetal(unsigned short value);
     static QString getTextMotorInductance(unsigned short kind);
     static QString getTextMotorProfile(unsigned short profile);
-    // Code 0: the custom name held in two parameters (8 bytes, little-endian, UTF-8).
-    static QString getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId);
+    // Code 0: the custom name held in two parameters read through `cells` (8 bytes, little-endian, UTF-8);
+    // empty when either id is 0 or `cells` is empty.
+    static QString getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId,
+                                      const CellReader& cells);
     static QString getTextTimeZone(int seconds);
     static QString getTextDhsType(typeDHS type);
     static QString getTextDhsInterface(unsigned short code);

@@ -7,6 +7,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "texts/common.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
 #include "ui/baseeditwidget.h"
@@ -67,6 +68,12 @@ float BaseForm::value(quint16 id)
 {
     Parameters* p = params();
     return p ? p->get(id) : 0.0f;
+}
+
+std::function<quint32(quint16)> BaseForm::cellReader()
+{
+    const Parameters* p = params();
+    return p ? p->cellReader() : Common::CellReader();
 }
 
 bool BaseForm::isAccess(int id, int mode, const QString& prompt)

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QScrollArea>
 
+#include <functional>
+
 #include "ui/pairlist.h"
 
 class QGridLayout;
@@ -86,6 +88,8 @@ public:
     static LogEvent* logEvent();
     // The mirrored value of `id`, 0 when there is no mirror.
     static float value(quint16 id);
+    // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
+    static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
     bool isAccess(int id, int mode, const QString& prompt = QString());
 

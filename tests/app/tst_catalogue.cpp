@@ -5,6 +5,7 @@
 #include "app/database.h"
 #include "app/parameters.h"
 #include "support/testmain.h"
+#include "texts/common.h"
 
 namespace {
 
@@ -116,8 +117,18 @@ private slots:
             QVERIFY2(rows_.value(id).operation != 1, QByteArray::number(id));
     }
 
-    void nameTableIsSortedAndCatalogued()
+    void namesLiveOnlyInTheNameTable()
     {
+        // A name column in the database would be a second copy that can drift from the table.
+        QSqlQuery q;
+        QVERIFY(q.exec("PRAGMA table_info(parameters)"));
+        QStringList columns;
+        while (q.next())
+            columns << q.value(1).toString();
+        QVERIFY(columns.contains("mask"));
+        for (const QString& column : qAsConst(columns))
+            QVERIFY2(!column.contains("name"), qPrintable(column));
+
         int previous = -1;
         for (const NameRow& n : kNames) {
             QVERIFY2(n.id > previous, QByteArray::number(n.id));
@@ -125,6 +136,40 @@ private slots:
             QVERIFY2(qstrlen(n.name) > 0, QByteArray::number(n.id));
             previous = n.id;
         }
+    }
+
+    void displayMasks_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<float>("value");
+        QTest::addColumn<QString>("text");
+
+        QTest::newRow("overvoltage setpoint, whole percent") << 50 << "999" << 112.4f << "112";
+        QTest::newRow("motor phase current A") << 2 << "9999.9" << 12.34f << "12.3";
+        QTest::newRow("motor phase current C") << 4 << "9999.9" << 0.06f << "0.1";
+        QTest::newRow("input phase current") << 857 << "9999.99" << 12.345f << "12.35";
+        QTest::newRow("output current coefficient") << 511 << "99.999" << 1.0f << "1.000";
+        QTest::newRow("input voltage coefficient") << 508 << "9.999" << 0.9876f << "0.988";
+        QTest::newRow("line voltage") << 709 << "999999" << 380.4f << "380";
+        QTest::newRow("energy of the day") << 20030 << "9999.99" << 7.5f << "7.50";
+    }
+
+    // The mask fixes the decimals a row shows; discret follows it (checked for every row above).
+    void displayMasks()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, mask);
+        QFETCH(float, value);
+        QFETCH(QString, text);
+        QCOMPARE(rows_.value(id).mask, mask);
+        Parameters params;
+        QVERIFY(params.load());
+        const ParameterDef* def = params.getParameter(static_cast<quint16>(id));
+        QVERIFY(def);
+        unTypeData data;
+        data.f = value;
+        QCOMPARE(Common::getTextValue(data, def, true, false), text);
     }
 
     void mirrorLoadsEveryRow()

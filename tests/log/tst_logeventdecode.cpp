@@ -153,8 +153,8 @@ private slots:
     {
         QVERIFY(Common::getTextReasonRun(1) != QStringLiteral("1"));
         QCOMPARE(decode(record(1, 1)), QStringLiteral("Пуск. ") + Common::getTextReasonRun(1));
-        QVERIFY(Common::getTextReasonStop(4) != QStringLiteral("4"));
-        QCOMPARE(decode(record(2, 4)), QStringLiteral("Стоп. ") + Common::getTextReasonStop(4));
+        QVERIFY(Common::getTextReasonStop(4, Common::CellReader()) != QStringLiteral("4"));
+        QCOMPARE(decode(record(2, 4)), QStringLiteral("Стоп. ") + Common::getTextReasonStop(4, Common::CellReader()));
         // Reasons without a text come out as their number.
         QCOMPARE(decode(record(1, 25001)), QStringLiteral("Пуск. 25001"));
         QCOMPARE(decode(record(2, 999)), QStringLiteral("Стоп. 999"));

@@ -51,6 +51,7 @@ private slots:
     void initTestCase();
     void fallbacksAndSuffixes();
     void timeZone();
+    void startReasonTexts();
     void customInputName();
     void stopReasonCarriesInputName();
     void rangeCheckEdges();
@@ -59,6 +60,7 @@ private slots:
     void unitConversionsThroughMirror();
     void everyNonIdentityCellRoundTrips();
     void unitTextsFollowDisplaySettings();
+    void displayNames_data();
     void displayNames();
     void crcAndIntegerConversions();
     void percent();
@@ -72,14 +74,10 @@ void TestCommon::initTestCase()
     MainApplication* app = MainApplication::getInstance();
     QVERIFY(app);
     QVERIFY(!app->params());
-    // Without a mirror the custom name is empty and the stop reason falls back to the bare input.
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString());
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1"));
     app->initParameters();
     mirror_ = app->params();
     QVERIFY(mirror_);
-    for (quint16 id : {quint16(1231), quint16(2125), quint16(2126), quint16(585), quint16(586), quint16(587),
-                       quint16(589), quint16(1650)})
+    for (quint16 id : {quint16(585), quint16(586), quint16(587), quint16(589), quint16(1650)})
         mirror_->addParameter(makeDef(id, 0, 0));
 }
 
@@ -108,13 +106,10 @@ void TestCommon::fallbacksAndSuffixes()
     QCOMPARE(Common::getTextAlarmVSDMode(9), QString());
     QCOMPARE(Common::getTextConnect(2), QString());
     QCOMPARE(Common::getTextConnect(0), QString("Потеряна"));
-    QCOMPARE(Common::getTextReasonRun(0), QString());
-    QCOMPARE(Common::getTextReasonRun(157), QString("157"));
-    QCOMPARE(Common::getTextReasonRun(-3), QString("-3"));
-    QCOMPARE(Common::getTextReasonStop(0), QString());
-    QCOMPARE(Common::getTextReasonStop(157), QString("157"));
-    QCOMPARE(Common::getTextReasonStop(129), QString("Перегрев радиатора"));
-    QCOMPARE(Common::getTextReasonStop(142), QString("Цифр. вх. 13"));
+    QCOMPARE(Common::getTextReasonStop(0, Common::CellReader()), QString());
+    QCOMPARE(Common::getTextReasonStop(157, Common::CellReader()), QString("157"));
+    QCOMPARE(Common::getTextReasonStop(129, Common::CellReader()), QString("Перегрев радиатора"));
+    QCOMPARE(Common::getTextReasonStop(142, Common::CellReader()), QString("Цифр. вх. 13"));
     QCOMPARE(Common::getTextVsdAlarm(9999, true), QString("9999"));
     QCOMPARE(Common::getTextVsdAlarm(9999, false), QString());
     QCOMPARE(Common::getTextVsdWarning(9999, false), QString());
@@ -138,45 +133,94 @@ void TestCommon::timeZone()
     QCOMPARE(Common::getTextTimeZone(std::numeric_limits<int>::min()), QString("UTC-596523:00"));
 }
 
+void TestCommon::startReasonTexts()
+{
+    const struct {
+        int reason;
+        const char* text;
+    } rows[] = {
+        {0, ""},
+        {1, "Оператор"},
+        {20, "Смена направления вращения"},
+        {21, "АПВ по дисбалансу напряжения"},
+        {24, "Пуск по программе"},
+        {28, "Пуск по телеуправлению"},
+        {72, "Пуск по цифр. вх. 1"},
+        {107, "АПВ по цифр. вх. 1"},
+        {123, "АПВ по цифр. вх. 10"},
+        {142, "АПВ по цифр. вх. 13"},
+        {153, "АПВ по цифр. вх. 24"},
+        {156, "Пуск после обновления ПО"},
+        {157, "157"},
+        {-3, "-3"},
+    };
+    for (const auto& row : rows)
+        QCOMPARE(Common::getTextReasonRun(row.reason), QString(row.text));
+
+    // Every reason up to 156 has a text of its own, so the statistics list tells them apart.
+    QSet<QString> seen;
+    for (int reason = 1; reason <= 156; ++reason) {
+        const QString text = Common::getTextReasonRun(reason);
+        QVERIFY2(!text.isEmpty() && text != QString::number(reason), qPrintable(QString::number(reason)));
+        QVERIFY2(!seen.contains(text), qPrintable(text));
+        seen.insert(text);
+    }
+}
+
 void TestCommon::customInputName()
 {
+    QHash<quint16, quint32> cells;
+    const Common::CellReader read = [&cells](quint16 id) { return cells.value(id); };
+
     // "Pump" in the first word, first letter in the low byte; the second word empty.
-    mirror_->slotParamUpdated(2125, 0x706D7550u, 0);
-    mirror_->slotParamUpdated(2126, 0, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pump"));
-    QCOMPARE(Common::getTextDiParameter(0, 0, 2126), QString());
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 0), QString());
+    cells[2125] = 0x706D7550u;
+    cells[2126] = 0;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pump"));
+    QCOMPARE(Common::getTextDiParameter(0, 0, 2126, read), QString());
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 0, read), QString());
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, Common::CellReader()), QString());
 
     // All eight bytes when there is no zero; a zero in the middle ends the name.
-    mirror_->slotParamUpdated(2126, 0x33323130u, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pump0123"));
-    mirror_->slotParamUpdated(2125, 0x00007550u, 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Pu"));
+    cells[2126] = 0x33323130u;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pump0123"));
+    cells[2125] = 0x00007550u;
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Pu"));
 
     // UTF-8 across the two words: "Насос" is 10 bytes, so only "Насо" (8 bytes) fits.
     const QByteArray utf = QString("Насо").toUtf8();
     QCOMPARE(utf.size(), 8);
     quint32 w[2];
     std::memcpy(w, utf.constData(), 8);  // little-endian host
-    mirror_->slotParamUpdated(2125, w[0], 0);
-    mirror_->slotParamUpdated(2126, w[1], 0);
-    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126), QString("Насо"));
+    cells[2125] = w[0];
+    cells[2126] = w[1];
+    QCOMPARE(Common::getTextDiParameter(0, 2125, 2126, read), QString("Насо"));
 
-    QCOMPARE(Common::getTextDiParameter(2, 0, 0), QString("Авария реле контроля фаз"));
-    QCOMPARE(Common::getTextDiParameter(5, 0, 0), QString("5"));
+    QCOMPARE(Common::getTextDiParameter(2, 0, 0, read), QString("Авария реле контроля фаз"));
+    QCOMPARE(Common::getTextDiParameter(5, 0, 0, Common::CellReader()), QString("5"));
 }
 
 void TestCommon::stopReasonCarriesInputName()
 {
-    mirror_->slotParamUpdated(2125, 0x706D7550u, 0);
-    mirror_->slotParamUpdated(2126, 0, 0);
-    mirror_->slotParamUpdated(1231, Common::floatBits(0.0f), 0);
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Pump)"));
-    mirror_->slotParamUpdated(1231, Common::floatBits(1.0f), 0);
-    QCOMPARE(Common::getTextReasonStop(107), QString("Цифр. вх. 1 (Контактный манометр)"));
-    // Input 2 has no name set up in the mirror: its configured name is empty.
-    QCOMPARE(Common::getTextReasonStop(108), QString("Цифр. вх. 2"));
-    QCOMPARE(Common::getTextReasonStop(123), QString("Цифр. вх. 10"));
+    QHash<quint16, quint32> cells;
+    const Common::CellReader read = [&cells](quint16 id) { return cells.value(id); };
+    cells[2125] = 0x706D7550u;
+    cells[2126] = 0;
+    cells[1231] = Common::floatBits(0.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1 (Pump)"));
+    // Without cells the bare input.
+    QCOMPARE(Common::getTextReasonStop(107, Common::CellReader()), QString("Цифр. вх. 1"));
+    cells[1231] = Common::floatBits(1.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1 (Контактный манометр)"));
+    // A choice past the name texts adds nothing.
+    cells[1231] = Common::floatBits(7.0f);
+    QCOMPARE(Common::getTextReasonStop(107, read), QString("Цифр. вх. 1"));
+    // Input 2 has no name set up: its configured name is empty.
+    QCOMPARE(Common::getTextReasonStop(108, read), QString("Цифр. вх. 2"));
+    // Input 10 reads its own choice and words.
+    cells[1238] = Common::floatBits(0.0f);
+    cells[2139] = 0x4E49u;  // "IN"
+    cells[2140] = 0;
+    QCOMPARE(Common::getTextReasonStop(123, read), QString("Цифр. вх. 10 (IN)"));
 }
 
 void TestCommon::rangeCheckEdges()
@@ -388,14 +432,52 @@ void TestCommon::unitTextsFollowDisplaySettings()
     QCOMPARE(Common::getTextUnitPhysic(27, 1), QString());
 }
 
+void TestCommon::displayNames_data()
+{
+    QTest::addColumn<QList<int>>("ids");
+    QTest::addColumn<QString>("name");  // empty: the id in decimal
+
+    QTest::newRow("reset commands of the protection screens")
+        << QList<int>{602, 603, 604, 605, 606, 609, 610, 611, 612, 613, 616, 617, 618, 619, 726, 780, 917, 935, 953,
+                      966, 984, 1578, 2076, 2108, 621, 622, 623, 624, 626, 627, 628, 629, 1307, 1308, 1309, 1310,
+                      1789, 1811, 1833, 1855, 1877, 1899, 1921, 1943, 1965, 1987, 2009, 2031}
+        << "Сбросить значения уставок по умолчанию?";
+    QTest::newRow("deviation alarms and their switch")
+        << QList<int>{1483, 1484, 1485, 1486, 1487, 1488, 1489, 1490, 1491, 1492, 1493, 1494, 1495, 1496, 1497,
+                      1498, 1499, 1500, 1501, 1502, 1503, 1504, 1505, 1506, 1507, 1508, 1509, 1510, 1511, 1512,
+                      1577, 1807, 1829, 2049, 2075, 2107}
+        << "Сигнализация отклонения рабочих параметров";
+    QTest::newRow("protection actions")
+        << QList<int>{43, 58, 73, 88, 103, 118, 133, 148, 163, 178, 193, 208, 223, 238, 253, 268, 328, 388, 402, 417,
+                      778, 918, 936, 967, 1239, 1560, 1790, 2056, 2088}
+        << "Действие защиты";
+    QTest::newRow("start and technological mode switches")
+        << QList<int>{447, 455, 464, 474, 483, 494, 499, 503, 673, 680, 691, 783, 955, 1012, 1020, 1336}
+        << "Действие режима";
+    QTest::newRow("custom input names") << QList<int>{2125, 2126, 2127, 2132, 2133, 2140} << "Название входа";
+    QTest::newRow("input name choice") << QList<int>{1231, 1238, 1788} << "Название входа";
+    QTest::newRow("serial numbers") << QList<int>{550, 886} << "Заводской номер СУ";
+    QTest::newRow("link counter resets") << QList<int>{912, 913, 998} << "Сбросить счётчики качества связи";
+    QTest::newRow("saved drive word 1") << QList<int>{887, 10056} << "Сл.сост.ЧРП1";
+    QTest::newRow("saved drive word 7") << QList<int>{889, 10131} << "Сл.сост.ЧРП7";
+    QTest::newRow("digital input 1") << QList<int>{24} << "Цифр. вх. 1";
+    QTest::newRow("digital input 10") << QList<int>{814} << "Цифр. вх. 10";
+    QTest::newRow("digital input 24") << QList<int>{1785} << "Цифр. вх. 24";
+    QTest::newRow("analog input 4") << QList<int>{841} << "Ан. вх. 4";
+    QTest::newRow("analog input 8 type, with its full stop") << QList<int>{1073} << "Ан. вх. 8. Тип";
+    QTest::newRow("phase currents A") << QList<int>{2, 857, 1167, 1532, 1544} << "Ток фазы A";
+    QTest::newRow("coefficient C, Cyrillic") << QList<int>{510, 1414, 1417} << "Коэффициент С";
+    QTest::newRow("soft start, inner quotes") << QList<int>{1122} << "Режим \"мягкого\" пуска";
+    QTest::newRow("operation progress") << QList<int>{724} << "Прогресс операции";
+    QTest::newRow("no name") << QList<int>{15101, 10065, 10302, 10303, -1} << QString();
+}
+
 void TestCommon::displayNames()
 {
-    QCOMPARE(Common::getTextFromId(24), QString("Цифр. вх. 1"));
-    QCOMPARE(Common::getTextFromId(814), QString("Цифр. вх. 10"));
-    QCOMPARE(Common::getTextFromId(1785), QString("Цифр. вх. 24"));
-    QCOMPARE(Common::getTextFromId(841), QString("Ан. вх. 4"));
-    QCOMPARE(Common::getTextFromId(15101), QString("15101"));
-    QCOMPARE(Common::getTextFromId(-1), QString("-1"));
+    QFETCH(QList<int>, ids);
+    QFETCH(QString, name);
+    for (int id : ids)
+        QCOMPARE(Common::getTextFromId(id), name.isEmpty() ? QString::number(id) : name);
 }
 
 void TestCommon::crcAndIntegerConversions()

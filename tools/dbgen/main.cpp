@@ -1,5 +1,5 @@
 // Builds the embedded SQLite database from the catalogue text files:
-//   parameters.tsv      one parameter per line
+//   parameters.tsv      one parameter per line (names live in texts/param_names.inc only)
 //   motors_etalon.tsv   one reference motor per line
 // Usage: rvk_dbgen <folder with .tsv files> <output .sqlite>
 #include <QCoreApplication>
@@ -18,8 +18,7 @@ namespace {
 const char* kParametersSchema =
     "CREATE TABLE parameters (id INTEGER PRIMARY KEY, access INTEGER NOT NULL, operation INTEGER NOT NULL,"
     " physic INTEGER NOT NULL, unit_out INTEGER NOT NULL, mask TEXT NOT NULL, discret INTEGER NOT NULL,"
-    " min REAL NOT NULL, max REAL NOT NULL, def REAL NOT NULL, vtype INTEGER NOT NULL, kind INTEGER NOT NULL,"
-    " name TEXT NOT NULL)";
+    " min REAL NOT NULL, max REAL NOT NULL, def REAL NOT NULL, vtype INTEGER NOT NULL, kind INTEGER NOT NULL)";
 
 const char* kMotorsSchema =
     "CREATE TABLE motors_etalon (id INTEGER PRIMARY KEY, name TEXT, size INTEGER, power REAL, voltage REAL,"
