@@ -9,8 +9,6 @@
 #include "ui/basemenu.h"
 #include "ui/baseparamwidget.h"
 #include "ui/mainwindow.h"
-#include "ui/pushbutton.h"
-#include "ui/statuspushbutton.h"
 
 namespace {
 
@@ -122,8 +120,7 @@ private slots:
     void cleanup();
     void rowsAndPagesComeFromOneReading_data();
     void rowsAndPagesComeFromOneReading();
-    void statusRowFollowsItsParameter();
-    void actionRowCallsItsSlotAndOpensNothing();
+    void statusAndActionRows();
     void backNamesTheParentByClass();
 
 private:
@@ -220,21 +217,11 @@ void TestBaseMenu::rowsAndPagesComeFromOneReading()
     qDeleteAll(now);
 }
 
-void TestBaseMenu::statusRowFollowsItsParameter()
-{
-    ui_->window()->addForm(new TableMenu, 0);
-    auto* status = qobject_cast<StatusPushButton*>(ui_->window()->currentForm()->rowAt(2));
-    QVERIFY(status);
-    QCOMPARE(status->id(), kAction);
-    QCOMPARE(status->iconPath(), QStringLiteral(":/images/off_protection"));
-    ui_->report(kAction, 1.0f);
-    QCOMPARE(status->iconPath(), QStringLiteral(":/images/on_protection"));
-}
-
-void TestBaseMenu::actionRowCallsItsSlotAndOpensNothing()
+void TestBaseMenu::statusAndActionRows()
 {
     auto* menu = new TableMenu;
     ui_->window()->addForm(menu, 0);
+    QCOMPARE(UiInspect::row(menu, 2).id, int(kAction));
     QCOMPARE(UiInspect::row(menu, 3).label, QStringLiteral("Команда"));
     QVERIFY(!UiInspect::row(menu, 3).childButton);
     press(3);
