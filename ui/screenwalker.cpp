@@ -12,6 +12,10 @@
 #include "ui/mainwindow.h"
 
 namespace {
+// A screen whose rows keep changing (a list filled on a timer) counts as built once its row count has held
+// this long, or after kSettleMaxMs.
+constexpr int kQuietMs = 20;
+constexpr int kSettleMaxMs = 5000;
 // Long enough for a screen passed on the way to show (it signals 1 ms after).
 constexpr int kPassingMs = 3;
 }
@@ -19,12 +23,6 @@ constexpr int kPassingMs = 3;
 ScreenWalker::ScreenWalker(MainWindow* window, std::function<BaseForm*()> root)
     : window_(window), root_(std::move(root))
 {
-}
-
-void ScreenWalker::setSettle(int quietMs, int maxMs)
-{
-    quietMs_ = qMax(0, quietMs);
-    maxMs_ = qMax(quietMs_, maxMs);
 }
 
 BaseForm* ScreenWalker::current() const
@@ -71,7 +69,7 @@ void ScreenWalker::walkFrom(const QVector<Step>& steps, const QStringList& path,
         if (page > 0) {
             DialogGate::clearRecords();
             key(Qt::Key_Right);
-            settle(quietMs_);
+            settle(kQuietMs);
             at.append(Step{Step::Next, 0});
         }
         const QStringList messages = takeMessages();
@@ -111,7 +109,7 @@ bool ScreenWalker::navigate(const QVector<Step>& steps)
         else if (!open(steps.at(i).position))
             return false;
     }
-    settle(quietMs_);
+    settle(kQuietMs);
     return true;
 }
 
@@ -161,7 +159,7 @@ void ScreenWalker::settle(int quietMs)
     quiet.start();
     int rows = -1;
     const BaseForm* form = nullptr;
-    while (total.elapsed() < maxMs_) {
+    while (total.elapsed() < kSettleMaxMs) {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QEventLoop loop;
         QTimer::singleShot(2, &loop, &QEventLoop::quit);

@@ -30,10 +30,6 @@ public:
 
     ScreenWalker(MainWindow* window, std::function<BaseForm*()> root);
 
-    // A screen whose rows keep changing (a list filled on a timer) counts as built once its row count has held
-    // for `quietMs`, or after `maxMs`.
-    void setSettle(int quietMs, int maxMs);
-
     // Calls `visit` for every screen, in walk order; false when a step opened nothing (see errors()).
     bool walk(const std::function<void(const Screen&)>& visit);
     QStringList errors() const { return errors_; }
@@ -59,8 +55,6 @@ private:
 
     MainWindow* window_;
     std::function<BaseForm*()> root_;
-    int quietMs_ = 20;
-    int maxMs_ = 5000;
     QSet<QString> seen_;
     QStringList errors_;
 };
