@@ -189,7 +189,7 @@ void MainApplication::initSpi(LinkTransport* transport)
             transport = new SimTransport(SimCatalogue::createController());
         }
     }
-    spiDriver_ = new SpiDriver(transport);
+    spiDriver_ = new SpiDriver(transport, logEvent_);
     spiDriver_->setDebug(options_.spiDebug);
     if (params_)
         spiDriver_->setParameterIds(params_->ids());
@@ -390,7 +390,7 @@ void MainApplication::slotSyncFinished()
     }
     // The service socket listens once the mirror holds the controller's values.
     if (started_ && !socketHost_) {
-        socketHost_ = new SocketServerHost(this);
+        socketHost_ = new SocketServerHost(spiDriver_, this);
         socketHost_->start();
     }
     accessTimer_ = new QTimer(this);

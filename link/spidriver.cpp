@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "log/log_event.h"
 
 namespace {
@@ -28,8 +27,8 @@ quint32 le32(const QByteArray& in, int pos)
 
 } // namespace
 
-SpiDriver::SpiDriver(LinkTransport* transport, QObject* parent)
-    : QObject(parent), transport_(transport)
+SpiDriver::SpiDriver(LinkTransport* transport, LogEvent* logEvent, QObject* parent)
+    : QObject(parent), transport_(transport), logEvent_(logEvent)
 {
 }
 
@@ -58,14 +57,12 @@ SpiDriver::Stats SpiDriver::stats() const
 
 void SpiDriver::process()
 {
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (LogEvent* log = app->logEvent()) {
-            connect(this, &SpiDriver::signalStart, log, &LogEvent::syncAllEvent);
-            connect(this, &SpiDriver::signalControllerRestarted, log, &LogEvent::syncAllEvent);
-            connect(this, &SpiDriver::signalNewEvent, log, &LogEvent::slotNewEvent);
-            connect(log, &LogEvent::signalEventRead, this, &SpiDriver::slotEventRead);
-            expectJournal_ = true;
-        }
+    if (logEvent_) {
+        connect(this, &SpiDriver::signalStart, logEvent_, &LogEvent::syncAllEvent);
+        connect(this, &SpiDriver::signalControllerRestarted, logEvent_, &LogEvent::syncAllEvent);
+        connect(this, &SpiDriver::signalNewEvent, logEvent_, &LogEvent::slotNewEvent);
+        connect(logEvent_, &LogEvent::signalEventRead, this, &SpiDriver::slotEventRead);
+        expectJournal_ = true;
     }
     if (!transport_) {
         qCritical() << "[E] spi: no transport";

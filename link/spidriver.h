@@ -12,6 +12,7 @@
 #include "link/linkcodec.h"
 #include "link/linktransport.h"
 
+class LogEvent;
 class QTimer;
 
 // The link to the main controller. Lives on its own low-priority thread.
@@ -38,8 +39,8 @@ public:
         quint64 busyMicros = 0;    // time spent in exchanges and in delivering their results
     };
 
-    // Takes ownership of the transport.
-    explicit SpiDriver(LinkTransport* transport, QObject* parent = nullptr);
+    // Takes ownership of the transport. `logEvent` is the event store the driver fills (none: no journal).
+    explicit SpiDriver(LinkTransport* transport, LogEvent* logEvent = nullptr, QObject* parent = nullptr);
     ~SpiDriver() override;
 
     void setDebug(bool on);
@@ -113,6 +114,7 @@ private:
     void printStats();
 
     std::unique_ptr<LinkTransport> transport_;
+    LogEvent* logEvent_ = nullptr;
     QTimer* timer_ = nullptr;
     QVector<quint16> ids_;
     bool debug_ = false;

@@ -63,7 +63,7 @@ private slots:
             QThread& t;
             ~Stop() { t.quit(); t.wait(5000); }
         } stop{thread};
-        auto* server = new SocketServer(fd);
+        auto* server = new SocketServer(fd, station_.driver());
         server->moveToThread(&thread);
         connect(&thread, &QThread::started, server, &SocketServer::process);
         connect(&thread, &QThread::finished, server, &QObject::deleteLater);
@@ -90,7 +90,7 @@ private slots:
 
     void hostGivesEachClientAThreadAndEndsIt()
     {
-        SocketServerHost host;
+        SocketServerHost host(station_.driver());
         QVERIFY(host.start(0));  // an ephemeral port
         QTcpSocket a;
         QTcpSocket b;
