@@ -177,7 +177,7 @@ void MainApplication::initLogEvent()
         connect(handler_, &ParametersHandler::signalLogDelFinish, logEvent_, &LogEvent::syncAllEvent);
 }
 
-void MainApplication::initSpi(LinkTransport* transport)
+void MainApplication::initSpi(LinkTransport* transport, std::shared_ptr<LinkClock> clock)
 {
     if (spiThread_)
         return;
@@ -191,6 +191,7 @@ void MainApplication::initSpi(LinkTransport* transport)
     }
     spiDriver_ = new SpiDriver(transport, logEvent_);
     spiDriver_->setDebug(options_.spiDebug);
+    spiDriver_->setClock(std::move(clock));
     if (params_)
         spiDriver_->setParameterIds(params_->ids());
     spiThread_ = new QThread(this);

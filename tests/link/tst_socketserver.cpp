@@ -45,7 +45,7 @@ int loopbackPair(int* client)
 class TestSocketServer : public QObject
 {
     Q_OBJECT
-    SimStation station_;
+    SimStation station_{QString(), SimStation::Clock::Manual};
 
 private slots:
     void initTestCase()
@@ -82,7 +82,8 @@ private slots:
         const quint64 received = server->eventsReceived();
         QVERIFY(SimStation::waitFor(hasSerial1));
         QVERIFY(!station_.logEvent()->events().contains(1));
-        QVERIFY(SimStation::waitFor([server, received] { return server->eventsReceived() > received; }));
+        // The record is on its way to the client's thread.
+        QVERIFY(QTest::qWaitFor([server, received] { return server->eventsReceived() > received; }, 5000));
         ::close(client);
         thread.quit();
         QVERIFY(thread.wait(5000));
@@ -96,10 +97,10 @@ private slots:
         QTcpSocket b;
         a.connectToHost(QHostAddress::LocalHost, host.serverPort());
         b.connectToHost(QHostAddress::LocalHost, host.serverPort());
-        QVERIFY(SimStation::waitFor([&host] { return host.clientCount() == 2; }));
+        QVERIFY(QTest::qWaitFor([&host] { return host.clientCount() == 2; }, 5000));
         a.write("junk that has no meaning");
         a.disconnectFromHost();
-        QVERIFY(SimStation::waitFor([&host] { return host.clientCount() == 1; }));
+        QVERIFY(QTest::qWaitFor([&host] { return host.clientCount() == 1; }, 5000));
         // b stays connected: the host's destruction ends its thread.
     }
 };
