@@ -370,14 +370,18 @@ private slots:
     void initialValuesFromEnvironmentString()
     {
         station_.stop();
-        SimStation other(QStringLiteral("578=5;685=2;39=17"), SimStation::Clock::Manual);
+        SimStation other(QStringLiteral("578=5;685=2;39=17;10001=59.97"), SimStation::Clock::Manual);
         other.addParameter(McSimCore::ParamSeed::make(39, 2, 0, 25, 0));
         other.addParameter(McSimCore::ParamSeed::make(578, 2, 0, 12, 0));
         other.addParameter(McSimCore::ParamSeed::make(685, 3, 0, 3, 1));
+        other.addParameter(McSimCore::ParamSeed::make(10001, 1, 0, 100, 0, 1));
         QVERIFY(other.start());
         QCOMPARE(other.params()->get(578), 5.0f);
         QCOMPARE(other.params()->get(685), 2.0f);
         QCOMPARE(other.params()->get(39), 17.0f);
+        // A chosen running value holds on the stopped station.
+        QVERIFY(other.advance(3000));
+        QCOMPARE(other.params()->get(10001), 59.97f);
         other.stop();
         SimStation broken(QStringLiteral("578=five"), SimStation::Clock::Manual);
         QVERIFY(!broken.start());
