@@ -177,7 +177,7 @@ void MainApplication::initLogEvent()
         connect(handler_, &ParametersHandler::signalLogDelFinish, logEvent_, &LogEvent::syncAllEvent);
 }
 
-void MainApplication::initSpi(LinkTransport* transport)
+void MainApplication::initSpi(LinkTransport* transport, std::shared_ptr<LinkClock> clock)
 {
     if (spiThread_)
         return;
@@ -189,8 +189,9 @@ void MainApplication::initSpi(LinkTransport* transport)
             transport = new SimTransport(SimCatalogue::createController());
         }
     }
-    spiDriver_ = new SpiDriver(transport);
+    spiDriver_ = new SpiDriver(transport, logEvent_);
     spiDriver_->setDebug(options_.spiDebug);
+    spiDriver_->setClock(std::move(clock));
     if (params_)
         spiDriver_->setParameterIds(params_->ids());
     spiThread_ = new QThread(this);
@@ -390,7 +391,7 @@ void MainApplication::slotSyncFinished()
     }
     // The service socket listens once the mirror holds the controller's values.
     if (started_ && !socketHost_) {
-        socketHost_ = new SocketServerHost(this);
+        socketHost_ = new SocketServerHost(spiDriver_, this);
         socketHost_->start();
     }
     accessTimer_ = new QTimer(this);

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QThread;
 class QTimer;
@@ -16,6 +17,7 @@ class ParametersHandler;
 class LogEvent;
 class SpiDriver;
 class LinkTransport;
+class LinkClock;
 class Scada;
 class MainWindow;
 class ProgressBarDialog;
@@ -49,8 +51,9 @@ public:
     bool initDatabase();
     void initParameters();
     void initLogEvent();
-    // Starts the SPI thread over `transport` (the SPI device or the simulated controller when null).
-    void initSpi(LinkTransport* transport = nullptr);
+    // Starts the SPI thread over `transport` (the SPI device or the simulated controller when null), polling
+    // on timers or, for tests, as `clock` is moved on.
+    void initSpi(LinkTransport* transport = nullptr, std::shared_ptr<LinkClock> clock = nullptr);
     void quitSpi();
     void initScada();
     void quitScada();

@@ -4,11 +4,10 @@
 #include <QTcpSocket>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "link/spidriver.h"
 
-SocketServer::SocketServer(qintptr socketDescriptor, QObject* parent)
-    : QObject(parent), descriptor_(socketDescriptor)
+SocketServer::SocketServer(qintptr socketDescriptor, SpiDriver* spi, QObject* parent)
+    : QObject(parent), descriptor_(socketDescriptor), spi_(spi)
 {
 }
 
@@ -25,12 +24,10 @@ void SocketServer::process()
     // Nothing is defined for what the client sends; drop it so the buffer does not grow.
     connect(socket_, &QTcpSocket::readyRead, socket_, [this] { socket_->readAll(); });
     connect(socket_, &QTcpSocket::disconnected, this, &SocketServer::signalFinished);
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (SpiDriver* spi = app->spiDriver()) {
-            connect(this, &SocketServer::signalEventRead, spi, &SpiDriver::slotEventRead);
-            connect(spi, &SpiDriver::signalNewEvent, this, &SocketServer::slotNewEvent);
-            connect(spi, &SpiDriver::signalSpiResiveLogCompress, this, &SocketServer::slotSpiResiveLogCompress);
-        }
+    if (spi_) {
+        connect(this, &SocketServer::signalEventRead, spi_, &SpiDriver::slotEventRead);
+        connect(spi_, &SpiDriver::signalNewEvent, this, &SocketServer::slotNewEvent);
+        connect(spi_, &SpiDriver::signalSpiResiveLogCompress, this, &SocketServer::slotSpiResiveLogCompress);
     }
     qDebug() << "SocketServer: service client" << socket_->peerAddress().toString() << "connected";
 }

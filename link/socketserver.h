@@ -6,6 +6,7 @@
 #include <atomic>
 
 class QTcpSocket;
+class SpiDriver;
 
 // One client of the service socket, on its own low-priority thread. The service tool's packets are not
 // provided; the object keeps the client's connections to the SPI driver.
@@ -13,7 +14,8 @@ class SocketServer : public QObject
 {
     Q_OBJECT
 public:
-    explicit SocketServer(qintptr socketDescriptor, QObject* parent = nullptr);
+    // `spi` is the link the client's requests go to (none: the client is served nothing).
+    SocketServer(qintptr socketDescriptor, SpiDriver* spi, QObject* parent = nullptr);
     ~SocketServer() override;
 
     quint64 eventsReceived() const { return eventsReceived_.load(); }
@@ -30,6 +32,7 @@ public slots:
 
 private:
     qintptr descriptor_;
+    SpiDriver* spi_;
     QTcpSocket* socket_ = nullptr;
     std::atomic<quint64> eventsReceived_{0};
 };

@@ -5,8 +5,8 @@
 
 #include "link/socketserver.h"
 
-SocketServerHost::SocketServerHost(QObject* parent)
-    : QTcpServer(parent)
+SocketServerHost::SocketServerHost(SpiDriver* spi, QObject* parent)
+    : QTcpServer(parent), spi_(spi)
 {
 }
 
@@ -33,7 +33,7 @@ void SocketServerHost::incomingConnection(qintptr socketDescriptor)
 {
     auto* thread = new QThread;
     thread->setObjectName(QStringLiteral("service-client"));
-    auto* server = new SocketServer(socketDescriptor);
+    auto* server = new SocketServer(socketDescriptor, spi_);
     server->moveToThread(thread);
     connect(thread, &QThread::started, server, &SocketServer::process);
     connect(thread, &QThread::finished, server, &QObject::deleteLater);

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
+#include "link/linkclock.h"
 #include "log/log_event.h"
 
 namespace {
@@ -28,8 +28,8 @@ quint32 le32(const QByteArray& in, int pos)
 
 } // namespace
 
-SpiDriver::SpiDriver(LinkTransport* transport, QObject* parent)
-    : QObject(parent), transport_(transport)
+SpiDriver::SpiDriver(LinkTransport* transport, LogEvent* logEvent, QObject* parent)
+    : QObject(parent), transport_(transport), logEvent_(logEvent)
 {
 }
 
@@ -40,6 +40,7 @@ SpiDriver::~SpiDriver()
 }
 
 void SpiDriver::setDebug(bool on) { debug_ = on; }
+void SpiDriver::setClock(std::shared_ptr<LinkClock> clock) { clock_ = std::move(clock); }
 void SpiDriver::setParameterIds(const QVector<quint16>& ids) { ids_ = ids; }
 
 SpiDriver::Stats SpiDriver::stats() const
@@ -58,14 +59,12 @@ SpiDriver::Stats SpiDriver::stats() const
 
 void SpiDriver::process()
 {
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (LogEvent* log = app->logEvent()) {
-            connect(this, &SpiDriver::signalStart, log, &LogEvent::syncAllEvent);
-            connect(this, &SpiDriver::signalControllerRestarted, log, &LogEvent::syncAllEvent);
-            connect(this, &SpiDriver::signalNewEvent, log, &LogEvent::slotNewEvent);
-            connect(log, &LogEvent::signalEventRead, this, &SpiDriver::slotEventRead);
-            expectJournal_ = true;
-        }
+    if (logEvent_) {
+        connect(this, &SpiDriver::signalStart, logEvent_, &LogEvent::syncAllEvent);
+        connect(this, &SpiDriver::signalControllerRestarted, logEvent_, &LogEvent::syncAllEvent);
+        connect(this, &SpiDriver::signalNewEvent, logEvent_, &LogEvent::slotNewEvent);
+        connect(logEvent_, &LogEvent::signalEventRead, this, &SpiDriver::slotEventRead);
+        expectJournal_ = true;
     }
     if (!transport_) {
         qCritical() << "[E] spi: no transport";
@@ -76,17 +75,62 @@ void SpiDriver::process()
     if (!opened_)
         qCritical().noquote() << "[E] spi: cannot open the link:" << error;
 
-    timer_ = new QTimer(this);
-    timer_->setTimerType(Qt::PreciseTimer);
-    connect(timer_, &QTimer::timeout, this, &SpiDriver::slotTick);
-    // The timer belongs to this thread; stop it here before the thread ends.
-    if (QThread* t = thread())
-        connect(t, &QThread::finished, timer_, &QTimer::stop, Qt::DirectConnection);
-    timer_->start(kPollMs);
-    statsTimer_.start();
+    realClock_.start();
+    if (clock_) {
+        nextPollMs_ = clock_->nowMs() + kPollMs;
+        connect(clock_.get(), &LinkClock::signalAdvanced, this, &SpiDriver::slotClockAdvanced);
+    } else {
+        timer_ = new QTimer(this);
+        timer_->setTimerType(Qt::PreciseTimer);
+        connect(timer_, &QTimer::timeout, this, &SpiDriver::slotTick);
+        // The timer belongs to this thread; stop it here before the thread ends.
+        if (QThread* t = thread())
+            connect(t, &QThread::finished, timer_, &QTimer::stop, Qt::DirectConnection);
+        timer_->start(kPollMs);
+    }
+    statsSince_ = nowMs();
 
     startSync();
     emit signalStart();
+    if (clock_)
+        slotClockAdvanced();
+}
+
+qint64 SpiDriver::nowMs() const
+{
+    return clock_ ? clock_->nowMs() : realClock_.elapsed();
+}
+
+void SpiDriver::setPollInterval(int ms)
+{
+    pollIntervalMs_ = ms;
+    if (timer_)
+        timer_->setInterval(ms);
+}
+
+void SpiDriver::slotClockAdvanced()
+{
+    if (!duePollPosted_)
+        runDuePoll();
+}
+
+// One poll per pass of the event loop, as with the timer: requests queued meanwhile go with the next poll.
+void SpiDriver::runDuePoll()
+{
+    duePollPosted_ = false;
+    if (stop_.load())
+        return;
+    const qint64 target = clock_->targetMs();
+    if (nextPollMs_ > target) {
+        clock_->ranTo(target);
+        return;
+    }
+    const qint64 at = nextPollMs_;
+    clock_->runningAt(at);
+    slotTick();
+    nextPollMs_ = at + pollIntervalMs_;
+    duePollPosted_ = true;
+    QMetaObject::invokeMethod(this, &SpiDriver::runDuePoll, Qt::QueuedConnection);
 }
 
 void SpiDriver::startSync()
@@ -187,7 +231,8 @@ SpiDriver::Transaction SpiDriver::nextTransaction()
 void SpiDriver::slotTick()
 {
     if (stop_.load()) {
-        timer_->stop();
+        if (timer_)
+            timer_->stop();
         return;
     }
     QElapsedTimer busy;
@@ -238,7 +283,7 @@ void SpiDriver::slotTick()
         checkSyncFinished();
     }
     busyMicros_ += static_cast<quint64>(busy.nsecsElapsed() / 1000);
-    if (debug_ && statsTimer_.elapsed() >= 60000)
+    if (debug_ && nowMs() - statsSince_ >= 60000)
         printStats();
 }
 
@@ -354,7 +399,7 @@ void SpiDriver::onFailure(const char* what)
         linkUp_ = false;
         ++linkDowns_;
         qWarning() << "[E] spi: link to the main controller lost";
-        timer_->setInterval(kPollFailedMs);
+        setPollInterval(kPollFailedMs);
         emit signalLinkState(false);
     }
 }
@@ -368,7 +413,7 @@ void SpiDriver::onSuccess()
         qDebug() << "[I] spi: link to the main controller restored";
     linkState_ = 1;
     linkUp_ = true;
-    timer_->setInterval(kPollMs);
+    setPollInterval(kPollMs);
     emit signalLinkState(true);
 }
 
@@ -386,5 +431,5 @@ void SpiDriver::printStats()
         qWarning().noquote() << QStringLiteral("[E] spi: %1 failed exchanges in the last minute")
                                     .arg((s.crcErrors - lastPrinted_.crcErrors) + (s.timeouts - lastPrinted_.timeouts));
     lastPrinted_ = s;
-    statsTimer_.restart();
+    statsSince_ = nowMs();
 }

@@ -12,6 +12,8 @@
 #include "link/linkcodec.h"
 #include "link/linktransport.h"
 
+class LinkClock;
+class LogEvent;
 class QTimer;
 
 // The link to the main controller. Lives on its own low-priority thread.
@@ -38,11 +40,14 @@ public:
         quint64 busyMicros = 0;    // time spent in exchanges and in delivering their results
     };
 
-    // Takes ownership of the transport.
-    explicit SpiDriver(LinkTransport* transport, QObject* parent = nullptr);
+    // Takes ownership of the transport. `logEvent` is the event store the driver fills (none: no journal).
+    explicit SpiDriver(LinkTransport* transport, LogEvent* logEvent = nullptr, QObject* parent = nullptr);
     ~SpiDriver() override;
 
     void setDebug(bool on);
+    // Before the thread starts: polls when a test moves `clock` on instead of on timers.
+    void setClock(std::shared_ptr<LinkClock> clock);
+    LinkClock* clock() const { return clock_.get(); }
     // The ids read by the first full synchronisation.
     void setParameterIds(const QVector<quint16>& ids);
 
@@ -85,6 +90,8 @@ signals:
 
 private slots:
     void slotTick();
+    void slotClockAdvanced();
+    void runDuePoll();
 
 private:
     enum class Task { Status, Write, Changed, NewEvents, Software, LogRN, LogPlain, Events, Sync };
@@ -111,9 +118,17 @@ private:
     void onSuccess();
     void checkSyncFinished();
     void printStats();
+    void setPollInterval(int ms);
+    qint64 nowMs() const;
 
     std::unique_ptr<LinkTransport> transport_;
+    LogEvent* logEvent_ = nullptr;
     QTimer* timer_ = nullptr;
+    std::shared_ptr<LinkClock> clock_;
+    QElapsedTimer realClock_;
+    int pollIntervalMs_ = kPollMs;
+    qint64 nextPollMs_ = 0;
+    bool duePollPosted_ = false;
     QVector<quint16> ids_;
     bool debug_ = false;
     bool opened_ = false;
@@ -141,7 +156,7 @@ private:
     int failures_ = 0;
     int linkState_ = -1;  // unknown until the first answer or the first link-down
 
-    QElapsedTimer statsTimer_;
+    qint64 statsSince_ = 0;
     Stats lastPrinted_;
 
     std::atomic<bool> stop_{false};

@@ -129,6 +129,7 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
         store(kClock, epoch_);
     changed_.clear();
     changedOrder_.clear();
+    chosen_.clear();
 }
 
 bool McSimCore::applyValues(const QString& list, QString* error)
@@ -158,6 +159,9 @@ bool McSimCore::applyValues(const QString& list, QString* error)
         // Unsigned values (date-times) keep every digit; a float would round them.
         p.raw = p.vtype == 1 ? static_cast<quint32>(qBound(0.0, v.second, 4294967295.0))
                              : toRaw(p, static_cast<float>(v.second));
+        chosen_.insert(v.first);
+        if (v.first == kClock)
+            epoch_ = static_cast<quint32>(qBound(0.0, v.second, 4294967295.0)) - plantTicks_;  // the journal's time too
     }
     return true;
 }
@@ -187,10 +191,23 @@ void McSimCore::store(quint16 id, quint32 raw)
     if (it == params_.end())
         return;
     it->raw = raw;
+    chosen_.remove(id);
+    markChanged(id);
+}
+
+void McSimCore::markChanged(quint16 id)
+{
     if (!changed_.contains(id)) {
         changed_.insert(id);
         changedOrder_.append(id);
     }
+}
+
+void McSimCore::plantStore(quint16 id, quint32 raw)
+{
+    auto it = params_.constFind(id);
+    if (it != params_.constEnd() && it->raw != raw && !chosen_.contains(id))
+        store(id, raw);
 }
 
 void McSimCore::storeFloat(quint16 id, float value)
@@ -380,7 +397,7 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
         ++writesRefused_;
         // Reported anyway, so a row that showed the refused value reads the kept one again.
         if (it != params_.end())
-            store(id, it->raw);
+            markChanged(id);
         return result;
     }
     ++writesAccepted_;
@@ -544,9 +561,9 @@ void McSimCore::buildLog()
 void McSimCore::plantStep()
 {
     const quint32 now = epoch_ + plantTicks_;
-    if (params_.contains(kClock)) {
-        store(kClock, params_.value(kClock).vtype == 1 ? now : Common::floatBits(static_cast<float>(now)));
-    }
+    // An unsigned clock keeps every second; a float one is as near as a float holds.
+    if (params_.contains(kClock))
+        plantStore(kClock, params_.value(kClock).vtype == 1 ? now : Common::floatBits(static_cast<float>(now)));
     journal_.setTime(epoch_ + plantTicks_);
     // The station's own events keep coming while it runs.
     if (plantTicks_ / kSampleEventSeconds != sampledAt_ / kSampleEventSeconds) {
@@ -556,8 +573,11 @@ void McSimCore::plantStep()
     const bool run = running();
     // A small ripple while running keeps the measurements moving.
     const float ripple = run ? 0.1f * static_cast<float>(plantTicks_ % 5) : 0.0f;
-    for (const RunningValue& rv : kRunningValues)
-        storeFloat(rv.id, run ? rv.value + ripple : 0.0f);
+    for (const RunningValue& rv : kRunningValues) {
+        auto it = params_.constFind(rv.id);
+        if (it != params_.constEnd())
+            plantStore(rv.id, toRaw(*it, run ? rv.value + ripple : 0.0f));
+    }
 }
 
 bool McSimCore::contains(quint16 id) const

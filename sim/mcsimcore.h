@@ -50,7 +50,9 @@ public:
     McSimCore();
 
     void seed(const QVector<ParamSeed>& catalogue);
-    // Initial values as "id=value;id=value"; false (and nothing applied) on a malformed list.
+    // Initial values as "id=value;id=value"; false (and nothing applied) on a malformed list. Each value
+    // holds against the plant model until something else sets the parameter: a write over the link (the
+    // panel's or SCADA's), a command acting on it, or setValue()/setRaw().
     bool applyValues(const QString& list, QString* error = nullptr);
     // Milliseconds of a monotonic clock; the default is the elapsed time since construction.
     void setClock(std::function<qint64()> msecs);
@@ -114,6 +116,9 @@ private:
     void plantStep();
     void store(quint16 id, quint32 raw);
     void storeFloat(quint16 id, float value);
+    void markChanged(quint16 id);
+    // What the plant model sets: every parameter but the chosen ones.
+    void plantStore(quint16 id, quint32 raw);
     float floatOf(quint16 id) const;
     quint32 toRaw(const Param& p, float value) const;
     bool running() const;
@@ -123,6 +128,7 @@ private:
     QHash<quint16, Param> params_;
     QList<quint16> changedOrder_;
     QSet<quint16> changed_;
+    QSet<quint16> chosen_;
     McSimJournal journal_;
     QList<Operation> operations_;
     std::function<qint64()> clock_;

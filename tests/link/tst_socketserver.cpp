@@ -45,7 +45,7 @@ int loopbackPair(int* client)
 class TestSocketServer : public QObject
 {
     Q_OBJECT
-    SimStation station_;
+    SimStation station_{QString(), SimStation::Clock::Manual};
 
 private slots:
     void initTestCase()
@@ -63,7 +63,7 @@ private slots:
             QThread& t;
             ~Stop() { t.quit(); t.wait(5000); }
         } stop{thread};
-        auto* server = new SocketServer(fd);
+        auto* server = new SocketServer(fd, station_.driver());
         server->moveToThread(&thread);
         connect(&thread, &QThread::started, server, &SocketServer::process);
         connect(&thread, &QThread::finished, server, &QObject::deleteLater);
@@ -82,7 +82,8 @@ private slots:
         const quint64 received = server->eventsReceived();
         QVERIFY(SimStation::waitFor(hasSerial1));
         QVERIFY(!station_.logEvent()->events().contains(1));
-        QVERIFY(SimStation::waitFor([server, received] { return server->eventsReceived() > received; }));
+        // The record is on its way to the client's thread.
+        QVERIFY(QTest::qWaitFor([server, received] { return server->eventsReceived() > received; }, 5000));
         ::close(client);
         thread.quit();
         QVERIFY(thread.wait(5000));
@@ -90,16 +91,16 @@ private slots:
 
     void hostGivesEachClientAThreadAndEndsIt()
     {
-        SocketServerHost host;
+        SocketServerHost host(station_.driver());
         QVERIFY(host.start(0));  // an ephemeral port
         QTcpSocket a;
         QTcpSocket b;
         a.connectToHost(QHostAddress::LocalHost, host.serverPort());
         b.connectToHost(QHostAddress::LocalHost, host.serverPort());
-        QVERIFY(SimStation::waitFor([&host] { return host.clientCount() == 2; }));
+        QVERIFY(QTest::qWaitFor([&host] { return host.clientCount() == 2; }, 5000));
         a.write("junk that has no meaning");
         a.disconnectFromHost();
-        QVERIFY(SimStation::waitFor([&host] { return host.clientCount() == 1; }));
+        QVERIFY(QTest::qWaitFor([&host] { return host.clientCount() == 1; }, 5000));
         // b stays connected: the host's destruction ends its thread.
     }
 };

@@ -1,7 +1,9 @@
 #include <QThread>
 
+#include "link/linkclock.h"
 #include "link/spidevtransport.h"
 #include "link/spidriver.h"
+#include "support/simstation.h"
 #include "support/testmain.h"
 
 class TestSpidevTransport : public QObject
@@ -27,15 +29,19 @@ private slots:
     {
         QThread thread;
         auto* driver = new SpiDriver(new SpidevTransport(QStringLiteral("/nonexistent/spidev9.9")));
+        auto clock = std::make_shared<LinkClock>();
+        driver->setClock(clock);
         driver->moveToThread(&thread);
         QObject ctx;
         QVector<bool> states;
         connect(driver, &SpiDriver::signalLinkState, &ctx, [&states](bool up) { states.append(up); });
         connect(&thread, &QThread::started, driver, &SpiDriver::process);
         thread.start();
-        QTRY_COMPARE_WITH_TIMEOUT(states, QVector<bool>({false}), 2000);
-        QTest::qWait(300);
-        QCOMPARE(states.size(), 1);
+        // Down after three failed polls; a second of polls at the slow rate reports nothing more.
+        QVERIFY(SimStation::runClock(clock.get(), 3 * SpiDriver::kPollMs));
+        QCOMPARE(states, QVector<bool>({false}));
+        QVERIFY(SimStation::runClock(clock.get(), 1000));
+        QCOMPARE(states, QVector<bool>({false}));
         QVERIFY(!driver->isLinkUp());
         driver->requestStop();
         thread.quit();

@@ -4,6 +4,7 @@
 #include <atomic>
 
 #include "app/parameters.h"
+#include "link/linkclock.h"
 #include "link/spidriver.h"
 #include "log/log_event.h"
 #include "sim/mcsimcore.h"
@@ -47,21 +48,9 @@ class TestSpiDriver : public QObject
 {
     Q_OBJECT
 
-    SimStation station_;
-    std::atomic<qint64> now_{0};
+    // The link and the controller run on the test's clock.
+    SimStation station_{QString(), SimStation::Clock::Manual};
 
-    void useFakeClock()
-    {
-        station_.sim()->setClock([this] { return now_.load(); });
-    }
-    // The controller's clock moves on in steps, so the link sees each intermediate state.
-    void advance(qint64 ms)
-    {
-        for (qint64 t = 0; t < ms; t += 250) {
-            now_ += 250;
-            QTest::qWait(20);
-        }
-    }
     bool storeHasNewestSerial()
     {
         const auto events = station_.logEvent()->events();
@@ -232,22 +221,24 @@ private slots:
 
     void linkDownSlowsPollingAndRecovers()
     {
+        // Taken on the SPI thread, at the time of the poll that changed the state.
         QObject ctx;
-        QVector<bool> states;
-        QElapsedTimer clock;
-        clock.start();
-        QVector<qint64> at;
-        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&](bool up) {
-            states.append(up);
-            at.append(clock.elapsed());
-        });
-        const quint64 requests0 = static_cast<quint64>(station_.sim()->requestsHandled());
+        std::atomic<int> changes{0};
+        std::atomic<qint64> downAt{-1};
+        std::atomic<qint64> upAt{-1};
+        LinkClock* clock = station_.clock();
+        connect(station_.driver(), &SpiDriver::signalLinkState, &ctx, [&, clock](bool up) {
+            ++changes;
+            (up ? upAt : downAt) = clock->nowMs();
+        }, Qt::DirectConnection);
+        const int requests0 = station_.sim()->requestsHandled();
         station_.sim()->dropReplies(8);
-        QVERIFY(SimStation::waitFor([&states] { return states.size() == 2; }, 3000));
-        QCOMPARE(states, QVector<bool>({false, true}));
-        QVERIFY2(at[1] - at[0] >= 400, qPrintable(QString::number(at[1] - at[0])));  // 5 polls at 100 ms
-        // 3 failures at 15 ms, then 5 more at 100 ms before the answer.
-        QVERIFY(station_.sim()->requestsHandled() - requests0 >= 9u);
+        QVERIFY(SimStation::waitFor([&upAt] { return upAt >= 0; }, 3000));
+        QCOMPARE(changes.load(), 2);
+        QVERIFY(downAt >= 0 && downAt < upAt);
+        // 3 lost replies 15 ms apart take the link down; 5 more polls 100 ms apart are lost; the 6th is answered.
+        QCOMPARE(upAt - downAt, qint64(600));
+        QCOMPARE(station_.sim()->requestsHandled() - requests0, 9);
         station_.params()->set(39, 3.0f);
         QVERIFY(SimStation::waitForValue(39, 3.0f));
         QVERIFY(station_.driver()->isLinkUp());
@@ -268,24 +259,25 @@ private slots:
 
     void archiveCommands()
     {
-        useFakeClock();
         Parameters* p = station_.params();
         // Copy: progress in 724/725, 594 reads 2 when done and the panel sets it back to 0.
         p->set(594, 1.0f);
         QVERIFY(SimStation::waitForValue(594, 1.0f));
         QVERIFY(SimStation::waitForValue(725, 100.0f));
-        advance(2500);
-        QVERIFY(SimStation::waitFor([p] { return p->get(724) > 0.0f && p->get(724) < 100.0f; }));
-        advance(3000);
+        QVERIFY(station_.advance(2500));
+        QVERIFY2(p->get(724) > 0.0f && p->get(724) < 100.0f, qPrintable(QString::number(p->get(724))));
+        QCOMPARE(p->get(594), 1.0f);
+        QVERIFY(station_.advance(3000));
         QVERIFY(SimStation::waitForValue(594, 0.0f));
         QCOMPARE(station_.sim()->value(594), 0.0f);
         // Delete: the journal is erased; 595 falling to 0 makes the store read it again.
         p->set(595, 1.0f);
         QVERIFY(SimStation::waitForValue(595, 1.0f));
-        advance(3500);
+        QVERIFY(station_.advance(3500));
         QVERIFY(SimStation::waitForValue(595, 0.0f));
         QVERIFY(SimStation::waitFor([this] { return station_.logEvent()->events().isEmpty(); }));
-        QTest::qWait(300);  // the 975 slot reads of the erased journal
+        // The 975 slot reads of the erased journal, 10 a poll.
+        QVERIFY(station_.advance(100 * SpiDriver::kPollMs));
         QVERIFY(station_.logEvent()->events().isEmpty());
         station_.sim()->addEvent(1, 1, 0, 0);
         QVERIFY(SimStation::waitFor([this] { return station_.logEvent()->events().size() == 1; }));
@@ -293,17 +285,16 @@ private slots:
         // Service archives.
         p->set(596, 1.0f);
         QVERIFY(SimStation::waitForValue(596, 1.0f));
-        advance(2500);
+        QVERIFY(station_.advance(2500));
         QVERIFY(SimStation::waitForValue(596, 0.0f));
     }
 
     void compressedLogRoutes()
     {
-        useFakeClock();
         Parameters* p = station_.params();
         p->set(1181, 3.0f);
         QVERIFY(SimStation::waitForValue(1182, 1.0f));
-        advance(2500);
+        QVERIFY(station_.advance(2500));
         QVERIFY(SimStation::waitForValue(1182, 2.0f));
         const QByteArray log = station_.sim()->compressedLog();
         QVERIFY(log.size() >= 2048 && log.size() <= 20 * 1024);
@@ -333,7 +324,7 @@ private slots:
         QVERIFY(plain[1].second.isEmpty());
         p->set(1181, 0.0f);
         QVERIFY(SimStation::waitForValue(1182, 0.0f));
-        QTest::qWait(100);
+        QVERIFY(station_.advance(100));
         QCOMPARE(plain.size(), 2);  // the malformed header was not sent
     }
 
@@ -365,6 +356,8 @@ private slots:
         connect(station_.driver(), &SpiDriver::signalSyncProgress, &ctx, [&progress](int done, int) { progress = done; });
         QVERIFY(SimStation::waitFor([&progress] { return progress > 0; }));
         QVERIFY(!station_.synced());
+        // Stopped while the driver runs polls and waits on the main thread for each update.
+        station_.clock()->advance(1000);
         QElapsedTimer t;
         t.start();
         station_.stop();
@@ -377,16 +370,20 @@ private slots:
     void initialValuesFromEnvironmentString()
     {
         station_.stop();
-        SimStation other(QStringLiteral("578=5;685=2;39=17"));
+        SimStation other(QStringLiteral("578=5;685=2;39=17;10001=59.97"), SimStation::Clock::Manual);
         other.addParameter(McSimCore::ParamSeed::make(39, 2, 0, 25, 0));
         other.addParameter(McSimCore::ParamSeed::make(578, 2, 0, 12, 0));
         other.addParameter(McSimCore::ParamSeed::make(685, 3, 0, 3, 1));
+        other.addParameter(McSimCore::ParamSeed::make(10001, 1, 0, 100, 0, 1));
         QVERIFY(other.start());
         QCOMPARE(other.params()->get(578), 5.0f);
         QCOMPARE(other.params()->get(685), 2.0f);
         QCOMPARE(other.params()->get(39), 17.0f);
+        // A chosen running value holds on the stopped station.
+        QVERIFY(other.advance(3000));
+        QCOMPARE(other.params()->get(10001), 59.97f);
         other.stop();
-        SimStation broken(QStringLiteral("578=five"));
+        SimStation broken(QStringLiteral("578=five"), SimStation::Clock::Manual);
         QVERIFY(!broken.start());
     }
 };

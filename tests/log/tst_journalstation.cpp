@@ -2,10 +2,12 @@
 // store read it, the copy and the delete of the archives as the controller runs them.
 #include <QtTest>
 
+#include <QDeadlineTimer>
 #include <QProgressBar>
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "link/spidriver.h"
 #include "log/log_event.h"
 #include "log/log_event_form.h"
 #include "screens/mainmenu.h"
@@ -27,6 +29,22 @@ McSimCore::ParamSeed progressSeed(quint16 id)
     s.max = 100000.0f;
     s.kind = 1;
     return s;
+}
+
+// Runs the event loop until `condition` holds, without the pause that QTest::qWaitFor takes between passes
+// (the journal lists a row a pass); false after `timeoutMs`.
+bool runUntil(const std::function<bool()>& condition, int timeoutMs)
+{
+    const QDeadlineTimer deadline(timeoutMs);
+    QTimer wake;  // the last pass, when nothing else comes
+    wake.setSingleShot(true);
+    wake.start(timeoutMs);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
 }
 
 } // namespace
@@ -54,7 +72,8 @@ private:
     ProgressBarDialog* progressDialog() const;
     static QStringList messages(int type);
 
-    SimStation station_;
+    // The link and the controller run on the test's clock; the screens on the real one.
+    SimStation station_{QString(), SimStation::Clock::Manual};
     QScopedPointer<UiFixture> ui_;
 };
 
@@ -175,7 +194,7 @@ void TestJournalStation::journalListsTheStoreNewestFirst()
     key(Qt::Key_Return);
     journal = qobject_cast<LogEventForm*>(current());
     QVERIFY(journal);
-    QVERIFY(QTest::qWaitFor([journal] { return journal->isListingComplete(); }, 20000));
+    QVERIFY(runUntil([journal] { return journal->isListingComplete(); }, 20000));
     QCOMPARE(journal->rowCount(), LogEvent::kMaxRecords);
     const QStringList shown = shownLines();
     QCOMPARE(shown, storeLines());
@@ -205,14 +224,14 @@ void TestJournalStation::copyRunsToTheEnd()
     QPointer<ProgressBarDialog> dialog = progressDialog();
     QVERIFY(dialog->text().startsWith(QStringLiteral("Копирование архивов:")));
     // The controller counts up to its maximum through 724 and 725.
-    QVERIFY(QTest::qWaitFor([&dialog] {
+    QVERIFY(SimStation::waitFor([&dialog] {
         return dialog && dialog->progressBar()->maximum() == 100 && dialog->progressBar()->value() > 0
                && dialog->progressBar()->value() < 100;
     }, 5000));
-    QVERIFY(QTest::qWaitFor([] { return !messages(MessageDialog::Information).isEmpty(); }, 15000));
+    QVERIFY(SimStation::waitFor([] { return !messages(MessageDialog::Information).isEmpty(); }, 15000));
     QCOMPARE(messages(MessageDialog::Information), QStringList({"Копирование архивов завершено!"}));
     // The panel hands 594 back to 0 and the dialog closes.
-    QVERIFY(QTest::qWaitFor([this] { return station_.sim()->value(594) == 0.0f; }, 5000));
+    QVERIFY(SimStation::waitFor([this] { return station_.sim()->value(594) == 0.0f; }, 5000));
     QVERIFY(SimStation::waitForValue(594, 0.0f));
     QVERIFY(QTest::qWaitFor([&dialog] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -237,7 +256,7 @@ void TestJournalStation::deleteRereadsTheJournal()
     QCOMPARE(DialogGate::records().size(), 1);
     QCOMPARE(DialogGate::records().first().kind, DialogGate::Password);
     QVERIFY(!progressDialog());
-    QTest::qWait(200);
+    QVERIFY(station_.advance(200));
     QCOMPARE(station_.sim()->value(595), 0.0f);
 
     DialogGate::setNextAnswer(QStringLiteral("1111"));
@@ -246,7 +265,7 @@ void TestJournalStation::deleteRereadsTheJournal()
     QVERIFY(dialog);
     QVERIFY(dialog->text().startsWith(QStringLiteral("Удаление архивов:")));
     QVERIFY(SimStation::waitForValue(595, 1.0f));
-    QVERIFY(QTest::qWaitFor([&dialog] {
+    QVERIFY(SimStation::waitFor([&dialog] {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return dialog.isNull();
     }, 15000));
@@ -259,8 +278,8 @@ void TestJournalStation::deleteRereadsTheJournal()
         const auto events = station_.logEvent()->events();
         return storeMatchesController() && events.firstKey() > oldLast;
     }, 20000));
-    // Let the resynchronisation finish.
-    QTest::qWait(1500);
+    // Let the resynchronisation finish: 975 slots, 10 a poll.
+    QVERIFY(station_.advance(100 * SpiDriver::kPollMs));
     const auto events = station_.logEvent()->events();
     QVERIFY(events.size() >= 2);
     QVERIFY(events.size() < LogEvent::kMaxRecords);
@@ -271,7 +290,7 @@ void TestJournalStation::deleteRereadsTheJournal()
     key(Qt::Key_Return);
     auto* journal = qobject_cast<LogEventForm*>(current());
     QVERIFY(journal);
-    QVERIFY(QTest::qWaitFor([journal] { return journal->isListingComplete(); }, 5000));
+    QVERIFY(runUntil([journal] { return journal->isListingComplete(); }, 5000));
     const QStringList shown = shownLines();
     QCOMPARE(shown, storeLines());
     QCOMPARE(shown.size(), events.size());

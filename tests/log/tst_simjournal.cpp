@@ -108,7 +108,7 @@ private slots:
     void cleanupTestCase() { station_.stop(); }
 
 private:
-    SimStation station_;
+    SimStation station_{QString(), SimStation::Clock::Manual};
 };
 
 RVK_TEST_MAIN(TestSimJournal)

@@ -42,7 +42,24 @@ def reg(c, address):
     return None if r.isError() else r.registers[0]
 
 
+# Values chosen through RVK_SIM_VALUES: current A 735.9 A, voltage AB 1323 V, output frequency 59.97 Hz, and
+# the registers that carry them (A/10, V, Hz/100).
+CHOSEN = {2: 735.9, 709: 1323, 10001: 59.97}
+CHOSEN_REGISTERS = {258: 7359, 262: 1323, 274: 5997}
+
+
+def chosen_registers(c):
+    return {a: reg(c, a) for a in CHOSEN_REGISTERS}
+
+
 def run(c):
+    # The stopped station's plant model would set them to 0 at its next step, once a second.
+    check("station stopped", reg(c, 257) is not None and not reg(c, 257) & 1, reg(c, 257))
+    v, secs = wait_until(lambda: chosen_registers(c) == CHOSEN_REGISTERS, 10.0)
+    check("chosen values read (%.1f s)" % secs, v, chosen_registers(c))
+    time.sleep(1.5)
+    check("chosen values hold after plant steps", chosen_registers(c) == CHOSEN_REGISTERS, chosen_registers(c))
+
     r = c.read_holding_registers(256, 30, slave=1)
     check("read 256..285", not r.isError() and len(r.registers) == 30, r)
     r = c.read_input_registers(544, 45, slave=1)
@@ -116,7 +133,8 @@ def run(c):
 def main():
     program = sys.argv[1]
     port = free_port()
-    env = dict(os.environ, RVK_SIM_VALUES="578=3;580=17", RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
+    values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
+    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
     log = tempfile.TemporaryFile()
     proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
     try:

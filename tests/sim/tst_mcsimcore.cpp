@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 
@@ -42,7 +43,9 @@ class TestMcSimCore : public QObject
                     McSimCore::ParamSeed::make(578, 2, 0, 12, 0), McSimCore::ParamSeed::make(592, 2, 0, 1, 0, 2), McSimCore::ParamSeed::make(593, 2, 0, 1, 0, 2),
                     McSimCore::ParamSeed::make(595, 2, 0, 1, 0, 2), McSimCore::ParamSeed::make(685, 3, 0, 3, 1), McSimCore::ParamSeed::make(724, 1, 0, 1000, 0, 1),
                     McSimCore::ParamSeed::make(725, 1, 0, 1000, 0, 1), McSimCore::ParamSeed::make(1181, 2, 0, 3, 0, 2), McSimCore::ParamSeed::make(1182, 1, 0, 2, 0, 1),
-                    McSimCore::ParamSeed::make(1183, 2, 0, 1e7f, 0, 1), McSimCore::ParamSeed::make(10001, 1, 0, 100, 0, 1)});
+                    McSimCore::ParamSeed::make(1183, 2, 0, 1e7f, 0, 1), McSimCore::ParamSeed::make(10001, 1, 0, 100, 0, 1),
+                    McSimCore::ParamSeed::make(2, 2, 0, 2000, 0), McSimCore::ParamSeed::make(3, 2, 0, 2000, 0),
+                    McSimCore::ParamSeed::make(709, 2, 0, 10000, 0)});
         return core;
     }
 
@@ -226,6 +229,70 @@ private slots:
         now_ += 2000;
         ask(c, LinkCodec::CmdStatus);
         QCOMPARE(c->raw(562), 1700000002u);
+    }
+
+    // Values chosen at start hold against the plant model, stopped or running, until something sets them.
+    void chosenValuesHoldUntilSet()
+    {
+        auto core = make();
+        McSimCore* c = core.get();
+        QVERIFY(c->applyValues(QStringLiteral("2=735.9;709=1323;10001=59.97;562=1700000000")));
+        const struct {
+            quint16 id;
+            float value;
+        } chosen[] = {{2, 735.9f}, {709, 1323.0f}, {10001, 59.97f}};
+        const auto held = [c, &chosen](std::initializer_list<quint16> released) {
+            for (const auto& v : chosen) {
+                if (std::find(released.begin(), released.end(), v.id) == released.end() && c->value(v.id) != v.value)
+                    return false;
+            }
+            return true;
+        };
+        const auto step = [this, c](qint64 ms) {
+            now_ += ms;
+            ask(c, LinkCodec::CmdStatus);
+        };
+        const auto write = [this, c](quint16 id, quint32 raw) {
+            QByteArray w;
+            LinkCodec::putU16(&w, id);
+            LinkCodec::putU32(&w, raw);
+            w.append('\x01');
+            return static_cast<quint8>(ask(c, LinkCodec::CmdWriteValue, w).payload.at(2));
+        };
+        // Stopped, where the plant sets them to 0; the chosen time stands still.
+        step(3000);
+        QVERIFY(held({}));
+        QCOMPARE(c->raw(562), 1700000000u);
+        // Running, where the plant sets its own values; one not chosen follows the plant.
+        QCOMPARE(write(593, Common::floatBits(1.0f)), quint8(LinkCodec::ResOk));
+        step(3000);
+        QCOMPARE(c->value(13), 2.0f);
+        QVERIFY(held({}));
+        QVERIFY(c->value(3) > 20.0f);
+        // Refused writes set nothing and release nothing.
+        QCOMPARE(write(2, Common::floatBits(5000.0f)), quint8(LinkCodec::ResOutOfRange));
+        QCOMPARE(write(10001, Common::floatBits(10.0f)), quint8(LinkCodec::ResReadOnly));
+        step(1000);
+        QVERIFY(held({}));
+        // An accepted write releases its id alone: the plant sets it from the next step on.
+        QCOMPARE(write(2, Common::floatBits(100.0f)), quint8(LinkCodec::ResOk));
+        QCOMPARE(c->value(2), 100.0f);
+        step(1000);
+        QVERIFY(c->value(2) > 20.0f && c->value(2) < 30.0f);
+        QVERIFY(held({2}));
+        // So does the controller's own change, and a write of the clock, which runs on from the time set.
+        c->setValue(10001, 1.0f);
+        QCOMPARE(write(562, 1700000100u), quint8(LinkCodec::ResOk));
+        step(2000);
+        QVERIFY(c->value(10001) > 40.0f);
+        QCOMPARE(c->raw(562), 1700000102u);
+        QVERIFY(held({2, 10001}));
+        // Stopped again: the released ones fall to 0, the chosen one stays.
+        QCOMPARE(write(592, Common::floatBits(1.0f)), quint8(LinkCodec::ResOk));
+        step(1000);
+        QCOMPARE(c->value(2), 0.0f);
+        QCOMPARE(c->value(10001), 0.0f);
+        QVERIFY(held({2, 10001}));
     }
 
     void deleteArchivesErasesJournal()

@@ -2,21 +2,56 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include "app/database.h"
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "link/linkclock.h"
 #include "link/simcatalogue.h"
 #include "link/spidriver.h"
 #include "log/log_event.h"
 #include "sim/mcsimcore.h"
 #include "sim/simtransport.h"
 
-SimStation::SimStation(const QString& simValues)
+namespace {
+
+// However long the driver takes to run the polls of one advance, it is a fault past this.
+constexpr int kAdvanceGuardMs = 30000;
+
+// The manual clock of the running driver, if any.
+LinkClock* runningClock()
+{
+    MainApplication* a = MainApplication::getInstance();
+    SpiDriver* driver = a ? a->spiDriver() : nullptr;
+    return driver ? driver->clock() : nullptr;
+}
+
+} // namespace
+
+bool SimStation::runClock(LinkClock* clock, qint64 ms)
+{
+    QEventLoop loop;
+    QObject::connect(clock, &LinkClock::signalCaughtUp, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    guard.start(kAdvanceGuardMs);
+    clock->advance(ms);
+    // A signal of an earlier advance may end one pass early.
+    while (!clock->caughtUp() && guard.isActive())
+        loop.exec();
+    return clock->caughtUp();
+}
+
+SimStation::SimStation(const QString& simValues, Clock clock)
     : simValues_(simValues), synced_(std::make_shared<bool>(false))
 {
+    if (clock == Clock::Manual)
+        clock_ = std::make_shared<LinkClock>();
 }
 
 SimStation::~SimStation()
@@ -67,11 +102,15 @@ bool SimStation::startLink()
         }
     }
     core_ = std::make_shared<McSimCore>();
+    if (clock_) {
+        std::shared_ptr<LinkClock> clock = clock_;
+        core_->setClock([clock] { return clock->nowMs(); });
+    }
     core_->seed(seeds);
     if (!simValues_.isEmpty() && !core_->applyValues(simValues_))
         return false;
     *synced_ = false;
-    a->initSpi(new SimTransport(core_));
+    a->initSpi(new SimTransport(core_), clock_);
     std::shared_ptr<bool> flag = synced_;
     QObject::connect(a->spiDriver(), &SpiDriver::signalSyncFinished, a, [flag] { *flag = true; });
     return true;
@@ -94,8 +133,29 @@ void SimStation::stop()
         a->quitSpi();
 }
 
+bool SimStation::advance(qint64 ms)
+{
+    if (!clock_)
+        return false;
+    if (runningClock() != clock_.get()) {
+        // No driver runs on it: the time passes all the same.
+        clock_->advance(ms);
+        clock_->ranTo(clock_->targetMs());
+        return true;
+    }
+    return runClock(clock_.get(), ms);
+}
+
 bool SimStation::waitFor(const std::function<bool()>& condition, int timeoutMs)
 {
+    if (LinkClock* clock = runningClock()) {
+        const qint64 end = clock->targetMs() + timeoutMs;
+        while (!condition()) {
+            if (clock->targetMs() >= end || !runClock(clock, SpiDriver::kPollMs))
+                return false;
+        }
+        return true;
+    }
     QElapsedTimer timer;
     timer.start();
     while (!condition()) {

@@ -43,7 +43,7 @@ private slots:
     void initTestCase()
     {
         // Flow 48 m3/day shown in m3/h (setting 589); passwords on, no level granted.
-        station_.reset(new SimStation(QStringLiteral("40=48;589=1;39=0;571=1;572=0;13=0")));
+        station_.reset(new SimStation(QStringLiteral("40=48;589=1;39=0;571=1;572=0;13=0"), SimStation::Clock::Manual));
         QVERIFY(station_->start());
     }
     void cleanupTestCase()
@@ -101,6 +101,7 @@ private slots:
         auto* row = qobject_cast<BaseComboBox*>(form->rowAt(1));
         QVERIFY(row);
         station_->sim()->setValue(39, 7.0f);
+        QVERIFY(SimStation::waitForValue(39, 7.0f));
         QTRY_COMPARE(row->currentText(), QStringLiteral("7 "));
         QVERIFY(row->choose(2));
         QVERIFY(SimStation::waitForValue(39, 2.0f));
