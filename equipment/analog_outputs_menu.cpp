@@ -1,7 +1,7 @@
 #include "equipment/analog_outputs_menu.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 AnalogOutputsMenu::AnalogOutputsMenu(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void AnalogOutputsMenu::createForm()
 
 void AnalogOutputsMenu::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/bypass_contactors_form.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 BypassContactorsForm::BypassContactorsForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void BypassContactorsForm::createForm()
 
 void BypassContactorsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/corrections_form.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/technologparamsmenu.h"
 
 CorrectionsForm::CorrectionsForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void CorrectionsForm::createForm()
 
 void CorrectionsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("TechnologParamsMenu"));
+    showMenuPage<MainMenu, TechnologParamsMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/dhs_connect_form.h"
 
+#include "equipment/dhs_menu.h"
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
 
 DhsConnectForm::DhsConnectForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void DhsConnectForm::createForm()
 
 void DhsConnectForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("DhsMenu"));
+    showMenuPage<EquipmentMenu, DhsMenu>();
 }

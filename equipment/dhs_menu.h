@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
-// The downhole sensor system menu: its pages, the configuration page only for type 17.
-class DhsMenu : public BaseForm
+// The downhole sensor system menu: its pages when a system is set, the configuration page only for type 17.
+class DhsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -13,7 +13,8 @@ public:
 
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

@@ -1,7 +1,7 @@
 #include "equipment/dhs_setting_form.h"
 
+#include "equipment/dhs_menu.h"
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
 
 DhsSettingForm::DhsSettingForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void DhsSettingForm::createForm()
 
 void DhsSettingForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("DhsMenu"));
+    showMenuPage<EquipmentMenu, DhsMenu>();
 }

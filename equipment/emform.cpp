@@ -1,7 +1,7 @@
 #include "equipment/emform.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 EmForm::EmForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void EmForm::createForm()
 
 void EmForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/energy_consumption_form.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/notebookmenu.h"
 
 EnergyConsumptionForm::EnergyConsumptionForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void EnergyConsumptionForm::createForm()
 
 void EnergyConsumptionForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

@@ -1,6 +1,5 @@
 #include "equipment/equipmentmenu.h"
 
-#include "app/mainapplication.h"
 #include "equipment/analog_outputs_menu.h"
 #include "equipment/bypass_contactors_form.h"
 #include "equipment/dhs_menu.h"
@@ -16,59 +15,34 @@
 #include "ui/mainwindow.h"
 
 EquipmentMenu::EquipmentMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &EquipmentMenu::items)
 {
     setObjectName(QStringLiteral("EquipmentMenu"));
     setTitle(tr("Оборудование"));
 }
 
-EquipmentMenu::Items EquipmentMenu::currentItems()
+QList<MenuItem> EquipmentMenu::items()
 {
-    const MainApplication* app = MainApplication::getInstance();
-    const quint16 vsdType = static_cast<quint16>(Common::toCode(app->getValue(685)));
-    Items items;
-    items.analogOutputs = app->getValue(1644) != 0.0f;
-    items.bypass = vsdType == 2 || (vsdType == 3 && app->getValue(10504) != 5.0f);
-    return items;
-}
-
-QList<BaseForm*> EquipmentMenu::createPages(const Items& items)
-{
-    QList<BaseForm*> pages{new MotorForm(nullptr),  new TransForm(nullptr),   new VsdMenu(nullptr),
-                           new DhsMenu(nullptr),    new EmForm(nullptr),      new FiltersForm(nullptr),
-                           new PumpForm(nullptr),   new RelayOutputsOptionsMenu(nullptr)};
-    if (items.analogOutputs)
-        pages.append(new AnalogOutputsMenu(nullptr));
-    if (items.bypass)
-        pages.append(new BypassContactorsForm(nullptr));
-    return pages;
+    const quint16 vsdType = static_cast<quint16>(Common::toCode(value(685)));
+    const bool analogOutputs = value(1644) != 0.0f;
+    const bool bypass = vsdType == 2 || (vsdType == 3 && value(10504) != 5.0f);
+    return {
+        MenuItem::child<MotorForm>(tr("Двигатель")),
+        MenuItem::child<TransForm>(tr("ТМПН")),
+        MenuItem::child<VsdMenu>(tr("ЧРП")),
+        MenuItem::child<DhsMenu>(tr("ТМС")),
+        MenuItem::child<EmForm>(tr("Счётчик электроэнергии")),
+        MenuItem::child<FiltersForm>(tr("Фильтры")),
+        MenuItem::child<PumpForm>(tr("Насос")),
+        MenuItem::child<RelayOutputsOptionsMenu>(tr("Релейные выходы")),
+        MenuItem::child<AnalogOutputsMenu>(tr("Аналоговые выходы"), analogOutputs),
+        MenuItem::child<BypassContactorsForm>(tr("Байпасные контакторы"), bypass),
+    };
 }
 
 QList<BaseForm*> EquipmentMenu::createNextForm()
 {
-    return createPages(currentItems());
-}
-
-void EquipmentMenu::createForm()
-{
-    items_ = currentItems();
-    addButton(tr("Двигатель"), QPixmap());
-    addButton(tr("ТМПН"), QPixmap());
-    addButton(tr("ЧРП"), QPixmap());
-    addButton(tr("ТМС"), QPixmap());
-    addButton(tr("Счётчик электроэнергии"), QPixmap());
-    addButton(tr("Фильтры"), QPixmap());
-    addButton(tr("Насос"), QPixmap());
-    addButton(tr("Релейные выходы"), QPixmap());
-    if (items_.analogOutputs)
-        addButton(tr("Аналоговые выходы"), QPixmap());
-    if (items_.bypass)
-        addButton(tr("Байпасные контакторы"), QPixmap());
-}
-
-void EquipmentMenu::setFormsList()
-{
-    BaseForm::setFormsList(createPages(items_));
+    return pages(items());
 }
 
 void EquipmentMenu::returnBackForm()

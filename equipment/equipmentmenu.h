@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // The equipment menu: one button per item of the station's equipment.
-class EquipmentMenu : public BaseForm
+class EquipmentMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -14,18 +14,8 @@ public:
     // New instances of the equipment pages, chosen by the current parameter values.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
 
 private:
-    // The values that choose the optional items; the buttons and the page list are built from the same ones.
-    struct Items {
-        bool analogOutputs = false;
-        bool bypass = false;
-    };
-    static Items currentItems();
-    static QList<BaseForm*> createPages(const Items& items);
-
-    Items items_;
+    static QList<MenuItem> items();
 };

@@ -1,7 +1,7 @@
 #include "equipment/filters_form.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 FiltersForm::FiltersForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void FiltersForm::createForm()
 
 void FiltersForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

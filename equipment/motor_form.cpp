@@ -1,7 +1,7 @@
 #include "equipment/motor_form.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 MotorForm::MotorForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void MotorForm::createForm()
 
 void MotorForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

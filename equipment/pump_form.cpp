@@ -1,7 +1,7 @@
 #include "equipment/pump_form.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 PumpForm::PumpForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void PumpForm::createForm()
 
 void PumpForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

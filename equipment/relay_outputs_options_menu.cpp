@@ -1,7 +1,7 @@
 #include "equipment/relay_outputs_options_menu.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 RelayOutputsOptionsMenu::RelayOutputsOptionsMenu(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void RelayOutputsOptionsMenu::createForm()
 
 void RelayOutputsOptionsMenu::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/trans_form.h"
 
+#include "equipment/equipmentmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 TransForm::TransForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void TransForm::createForm()
 
 void TransForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("EquipmentMenu"));
+    showMenuPage<MainMenu, EquipmentMenu>();
 }

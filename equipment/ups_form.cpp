@@ -1,7 +1,7 @@
 #include "equipment/ups_form.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/optionsmenu.h"
 
 UpsForm::UpsForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void UpsForm::createForm()
 
 void UpsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

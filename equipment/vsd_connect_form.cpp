@@ -1,7 +1,7 @@
 #include "equipment/vsd_connect_form.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdConnectForm::VsdConnectForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdConnectForm::createForm()
 
 void VsdConnectForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

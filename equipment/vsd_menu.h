@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // The drive menu: the drive type and the drive's pages.
-class VsdMenu : public BaseForm
+class VsdMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -14,14 +14,8 @@ public:
     // New instances of the drive pages for the drive type read now.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
 
 private:
-    static QList<BaseForm*> createPages(quint16 vsdType);
-    static quint16 currentVsdType();
-
-    // The drive type on which the buttons were built.
-    quint16 vsdType_ = 0;
+    static QList<MenuItem> items();
 };

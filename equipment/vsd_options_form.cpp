@@ -1,7 +1,7 @@
 #include "equipment/vsd_options_form.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdOptionsForm::VsdOptionsForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdOptionsForm::createForm()
 
 void VsdOptionsForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/vsd_resonance_form.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdResonanceForm::VsdResonanceForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdResonanceForm::createForm()
 
 void VsdResonanceForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

@@ -1,7 +1,7 @@
 #include "equipment/vsd_service_menu.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdServiceMenu::VsdServiceMenu(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdServiceMenu::createForm()
 
 void VsdServiceMenu::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

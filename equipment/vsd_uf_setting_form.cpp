@@ -1,7 +1,7 @@
 #include "equipment/vsd_uf_setting_form.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdUfSettingForm::VsdUfSettingForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdUfSettingForm::createForm()
 
 void VsdUfSettingForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

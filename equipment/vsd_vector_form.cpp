@@ -1,7 +1,7 @@
 #include "equipment/vsd_vector_form.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 VsdVectorForm::VsdVectorForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void VsdVectorForm::createForm()
 
 void VsdVectorForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

@@ -3,11 +3,10 @@
 #include <QKeyEvent>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "log/log_event.h"
+#include "log/logmenu.h"
 #include "screens/mainmenu.h"
 #include "ui/eventitem.h"
-#include "ui/mainwindow.h"
 
 namespace {
 
@@ -26,9 +25,8 @@ int stepMs = kStepMs;
 LogEventForm::LogEventForm(QWidget* parent)
     : BaseForm(parent, false), timer_(this)
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (app && app->logEvent())
-        events_ = app->logEvent()->events();
+    if (const LogEvent* store = logEvent())
+        events_ = store->events();
     cursor_ = events_.constEnd();
     setObjectName(QStringLiteral("LogEventForm"));
     setTitle(tr("Журнал событий"));
@@ -119,6 +117,5 @@ void LogEventForm::keyPressEvent(QKeyEvent* event)
 void LogEventForm::returnBackForm()
 {
     timer_.stop();
-    if (MainWindow* window = mainWindow())
-        window->addForm(MainMenu::createNextForm(), QStringLiteral("LogMenu"));
+    showMenuPage<MainMenu, LogMenu>();
 }

@@ -2,7 +2,6 @@
 
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "log/log_event_form.h"
 #include "screens/mainmenu.h"
@@ -24,41 +23,37 @@ constexpr int kAlwaysAsk = 2;
 } // namespace
 
 LogMenu::LogMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &LogMenu::items)
 {
     setObjectName(QStringLiteral("LogMenu"));
     setTitle(QObject::tr("Архивы"));
 }
 
+QList<MenuItem> LogMenu::items()
+{
+    const bool dhs = (Common::toCode(value(kDhsType)) & 0xFFFF) != 0;
+    return {
+        MenuItem::child<LogEventForm>(QObject::tr("Журнал событий")),
+        MenuItem::action(QObject::tr("Считать архив"), SLOT(copyLogs())),
+        MenuItem::action(QObject::tr("Очистить архив"), SLOT(deleteLogs())),
+        MenuItem::action(QObject::tr("Очистить сервисный архив"), SLOT(deleteDebugLogs())),
+        MenuItem::row([](BaseForm* menu) { menu->addEdit(28); }),
+        MenuItem::row([](BaseForm* menu) { menu->addEdit(1480); }),
+        MenuItem::row([](BaseForm* menu) { menu->addEdit(29); }),
+        MenuItem::row([](BaseForm* menu) { menu->addEdit(30); }, dhs),
+        MenuItem::row([](BaseForm* menu) { menu->addEdit(1128); }, dhs),
+        MenuItem::row([](BaseForm* menu) {
+            PairList onOff;
+            onOff.append(0, Common::getTextOnOff(0));
+            onOff.append(1, Common::getTextOnOff(1));
+            menu->addComboBox(1393, onOff);
+        }),
+    };
+}
+
 QList<BaseForm*> LogMenu::createNextForm()
 {
-    return {new LogEventForm(nullptr)};
-}
-
-void LogMenu::createForm()
-{
-    addButton(QObject::tr("Журнал событий"), QPixmap());
-    addButton(QObject::tr("Считать архив"), SLOT(copyLogs()), QPixmap());
-    addButton(QObject::tr("Очистить архив"), SLOT(deleteLogs()), QPixmap());
-    addButton(QObject::tr("Очистить сервисный архив"), SLOT(deleteDebugLogs()), QPixmap());
-    addEdit(28);
-    addEdit(1480);
-    addEdit(29);
-    MainApplication* app = MainApplication::getInstance();
-    const quint32 dhsType = app && app->params() ? Common::toCode(app->params()->get(kDhsType)) & 0xFFFF : 0;
-    if (dhsType != 0) {
-        addEdit(30);
-        addEdit(1128);
-    }
-    PairList onOff;
-    onOff.append(0, Common::getTextOnOff(0));
-    onOff.append(1, Common::getTextOnOff(1));
-    addComboBox(1393, onOff);
-}
-
-void LogMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void LogMenu::returnBackForm()
@@ -69,11 +64,11 @@ void LogMenu::returnBackForm()
 
 void LogMenu::copyLogs()
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !app->params() || !app->isAccess(this, kCopyArchives, 0, QString()))
+    Parameters* p = params();
+    if (!p || !isAccess(kCopyArchives, 0))
         return;
     // The controller drives the rest: the main window follows 594 with its progress dialog.
-    app->params()->set(kCopyArchives, 1, 1);
+    p->set(kCopyArchives, 1, 1);
 }
 
 void LogMenu::deleteLogs()
@@ -90,12 +85,12 @@ void LogMenu::deleteDebugLogs()
 
 void LogMenu::deleteArchive(quint16 id, const QString& text, const QString& failure)
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !app->params() || !app->isAccess(this, id, kAlwaysAsk, QString()))
+    Parameters* p = params();
+    if (!p || !isAccess(id, kAlwaysAsk))
         return;
     // Shown before the write, so that an answer of the controller to the write always finds it.
     auto* dialog = new ProgressBarDialog(text + QLatin1Char(':'), mainWindow(), id, true);
     dialog->startTimeOut(UiClock::archiveTimeoutMs(), failure);
     dialog->show();
-    app->params()->set(id, 1, 1);
+    p->set(id, 1, 1);
 }

@@ -2,11 +2,11 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // The archives page of the main menu: the event journal, the archive commands of the main controller
 // and the recording intervals.
-class LogMenu : public BaseForm
+class LogMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -15,8 +15,6 @@ public:
     // A new journal screen each time, so that every opening lists the store as it is then.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
 
 public slots:
@@ -25,5 +23,6 @@ public slots:
     void deleteDebugLogs();
 
 private:
+    static QList<MenuItem> items();
     void deleteArchive(quint16 id, const QString& text, const QString& failure);
 };

@@ -1,7 +1,7 @@
 #include "protections/modes_menu.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/technologparamsmenu.h"
 
 ModesMenu::ModesMenu(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void ModesMenu::createForm()
 
 void ModesMenu::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("TechnologParamsMenu"));
+    showMenuPage<MainMenu, TechnologParamsMenu>();
 }

@@ -1,7 +1,7 @@
 #include "protections/running_mode_menu.h"
 
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
+#include "equipment/vsd_menu.h"
 
 RunningModeMenu::RunningModeMenu(QWidget* parent)
     : BaseForm(parent, true)
@@ -16,5 +16,5 @@ void RunningModeMenu::createForm()
 
 void RunningModeMenu::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("VsdMenu"));
+    showMenuPage<EquipmentMenu, VsdMenu>();
 }

@@ -1,7 +1,7 @@
 #include "screens/countersform.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/notebookmenu.h"
 
 CountersForm::CountersForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -18,5 +18,5 @@ void CountersForm::createForm()
 
 void CountersForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

@@ -1,7 +1,7 @@
 #include "screens/currentparamsdhsform.h"
 
+#include "screens/currentparamsmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 CurrentParamsDhsForm::CurrentParamsDhsForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -18,5 +18,5 @@ void CurrentParamsDhsForm::createForm()
 
 void CurrentParamsDhsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("CurrentParamsMenu"));
+    showMenuPage<MainMenu, CurrentParamsMenu>();
 }

@@ -7,28 +7,24 @@
 #include "ui/mainwindow.h"
 
 CurrentParamsMenu::CurrentParamsMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &CurrentParamsMenu::items)
 {
     setObjectName(QStringLiteral("CurrentParamsMenu"));
     setTitle(tr("Текущие параметры"));
 }
 
+QList<MenuItem> CurrentParamsMenu::items()
+{
+    return {
+        MenuItem::child<CurrentParamsSupplyForm>(tr("Сеть")),
+        MenuItem::child<CurrentParamsMotorForm>(tr("Двигатель")),
+        MenuItem::child<CurrentParamsDhsForm>(tr("ТМС")),
+    };
+}
+
 QList<BaseForm*> CurrentParamsMenu::createNextForm()
 {
-    return {new CurrentParamsSupplyForm(nullptr), new CurrentParamsMotorForm(nullptr),
-            new CurrentParamsDhsForm(nullptr)};
-}
-
-void CurrentParamsMenu::createForm()
-{
-    addButton(tr("Сеть"), QPixmap());
-    addButton(tr("Двигатель"), QPixmap());
-    addButton(tr("ТМС"), QPixmap());
-}
-
-void CurrentParamsMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void CurrentParamsMenu::returnBackForm()

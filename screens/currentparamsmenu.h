@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // Pages of the measured values.
-class CurrentParamsMenu : public BaseForm
+class CurrentParamsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -14,7 +14,8 @@ public:
     // New instances of the pages, in the order of the buttons.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

@@ -1,7 +1,7 @@
 #include "screens/currentparamsmotorform.h"
 
+#include "screens/currentparamsmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 CurrentParamsMotorForm::CurrentParamsMotorForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -18,5 +18,5 @@ void CurrentParamsMotorForm::createForm()
 
 void CurrentParamsMotorForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("CurrentParamsMenu"));
+    showMenuPage<MainMenu, CurrentParamsMenu>();
 }

@@ -1,7 +1,7 @@
 #include "screens/currentparamssupplyform.h"
 
+#include "screens/currentparamsmenu.h"
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
 
 CurrentParamsSupplyForm::CurrentParamsSupplyForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -19,5 +19,5 @@ void CurrentParamsSupplyForm::createForm()
 
 void CurrentParamsSupplyForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("CurrentParamsMenu"));
+    showMenuPage<MainMenu, CurrentParamsMenu>();
 }

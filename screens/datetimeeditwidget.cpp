@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
 #include "ui/baseform.h"
@@ -56,11 +55,8 @@ void DateTimeEditWidget::enter()
 {
     if (isEditing())
         return;
-    MainApplication* app = MainApplication::getInstance();
     Parameters* p = params();
-    if (!app || !p || !def())
-        return;
-    if (!app->isAccess(this, id(), 0, QString()))
+    if (!p || !def() || !isAccess())
         return;
     setWarning(false);
     setEditing(true);

@@ -16,7 +16,7 @@ public:
     bool isEditable() const override { return true; }
     void enter() override;
 
-    QString valueText() const;
+    QString valueText() const override;
     QDateTimeEdit* editor() const { return editor_; }
 
     // Writes the edited date and time when it lies in the parameter's limits and differs; false when refused.

@@ -1,7 +1,7 @@
 #include "screens/dhsconfigurationform.h"
 
+#include "equipment/dhs_menu.h"
 #include "equipment/equipmentmenu.h"
-#include "ui/mainwindow.h"
 
 DhsConfigurationForm::DhsConfigurationForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -17,5 +17,5 @@ void DhsConfigurationForm::createForm()
 
 void DhsConfigurationForm::returnBackForm()
 {
-    mainWindow()->addForm(EquipmentMenu::createNextForm(), QStringLiteral("DhsMenu"));
+    showMenuPage<EquipmentMenu, DhsMenu>();
 }

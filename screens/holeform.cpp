@@ -1,8 +1,8 @@
 #include "screens/holeform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/notebookmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 HoleForm::HoleForm(QWidget* parent)
@@ -27,5 +27,5 @@ void HoleForm::createForm()
 
 void HoleForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

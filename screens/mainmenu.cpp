@@ -11,33 +11,28 @@
 #include "ui/mainwindow.h"
 
 MainMenu::MainMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &MainMenu::items)
 {
     setObjectName(QStringLiteral("MainMenu"));
     setTitle(tr("Главное меню"));
 }
 
+QList<MenuItem> MainMenu::items()
+{
+    return {
+        MenuItem::child<CurrentParamsMenu>(tr("Текущие параметры")),
+        MenuItem::child<LogMenu>(tr("Архивы")),
+        MenuItem::child<EquipmentMenu>(tr("Оборудование")),
+        MenuItem::child<ProtectionsMenu>(tr("Защиты")),
+        MenuItem::child<TechnologParamsMenu>(tr("Технологические настройки")),
+        MenuItem::child<NotebookMenu>(tr("Записная книжка")),
+        MenuItem::child<OptionsMenu>(tr("Настройки")),
+    };
+}
+
 QList<BaseForm*> MainMenu::createNextForm()
 {
-    return {new CurrentParamsMenu(nullptr), new LogMenu(nullptr),       new EquipmentMenu(nullptr),
-            new ProtectionsMenu(nullptr),   new TechnologParamsMenu(nullptr), new NotebookMenu(nullptr),
-            new OptionsMenu(nullptr)};
-}
-
-void MainMenu::createForm()
-{
-    addButton(tr("Текущие параметры"), QPixmap());
-    addButton(tr("Архивы"), QPixmap());
-    addButton(tr("Оборудование"), QPixmap());
-    addButton(tr("Защиты"), QPixmap());
-    addButton(tr("Технологические настройки"), QPixmap());
-    addButton(tr("Записная книжка"), QPixmap());
-    addButton(tr("Настройки"), QPixmap());
-}
-
-void MainMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void MainMenu::returnBackForm()

@@ -2,19 +2,20 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // The root menu: one button per page of the menu tree.
-class MainMenu : public BaseForm
+class MainMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit MainMenu(QWidget* parent = nullptr);
 
-    // New instances of the seven pages, in the order of the buttons.
+    // New instances of the pages, in the order of the buttons.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

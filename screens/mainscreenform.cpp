@@ -2,7 +2,6 @@
 
 #include <QKeyEvent>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "screens/mainmenu.h"
 #include "texts/common.h"
@@ -50,7 +49,7 @@ void MainScreenForm::createForm()
     addStatusText(kState, states);
 
     PairList reasons;
-    const Common::CellReader cells = MainApplication::getInstance()->params()->cellReader();
+    const Common::CellReader cells = cellReader();
     for (int reason = 0; reason <= kLastReason; ++reason)
         reasons.append(reason, Common::getTextReasonStop(reason, cells));
     addStatusText(kStopReason, reasons);
@@ -68,15 +67,15 @@ void MainScreenForm::createForm()
     for (int row = 0; row < rowCount(); ++row)
         rowAt(row)->installEventFilter(this);
 
-    MainApplication* app = MainApplication::getInstance();
-    setHeaderState(headerStateFor(app->getValue(kBlockFlag)));
-    connect(app->params(), SIGNAL(signalParamUpdated(quint16)), this, SLOT(slotParamUpdated(quint16)));
+    setHeaderState(headerStateFor(value(kBlockFlag)));
+    if (Parameters* p = params())
+        connect(p, SIGNAL(signalParamUpdated(quint16)), this, SLOT(slotParamUpdated(quint16)));
 }
 
 void MainScreenForm::slotParamUpdated(quint16 id)
 {
     if (id == kBlockFlag && !isDetached())
-        setHeaderState(headerStateFor(MainApplication::getInstance()->getValue(kBlockFlag)));
+        setHeaderState(headerStateFor(value(kBlockFlag)));
 }
 
 void MainScreenForm::returnBackForm()

@@ -1,8 +1,8 @@
 #include "screens/menutechnologform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/technologparamsmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 MenuTechnologForm::MenuTechnologForm(QWidget* parent)
@@ -24,5 +24,5 @@ void MenuTechnologForm::createForm()
 
 void MenuTechnologForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("TechnologParamsMenu"));
+    showMenuPage<MainMenu, TechnologParamsMenu>();
 }

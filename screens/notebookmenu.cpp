@@ -9,30 +9,26 @@
 #include "ui/mainwindow.h"
 
 NotebookMenu::NotebookMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &NotebookMenu::items)
 {
     setObjectName(QStringLiteral("NotebookMenu"));
     setTitle(tr("Записная книжка"));
 }
 
+QList<MenuItem> NotebookMenu::items()
+{
+    return {
+        MenuItem::child<HoleForm>(tr("Скважина")),
+        MenuItem::child<CountersForm>(tr("Счётчики")),
+        MenuItem::child<StatisticsForm>(tr("Статистика")),
+        MenuItem::child<StationForm>(tr("Станция управления")),
+        MenuItem::child<EnergyConsumptionForm>(tr("Потребление активной электоэнергии")),
+    };
+}
+
 QList<BaseForm*> NotebookMenu::createNextForm()
 {
-    return {new HoleForm(nullptr), new CountersForm(nullptr), new StatisticsForm(nullptr),
-            new StationForm(nullptr), new EnergyConsumptionForm(nullptr)};
-}
-
-void NotebookMenu::createForm()
-{
-    addButton(tr("Скважина"), QPixmap());
-    addButton(tr("Счётчики"), QPixmap());
-    addButton(tr("Статистика"), QPixmap());
-    addButton(tr("Станция управления"), QPixmap());
-    addButton(tr("Потребление активной электоэнергии"), QPixmap());
-}
-
-void NotebookMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void NotebookMenu::returnBackForm()

@@ -2,10 +2,10 @@
 
 #include <QList>
 
-#include "ui/baseform.h"
+#include "ui/basemenu.h"
 
 // The notebook: well, counters, statistics, station and consumed energy.
-class NotebookMenu : public BaseForm
+class NotebookMenu : public BaseMenu
 {
     Q_OBJECT
 public:
@@ -14,7 +14,8 @@ public:
     // New instances of the pages, in the order of the buttons.
     static QList<BaseForm*> createNextForm();
 
-    void createForm() override;
-    void setFormsList() override;
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

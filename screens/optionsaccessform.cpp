@@ -1,9 +1,9 @@
 #include "screens/optionsaccessform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/optionsmenu.h"
 #include "texts/common.h"
 #include "ui/basecombobox2.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 #include "ui/passworddialog.h"
 
@@ -41,5 +41,5 @@ void OptionsAccessForm::slotLogin()
 
 void OptionsAccessForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

@@ -2,8 +2,8 @@
 
 #include "screens/datetimeeditwidget.h"
 #include "screens/mainmenu.h"
+#include "screens/optionsmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 namespace {
@@ -31,5 +31,5 @@ void OptionsDateTimeForm::createForm()
 
 void OptionsDateTimeForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

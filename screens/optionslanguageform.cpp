@@ -1,8 +1,8 @@
 #include "screens/optionslanguageform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/optionsmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 namespace {
@@ -27,5 +27,5 @@ void OptionsLanguageForm::createForm()
 
 void OptionsLanguageForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

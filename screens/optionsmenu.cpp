@@ -11,33 +11,28 @@
 #include "ui/mainwindow.h"
 
 OptionsMenu::OptionsMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &OptionsMenu::items)
 {
     setObjectName(QStringLiteral("OptionsMenu"));
     setTitle(tr("Настройки"));
 }
 
+QList<MenuItem> OptionsMenu::items()
+{
+    return {
+        MenuItem::child<OptionsLanguageForm>(tr("Язык")),
+        MenuItem::child<OptionsUnitsForm>(tr("Единицы измерения")),
+        MenuItem::child<OptionsScadaForm>(tr("SCADA")),
+        MenuItem::child<OptionsAccessForm>(tr("Доступ")),
+        MenuItem::child<OptionsDateTimeForm>(tr("Дата и время")),
+        MenuItem::child<OptionsNetworkForm>(tr("Сеть")),
+        MenuItem::child<UpsForm>(tr("ИБП")),
+    };
+}
+
 QList<BaseForm*> OptionsMenu::createNextForm()
 {
-    return {new OptionsLanguageForm(nullptr), new OptionsUnitsForm(nullptr),    new OptionsScadaForm(nullptr),
-            new OptionsAccessForm(nullptr),   new OptionsDateTimeForm(nullptr), new OptionsNetworkForm(nullptr),
-            new UpsForm(nullptr)};
-}
-
-void OptionsMenu::createForm()
-{
-    addButton(tr("Язык"), QPixmap());
-    addButton(tr("Единицы измерения"), QPixmap());
-    addButton(tr("SCADA"), QPixmap());
-    addButton(tr("Доступ"), QPixmap());
-    addButton(tr("Дата и время"), QPixmap());
-    addButton(tr("Сеть"), QPixmap());
-    addButton(tr("ИБП"), QPixmap());
-}
-
-void OptionsMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void OptionsMenu::returnBackForm()

@@ -1,7 +1,7 @@
 #include "screens/optionsnetworkform.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/optionsmenu.h"
 
 OptionsNetworkForm::OptionsNetworkForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -18,5 +18,5 @@ void OptionsNetworkForm::createForm()
 
 void OptionsNetworkForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

@@ -1,8 +1,8 @@
 #include "screens/optionsscadaform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/optionsmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 namespace {
@@ -35,5 +35,5 @@ void OptionsScadaForm::createForm()
 
 void OptionsScadaForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

@@ -1,8 +1,8 @@
 #include "screens/optionsunitsform.h"
 
 #include "screens/mainmenu.h"
+#include "screens/optionsmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 OptionsUnitsForm::OptionsUnitsForm(QWidget* parent)
@@ -38,5 +38,5 @@ void OptionsUnitsForm::createForm()
 
 void OptionsUnitsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("OptionsMenu"));
+    showMenuPage<MainMenu, OptionsMenu>();
 }

@@ -1,7 +1,7 @@
 #include "screens/stationform.h"
 
 #include "screens/mainmenu.h"
-#include "ui/mainwindow.h"
+#include "screens/notebookmenu.h"
 
 StationForm::StationForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -18,5 +18,5 @@ void StationForm::createForm()
 
 void StationForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

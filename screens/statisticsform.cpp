@@ -1,10 +1,8 @@
 #include "screens/statisticsform.h"
 
-#include "app/mainapplication.h"
-#include "app/parameters.h"
 #include "screens/mainmenu.h"
+#include "screens/notebookmenu.h"
 #include "texts/common.h"
-#include "ui/mainwindow.h"
 #include "ui/pairlist.h"
 
 namespace {
@@ -22,8 +20,7 @@ void StatisticsForm::createForm()
 {
     PairList runReasons;
     PairList stopReasons;
-    const Parameters* mirror = MainApplication::getInstance()->params();
-    const Common::CellReader cells = mirror ? mirror->cellReader() : Common::CellReader();
+    const Common::CellReader cells = cellReader();
     for (int reason = 0; reason <= kLastReason; ++reason) {
         runReasons.append(reason, Common::getTextReasonRun(reason));
         stopReasons.append(reason, Common::getTextReasonStop(reason, cells));
@@ -36,5 +33,5 @@ void StatisticsForm::createForm()
 
 void StatisticsForm::returnBackForm()
 {
-    mainWindow()->addForm(MainMenu::createNextForm(), QStringLiteral("NotebookMenu"));
+    showMenuPage<MainMenu, NotebookMenu>();
 }

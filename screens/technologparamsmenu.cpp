@@ -7,27 +7,24 @@
 #include "ui/mainwindow.h"
 
 TechnologParamsMenu::TechnologParamsMenu(QWidget* parent)
-    : BaseForm(parent, true)
+    : BaseMenu(parent, &TechnologParamsMenu::items)
 {
     setObjectName(QStringLiteral("TechnologParamsMenu"));
     setTitle(tr("Технологические настройки"));
 }
 
+QList<MenuItem> TechnologParamsMenu::items()
+{
+    return {
+        MenuItem::child<ModesMenu>(tr("Режимы")),
+        MenuItem::child<CorrectionsForm>(tr("Корректировки")),
+        MenuItem::child<MenuTechnologForm>(tr("Настройка меню технолога")),
+    };
+}
+
 QList<BaseForm*> TechnologParamsMenu::createNextForm()
 {
-    return {new ModesMenu(nullptr), new CorrectionsForm(nullptr), new MenuTechnologForm(nullptr)};
-}
-
-void TechnologParamsMenu::createForm()
-{
-    addButton(tr("Режимы"), QPixmap());
-    addButton(tr("Корректировки"), QPixmap());
-    addButton(tr("Настройка меню технолога"), QPixmap());
-}
-
-void TechnologParamsMenu::setFormsList()
-{
-    BaseForm::setFormsList(createNextForm());
+    return pages(items());
 }
 
 void TechnologParamsMenu::returnBackForm()

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
 
@@ -94,10 +93,7 @@ void BaseComboBox::refresh()
 
 void BaseComboBox::enter()
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !def() || shown_.isEmpty())
-        return;
-    if (!app->isAccess(this, id(), 0, QString()))
+    if (!def() || shown_.isEmpty() || !isAccess())
         return;
     setWarning(false);
     combo_->showPopup();

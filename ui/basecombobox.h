@@ -21,6 +21,7 @@ public:
     PairList valuesList() const;
     int currentKey() const;
     QString currentText() const;
+    QString valueText() const override { return currentText(); }
     QComboBox* comboBox() const { return combo_; }
 
     // The operator chose the entry at `index`: range-checked and written when it differs;

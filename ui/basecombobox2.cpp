@@ -52,3 +52,8 @@ void BaseComboBox2::choose(int index)
     emit signalEditingEnd(true);
 }
 
+
+QString BaseComboBox2::valueText() const
+{
+    return combo_->currentText();
+}

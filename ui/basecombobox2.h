@@ -19,6 +19,7 @@ public:
     void setValuesList(const PairList& choices, int value);
     PairList valuesList() const { return choices_; }
     int key() const { return key_; }
+    QString valueText() const override;
     QComboBox* comboBox() const { return combo_; }
 
     // The operator chose the entry at `index`: the key is stored, then signalEditingEnd(true).

@@ -8,7 +8,6 @@
 
 #include <cmath>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
 #include "ui/baseform.h"
@@ -85,10 +84,7 @@ void BaseEditWidget::enter()
 {
     if (isEditing())
         return;
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !def())
-        return;
-    if (!app->isAccess(this, id(), 0, QString()))
+    if (!def() || !isAccess())
         return;
     setWarning(false);
     setEditing(true);

@@ -14,7 +14,7 @@ public:
     bool isEditable() const override { return true; }
     void enter() override;
 
-    QString valueText() const;
+    QString valueText() const override;
     QString unitText() const;
     // "Диапазон допустимых значений [min ... max]" in display units.
     QString rangeText() const;

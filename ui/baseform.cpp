@@ -7,6 +7,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "texts/common.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
 #include "ui/baseeditwidget.h"
@@ -50,6 +51,46 @@ MainWindow* BaseForm::mainWindow()
 {
     MainApplication* app = MainApplication::getInstance();
     return app ? app->mainWindow() : nullptr;
+}
+
+Parameters* BaseForm::params()
+{
+    return BaseParamWidget::params();
+}
+
+LogEvent* BaseForm::logEvent()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app ? app->logEvent() : nullptr;
+}
+
+float BaseForm::value(quint16 id)
+{
+    Parameters* p = params();
+    return p ? p->get(id) : 0.0f;
+}
+
+std::function<quint32(quint16)> BaseForm::cellReader()
+{
+    const Parameters* p = params();
+    return p ? p->cellReader() : Common::CellReader();
+}
+
+bool BaseForm::isAccess(int id, int mode, const QString& prompt)
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app && app->isAccess(this, id, mode, prompt);
+}
+
+void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)
+{
+    MainWindow* window = mainWindow();
+    if (!window) {
+        qWarning() << "BaseForm: no main window to show" << current.className();
+        qDeleteAll(forms);
+        return;
+    }
+    window->addForm(forms, QString::fromLatin1(current.className()));
 }
 
 void BaseForm::createForm(int focus)
@@ -165,7 +206,7 @@ PushButton* BaseForm::addButton(const QString& text, const char* slot, const QPi
 
 StatusPushButton* BaseForm::addStatusButton(unsigned short id, const QString& text, const PairList& icons)
 {
-    auto* button = new StatusPushButton(rows_.size(), id, text, icons, container_);
+    auto* button = new StatusPushButton(rows_.size(), id, text, icons, params(), container_);
     appendRow(button);
     childButtons_.append(button);
     connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
@@ -297,9 +338,7 @@ void BaseForm::detach()
     if (detached_)
         return;
     detached_ = true;
-    MainApplication* app = MainApplication::getInstance();
-    Parameters* p = app ? app->params() : nullptr;
-    if (p) {
+    if (Parameters* p = params()) {
         disconnect(p, nullptr, this, nullptr);
         const auto children = findChildren<QObject*>();
         for (QObject* child : children)

@@ -5,6 +5,8 @@
 #include <QPointer>
 #include <QScrollArea>
 
+#include <functional>
+
 #include "ui/pairlist.h"
 
 class QGridLayout;
@@ -19,6 +21,8 @@ class BaseComboBox2;
 class BaseStatusWidget;
 class BaseStatusTextWidget;
 class BaseStringEditWidget;
+class LogEvent;
+class Parameters;
 
 // The base of every screen: a scrollable list of rows with key navigation.
 // A screen that overrides setFormsList() stores its list with BaseForm::setFormsList(list).
@@ -77,8 +81,27 @@ public:
     void detach();
     bool isDetached() const { return detached_; }
 
-    // The main window the screen is shown in.
+    // What screens reach of the application: the main window they are shown in, the parameter mirror, the
+    // event store, and the access check before a write.
     static MainWindow* mainWindow();
+    static Parameters* params();
+    static LogEvent* logEvent();
+    // The mirrored value of `id`, 0 when there is no mirror.
+    static float value(quint16 id);
+    // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
+    static std::function<quint32(quint16)> cellReader();
+    // MainApplication::isAccess with this screen as the parent of its dialogs.
+    bool isAccess(int id, int mode, const QString& prompt = QString());
+
+    // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
+    static void showForms(const QList<BaseForm*>& forms, const QMetaObject& current);
+    // Shows the pages of menu `Menu`, current on the page of class `Page`: the way back to the parent `Page`,
+    // or `Page` rebuilding itself.
+    template <class Menu, class Page>
+    static void showMenuPage()
+    {
+        showForms(Menu::createNextForm(), Page::staticMetaObject);
+    }
 
 signals:
     // 1 ms after each showing.

@@ -117,10 +117,16 @@ void BaseParamWidget::detach()
     bound_ = false;
 }
 
-Parameters* BaseParamWidget::params() const
+Parameters* BaseParamWidget::params()
 {
     MainApplication* app = MainApplication::getInstance();
     return app ? app->params() : nullptr;
+}
+
+bool BaseParamWidget::isAccess(int mode, const QString& prompt)
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app && app->isAccess(this, id(), mode, prompt);
 }
 
 ParameterDef* BaseParamWidget::def() const

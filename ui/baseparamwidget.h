@@ -46,6 +46,12 @@ public:
     // Sets the style property "state" on `w` and its labels and re-polishes them.
     static void applyStateProperty(QWidget* w, int state);
 
+    // The parameter mirror the rows show, null before it exists.
+    static Parameters* params();
+
+    // The value as the row shows it; empty for rows that show none.
+    virtual QString valueText() const { return QString(); }
+
     // Display name of a parameter from the catalogue.
     static QString textFromId(quint16 id);
     // `value` (already in display units) formatted with the parameter's display mask.
@@ -63,7 +69,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void setEditing(bool editing);
-    Parameters* params() const;
+    // MainApplication::isAccess for this row's parameter, with the row as the parent of its dialogs.
+    bool isAccess(int mode = 0, const QString& prompt = QString());
     ParameterDef* def() const;
     // Called without delay on every update of the parameter (before the delayed refresh).
     virtual void paramUpdatedNow() {}

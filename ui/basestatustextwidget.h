@@ -10,7 +10,7 @@ class BaseStatusTextWidget : public BaseParamWidget
 public:
     BaseStatusTextWidget(quint16 id, const QString& name, const PairList& texts, QWidget* parent = nullptr);
 
-    QString valueText() const;
+    QString valueText() const override;
     PairList texts() const { return texts_; }
 
 public slots:

@@ -12,7 +12,7 @@ public:
     // Shows the raw value in base 2 ("0000000000000101b"), the unit hidden.
     void setBitEnabled();
     bool isBitEnabled() const { return bits_; }
-    QString valueText() const;
+    QString valueText() const override;
 
     // The unit label; a screen may give it a text of its own.
     QLabel* unitLabel_;

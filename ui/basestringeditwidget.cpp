@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "ui/keyboarddialog.h"
 
@@ -71,11 +70,8 @@ void BaseStringEditWidget::refresh()
 
 void BaseStringEditWidget::enter()
 {
-    MainApplication* app = MainApplication::getInstance();
     Parameters* p = params();
-    if (!app || !p || !def())
-        return;
-    if (!app->isAccess(this, id(), 0, QString()))
+    if (!p || !def() || !isAccess())
         return;
     setEditing(true);
     QString text = valueLabel_->text();

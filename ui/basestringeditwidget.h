@@ -13,7 +13,7 @@ public:
     void enter() override;
 
     quint16 secondId() const { return secondId_; }
-    QString valueText() const;
+    QString valueText() const override;
 
     // The two raw values for `text` (Latin-1, zero-filled to 8 bytes, little-endian); false when it does not fit.
     static bool encode(const QString& text, quint32* first, quint32* second);

@@ -5,8 +5,6 @@
 #include <QVBoxLayout>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
-#include "app/parameters.h"
 #include "texts/common.h"
 #include "ui/baseform.h"
 #include "ui/headerwidget.h"
@@ -169,24 +167,18 @@ void MainWindow::setTextInfo(const QString& text)
 
 QString MainWindow::getTextAiUnit(unsigned short paramId, unsigned short unitId, unsigned short typeId) const
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return QString();
-    const auto quantity = static_cast<unsigned char>(Common::toCode(app->getValue(paramId)) & 0xFF);
-    const auto unit = static_cast<unsigned char>(Common::toCode(app->getValue(unitId)) & 0xFF);
+    const auto quantity = static_cast<unsigned char>(Common::toCode(BaseForm::value(paramId)) & 0xFF);
+    const auto unit = static_cast<unsigned char>(Common::toCode(BaseForm::value(unitId)) & 0xFF);
     const QString text = Common::getTextAiUnit(quantity, unit);
     if (!text.isEmpty())
         return text;
-    return app->getValue(typeId) == 0.0f ? tr("В") : tr("мА");
+    return BaseForm::value(typeId) == 0.0f ? tr("В") : tr("мА");
 }
 
 void MainWindow::showMessageAdaptation()
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app)
-        return;
-    const quint16 drive = static_cast<quint16>(Common::toCode(app->getValue(685)) & 0xFFFF);
-    if (drive == 2 && app->getValue(783) != 0.0f)
+    const quint16 drive = static_cast<quint16>(Common::toCode(BaseForm::value(685)) & 0xFFFF);
+    if (drive == 2 && BaseForm::value(783) != 0.0f)
         (new MessageDialog(tr("Внимание!\nНеобходимо провести автоадаптацию"), MessageDialog::Information, this))->show();
 }
 

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
+#include "ui/baseparamwidget.h"
 #include "ui/dialoggate.h"
 
 namespace {
@@ -47,8 +47,7 @@ PasswordDialog::PasswordDialog(int level, const QString& prompt, QWidget* parent
 
 bool PasswordDialog::check(int level, const QString& text)
 {
-    MainApplication* app = MainApplication::getInstance();
-    Parameters* params = app ? app->params() : nullptr;
+    Parameters* params = BaseParamWidget::params();
     if (!params || level < 1 || level > 4)
         return false;
     static const QRegularExpression digits(QStringLiteral("^[0-9]{1,4}$"));

@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
+#include "ui/baseparamwidget.h"
 #include "ui/dialoggate.h"
 #include "ui/messagedialog.h"
 #include "ui/uiclock.h"
@@ -40,9 +40,8 @@ ProgressBarDialog::ProgressBarDialog(const QString& text, QWidget* parent, quint
     layout->addWidget(textLabel_);
     layout->addWidget(bar_);
 
-    MainApplication* app = MainApplication::getInstance();
-    if (app && app->params())
-        connect(app->params(), &Parameters::signalParamUpdated, this, &ProgressBarDialog::slotParamUpdated);
+    if (Parameters* params = BaseParamWidget::params())
+        connect(params, &Parameters::signalParamUpdated, this, &ProgressBarDialog::slotParamUpdated);
     if (showTime_) {
         timer_ = new QTimer(this);
         connect(timer_, &QTimer::timeout, this, &ProgressBarDialog::slotUpdateText);
@@ -75,10 +74,10 @@ void ProgressBarDialog::slotParamUpdated(quint16 id, quint8 cmd)
 {
     if (cmd == 7 || cmd == 8 || cmd == 15)
         return;
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !app->params())
+    Parameters* params = BaseParamWidget::params();
+    if (!params)
         return;
-    const float value = app->params()->get(id);
+    const float value = params->get(id);
     if (id == kProgressValueId) {
         const int v = Common::toInt(value);
         if (bar_->maximum() > 0)
@@ -87,10 +86,10 @@ void ProgressBarDialog::slotParamUpdated(quint16 id, quint8 cmd)
         const int max = qMax(0, Common::toInt(value));
         bar_->setRange(0, max);
         if (max > 0)
-            bar_->setValue(qBound(0, Common::toInt(app->params()->get(kProgressValueId)), max));
+            bar_->setValue(qBound(0, Common::toInt(params->get(kProgressValueId)), max));
     }
     if (id_ != 0 && id == id_ && value == 0.0f) {
-        disconnect(app->params(), nullptr, this, nullptr);
+        disconnect(params, nullptr, this, nullptr);
         if (timer_)
             timer_->stop();
         if (timeOut_)
@@ -114,10 +113,8 @@ void ProgressBarDialog::startTimeOut(int ms, const QString& message)
 void ProgressBarDialog::slotTimeOut()
 {
     qWarning() << "ProgressBarDialog: no end of" << text_ << "reported by the controller";
-    if (MainApplication* app = MainApplication::getInstance()) {
-        if (app->params())
-            disconnect(app->params(), nullptr, this, nullptr);
-    }
+    if (Parameters* params = BaseParamWidget::params())
+        disconnect(params, nullptr, this, nullptr);
     if (timer_)
         timer_->stop();
     reject();

@@ -2,18 +2,17 @@
 
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
 
-StatusPushButton::StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, QWidget* parent)
-    : PushButton(index, text, QPixmap(), parent), id_(id), icons_(icons)
+StatusPushButton::StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, Parameters* params,
+                                   QWidget* parent)
+    : PushButton(index, text, QPixmap(), parent), id_(id), params_(params), icons_(icons)
 {
     setObjectName(QStringLiteral("StatusPushButton_%1").arg(id));
     setIconSize(QSize(32, 32));
-    MainApplication* app = MainApplication::getInstance();
-    if (app && app->params())
-        connect(app->params(), &Parameters::signalParamUpdated, this, &StatusPushButton::slotParamUpdated);
+    if (params_)
+        connect(params_, &Parameters::signalParamUpdated, this, &StatusPushButton::slotParamUpdated);
     refresh();
 }
 
@@ -25,10 +24,9 @@ void StatusPushButton::slotParamUpdated(quint16 id)
 
 void StatusPushButton::refresh()
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (!app || !app->params() || icons_.isEmpty())
+    if (!params_ || icons_.isEmpty())
         return;
-    const int value = Common::toInt(app->params()->get(id_));
+    const int value = Common::toInt(params_->get(id_));
     // A value without an entry shows the first icon rather than reading past the list.
     int index = (value >= 0 && value < icons_.size()) ? value : 0;
     if (index != value)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPointer>
+
+#include "app/parameters.h"
 #include "ui/pairlist.h"
 #include "ui/pushbutton.h"
 
@@ -8,7 +11,9 @@ class StatusPushButton : public PushButton
 {
     Q_OBJECT
 public:
-    StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, QWidget* parent = nullptr);
+    // Follows parameter `id` of `params` (none: the first icon stays).
+    StatusPushButton(int index, quint16 id, const QString& text, const PairList& icons, Parameters* params,
+                     QWidget* parent = nullptr);
 
     quint16 id() const { return id_; }
     // Resource path of the icon shown.
@@ -22,6 +27,7 @@ private slots:
 
 private:
     quint16 id_;
+    QPointer<Parameters> params_;
     PairList icons_;
     QString iconPath_;
 };

@@ -3,9 +3,12 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "equipment/dhs_menu.h"
 #include "equipment/equipmentmenu.h"
 #include "equipment/vsd_menu.h"
 #include "support/testmain.h"
+#include "support/uitestsupport.h"
+#include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
 
 namespace {
@@ -54,6 +57,8 @@ private slots:
     void itemsFollowSettings();
     void pagesStayWithButtons();
     void drivePagesFollowDriveType();
+    void dhsRowOpensTheScreenItNames_data();
+    void dhsRowOpensTheScreenItNames();
 };
 
 void TestEquipmentMenu::initTestCase()
@@ -145,6 +150,53 @@ void TestEquipmentMenu::drivePagesFollowDriveType()
     menu.setFormsList();
     QCOMPARE(menu.formsList().size(), 7);
     qDeleteAll(menu.formsList());
+}
+
+void TestEquipmentMenu::dhsRowOpensTheScreenItNames_data()
+{
+    QTest::addColumn<float>("builtWith");
+    QTest::addColumn<float>("pressedWith");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QStringList>("opens");
+
+    const QStringList two{"Параметры ТМС", "Параметры связи ТМС"};
+    const QStringList three = two + QStringList{"Конфигурация ТМС"};
+    const QStringList twoPages{"DhsSettingForm", "DhsConnectForm"};
+    const QStringList threePages = twoPages + QStringList{"DhsConfigurationForm"};
+    QTest::newRow("17 stays") << 17.0f << 17.0f << three << threePages;
+    QTest::newRow("17 then 5") << 17.0f << 5.0f << three << threePages;
+    QTest::newRow("17 then none") << 17.0f << 0.0f << three << threePages;
+    QTest::newRow("5 then 17") << 5.0f << 17.0f << two << twoPages;
+    QTest::newRow("none then 17") << 0.0f << 17.0f << QStringList{} << QStringList{};
+    QTest::newRow("out of range then 17") << 40.0f << 17.0f << two << twoPages;
+}
+
+void TestEquipmentMenu::dhsRowOpensTheScreenItNames()
+{
+    QFETCH(float, builtWith);
+    QFETCH(float, pressedWith);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, opens);
+    UiFixture ui;
+    for (int position = 0; position < qMax(1, buttons.size()); ++position) {
+        report(39, builtWith);
+        ui.window()->addForm(new DhsMenu(nullptr), 0);
+        BaseForm* menu = ui.window()->currentForm();
+        QCOMPARE(buttonTexts(menu), buttons);
+        if (buttons.isEmpty())
+            break;
+        // The type changes between the build of the rows and the press.
+        report(39, pressedWith);
+        int row = 0;
+        while (menu->childButtonPosition(row) != position)
+            ++row;
+        menu->setCurrentRow(row);
+        QTest::keyClick(menu->rowAt(row), Qt::Key_Return);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(UiInspect::formClasses(ui.window()), opens);
+        QCOMPARE(UiInspect::currentClass(ui.window()), opens.at(position));
+        QCOMPARE(ui.window()->currentForm()->title(), buttons.at(position).toUpper());
+    }
 }
 
 RVK_TEST_MAIN(TestEquipmentMenu)

@@ -1,129 +1,14 @@
 #include "support/uitestsupport.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QTest>
 #include <QTimer>
 
-#include <cstring>
-
 #include "app/mainapplication.h"
 #include "app/parameters.h"
-#include "ui/basecombobox.h"
-#include "ui/basecombobox2.h"
-#include "ui/baseeditwidget.h"
-#include "ui/baseform.h"
-#include "ui/basestatustextwidget.h"
-#include "ui/basestatuswidget.h"
-#include "ui/basestringeditwidget.h"
-#include "ui/eventitem.h"
 #include "ui/mainwindow.h"
-#include "ui/pushbutton.h"
-#include "ui/statuspushbutton.h"
 #include "ui/uiclock.h"
 #include "texts/common.h"
-
-namespace {
-
-void fillChoices(RowInfo* info, const PairList& list)
-{
-    for (int i = 0; i < list.size(); ++i) {
-        info->keys.append(list.key(i));
-        info->texts.append(list.value(i));
-    }
-}
-
-} // namespace
-
-RowInfo UiInspect::row(const BaseForm* form, int index)
-{
-    RowInfo info;
-    QWidget* w = form ? form->rowAt(index) : nullptr;
-    if (!w)
-        return info;
-    info.childButton = form->childButtonPosition(index) >= 0;
-    if (auto* r = qobject_cast<BaseEditWidget*>(w)) {
-        info.kind = QStringLiteral("edit");
-        info.id = r->id();
-        info.label = r->name();
-        info.editable = true;
-    } else if (auto* r = qobject_cast<BaseStatusWidget*>(w)) {
-        info.kind = r->isBitEnabled() ? QStringLiteral("bits") : QStringLiteral("status");
-        info.id = r->id();
-        info.label = r->name();
-    } else if (auto* r = qobject_cast<BaseStatusTextWidget*>(w)) {
-        info.kind = QStringLiteral("statusText");
-        info.id = r->id();
-        info.label = r->name();
-        fillChoices(&info, r->texts());
-    } else if (auto* r = qobject_cast<BaseComboBox*>(w)) {
-        info.kind = QStringLiteral("combo");
-        info.id = r->id();
-        info.label = r->name();
-        info.editable = true;
-        fillChoices(&info, r->valuesList());
-    } else if (auto* r = qobject_cast<BaseComboBox2*>(w)) {
-        info.kind = QStringLiteral("combo2");
-        info.label = r->name();
-        info.editable = true;
-        fillChoices(&info, r->valuesList());
-    } else if (auto* r = qobject_cast<BaseStringEditWidget*>(w)) {
-        info.kind = QStringLiteral("string");
-        info.id = r->id();
-        info.label = r->name();
-        info.editable = true;
-    } else if (auto* r = qobject_cast<StatusPushButton*>(w)) {
-        info.kind = QStringLiteral("statusButton");
-        info.id = r->id();
-        info.label = r->text();
-        info.editable = true;
-    } else if (auto* r = qobject_cast<PushButton*>(w)) {
-        info.kind = QStringLiteral("button");
-        info.label = r->text();
-        info.editable = true;
-    } else if (auto* r = qobject_cast<EventItem*>(w)) {
-        info.kind = QStringLiteral("event");
-        info.label = r->text();
-    } else {
-        info.kind = QStringLiteral("widget");
-    }
-    return info;
-}
-
-QList<RowInfo> UiInspect::rows(const BaseForm* form)
-{
-    QList<RowInfo> list;
-    for (int i = 0; form && i < form->rowCount(); ++i)
-        list.append(row(form, i));
-    return list;
-}
-
-QStringList UiInspect::formClasses(const MainWindow* window)
-{
-    QStringList names;
-    if (!window)
-        return names;
-    for (BaseForm* form : window->forms())
-        names.append(form ? QString::fromLatin1(form->metaObject()->className()) : QString());
-    return names;
-}
-
-int UiInspect::currentIndex(const MainWindow* window)
-{
-    return window ? window->currentIndex() : -1;
-}
-
-int UiInspect::focusedRow(const MainWindow* window)
-{
-    const BaseForm* form = window ? window->currentForm() : nullptr;
-    return form ? form->currentRow() : -1;
-}
-
-QString UiInspect::currentClass(const MainWindow* window)
-{
-    const BaseForm* form = window ? window->currentForm() : nullptr;
-    return form ? QString::fromLatin1(form->metaObject()->className()) : QString();
-}
 
 UiFixture::UiFixture(int refreshMs)
 {

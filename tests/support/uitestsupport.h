@@ -17,34 +17,11 @@
 
 #include "app/parameterdef.h"
 #include "ui/dialoggate.h"
+#include "ui/uiinspect.h"
 
 class BaseForm;
 class MainWindow;
 class Parameters;
-
-// One row of a screen as a test sees it.
-struct RowInfo {
-    QString kind;     // "edit", "status", "bits", "statusText", "combo", "combo2", "string", "button",
-                      // "statusButton", "event", "widget"
-    int id = -1;      // parameter id, -1 when the row is bound to none
-    QString label;
-    QList<int> keys;  // choices of selection rows
-    QStringList texts;
-    bool editable = false;
-    bool childButton = false;
-};
-
-class UiInspect
-{
-public:
-    static QList<RowInfo> rows(const BaseForm* form);
-    static RowInfo row(const BaseForm* form, int index);
-    static QStringList formClasses(const MainWindow* window);
-    static int currentIndex(const MainWindow* window);
-    // Current row of the current screen, -1 when none.
-    static int focusedRow(const MainWindow* window);
-    static QString currentClass(const MainWindow* window);
-};
 
 // The mirror and a main window for screen tests. Modal dialogs without a scripted answer are rejected at once
 // and every message shown is recorded; the row refresh runs after `refreshMs`.

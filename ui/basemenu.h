@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+#include "ui/baseform.h"
+#include "ui/pairlist.h"
+
+// One row of a menu table. Child rows (plain or status buttons) open the screen `make` builds; the n-th child
+// row shown opens the n-th screen of the menu's page list.
+struct MenuItem {
+    enum Kind { Child, Status, Action, Row };
+
+    Kind kind = Child;
+    QString text;
+    // Resource path of a plain button's icon; empty for none.
+    QString icon;
+    BaseForm* (*make)() = nullptr;
+    // The row's condition, read when the table is built.
+    bool shown = true;
+    // Status: the parameter whose value picks the icon from `icons`.
+    quint16 id = 0;
+    PairList icons;
+    // Action: the slot of the menu that the button calls.
+    const char* slot = nullptr;
+    // Row: adds a row of another kind (a selection, a value) to the menu.
+    std::function<void(BaseForm*)> build;
+
+    template <class Page>
+    static MenuItem child(const QString& text, bool shown = true, const QString& icon = QString())
+    {
+        MenuItem item;
+        item.text = text;
+        item.icon = icon;
+        item.make = &create<Page>;
+        item.shown = shown;
+        return item;
+    }
+    template <class Page>
+    static MenuItem status(quint16 id, const QString& text, const PairList& icons, bool shown = true)
+    {
+        MenuItem item = child<Page>(text, shown);
+        item.kind = Status;
+        item.id = id;
+        item.icons = icons;
+        return item;
+    }
+    static MenuItem action(const QString& text, const char* slot, bool shown = true, const QString& icon = QString());
+    static MenuItem row(std::function<void(BaseForm*)> build, bool shown = true);
+
+private:
+    template <class Page>
+    static BaseForm* create()
+    {
+        return new Page(nullptr);
+    }
+};
+
+// A menu built from a table of items. The table is read once when the rows are built; the page list that a
+// press opens comes from that same reading, so a row always opens the screen it names.
+class BaseMenu : public BaseForm
+{
+    Q_OBJECT
+public:
+    using Table = QList<MenuItem> (*)();
+
+    BaseMenu(QWidget* parent, Table table);
+
+    // New instances of the screens of the shown child rows, in table order.
+    static QList<BaseForm*> pages(const QList<MenuItem>& items);
+
+    void createForm() override;
+    void setFormsList() override;
+
+private:
+    Table table_;
+    QList<MenuItem> items_;
+};
