@@ -18,6 +18,7 @@
 #include "ui/pushbutton.h"
 #include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
+#include "ui/uiclock.h"
 
 BaseForm::BaseForm(QWidget* parent, bool grid)
     : QScrollArea(parent), grid_(grid), container_(new QWidget(this))
@@ -407,6 +408,67 @@ void BaseForm::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void BaseForm::rebuildOnUpdate(const QVector<quint16>& ids, PageList siblings)
+{
+    rebuildIds_ = ids;
+    rebuildSiblings_ = siblings;
+    Parameters* p = params();
+    if (!p || ids.isEmpty())
+        return;
+    connect(p, &Parameters::signalParamUpdated, this, [this](quint16 id, quint8 cmd) {
+        // Limits and unit codes do not change which rows a screen has.
+        if (cmd == 7 || cmd == 8 || cmd == 15)
+            return;
+        if (rebuildIds_.contains(id))
+            requestRebuild();
+    });
+}
+
+void BaseForm::requestRebuild()
+{
+    if (detached_ || !rebuildSiblings_)
+        return;
+    MainWindow* window = mainWindow();
+    if (!window || window->currentForm() != this) {
+        // An update while a sibling is on show never takes the operator away from it.
+        stale_ = true;
+        return;
+    }
+    if (rebuildPending_)
+        return;
+    rebuildPending_ = true;
+    QTimer::singleShot(UiClock::rebuildDelayMs(), this, [this] {
+        rebuildPending_ = false;
+        if (detached_)
+            return;
+        MainWindow* w = mainWindow();
+        if (w && w->currentForm() == this)
+            rebuild(true);
+        else
+            stale_ = true;
+    });
+}
+
+void BaseForm::rebuildStale()
+{
+    if (stale_ && !detached_ && rebuildSiblings_)
+        rebuild(false);
+}
+
+void BaseForm::rebuild(bool keepRow)
+{
+    const QMetaObject* meta = metaObject();
+    const int row = keepRow ? currentRow_ : 0;
+    MainWindow* window = mainWindow();
+    const QList<BaseForm*> forms = rebuildSiblings_();
+    // This screen is replaced (and deleted later) inside the call: nothing of it is used after.
+    showForms(forms, *meta);
+    if (window && !keepRow) {
+        if (BaseForm* form = window->currentForm())
+            form->setCurrentRow(row);
+    }
 }
 
 void BaseForm::showEvent(QShowEvent* event)

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QScrollArea>
+#include <QVector>
 
 #include <functional>
 
@@ -103,6 +104,19 @@ public:
         showForms(Menu::createNextForm(), Page::staticMetaObject);
     }
 
+    // A screen whose rows depend on values: when one of `ids` reports a new value (not a limit or a unit code),
+    // the screen is built anew among `siblings` (its menu's page list). Only the screen on show rebuilds, once per
+    // burst of updates and on the row it was on; a screen not on show is marked stale and rebuilds, on its first
+    // row, when it is shown again. Call it from createForm().
+    using PageList = QList<BaseForm*> (*)();
+    void rebuildOnUpdate(const QVector<quint16>& ids, PageList siblings);
+    // The same rebuild for a trigger of the screen's own; needs the siblings given to rebuildOnUpdate (ids may be
+    // empty).
+    void requestRebuild();
+    bool isStale() const { return stale_; }
+    // The main window rebuilds a stale screen instead of showing it.
+    void rebuildStale();
+
 signals:
     // 1 ms after each showing.
     void signalShowForm();
@@ -134,6 +148,8 @@ private:
     // Deletes the child screens of the stored list that were never shown.
     void dropUnshownForms(const QList<BaseForm*>& keep);
 
+    void rebuild(bool keepRow);
+
     bool grid_;
     QWidget* container_;
     QGridLayout* gridLayout_ = nullptr;
@@ -147,4 +163,8 @@ private:
     QString title_;
     QString textInfo_;
     int headerState_ = 0;
+    QVector<quint16> rebuildIds_;
+    PageList rebuildSiblings_ = nullptr;
+    bool rebuildPending_ = false;
+    bool stale_ = false;
 };

@@ -117,6 +117,11 @@ void MainWindow::makeCurrent(int index, int focus)
     BaseForm* form = forms_.at(index).data();
     if (!form)
         return;
+    if (form->isStale()) {
+        // Values it depends on changed while a sibling was on show: a new instance takes its place.
+        form->rebuildStale();
+        return;
+    }
     if (BaseForm* old = currentForm(); old && old != form)
         old->hide();
     current_ = index;

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
@@ -49,6 +50,20 @@ MessageDialog::MessageDialog(const QString& text, int type, QWidget* parent)
 
     timeout_->setSingleShot(true);
     connect(timeout_, &QTimer::timeout, this, &QDialog::reject);
+}
+
+MessageDialog* MessageDialog::showOnce(const QString& text, int type, QWidget* parent)
+{
+    static QList<QPointer<MessageDialog>> open;
+    open.removeAll(nullptr);
+    for (const QPointer<MessageDialog>& d : open) {
+        if (d->isVisible() && d->text() == text)
+            return nullptr;
+    }
+    auto* dialog = new MessageDialog(text, type, parent);
+    open.append(dialog);
+    dialog->show();
+    return dialog;
 }
 
 QString MessageDialog::text() const

@@ -16,6 +16,10 @@ public:
 
     MessageDialog(const QString& text, int type, QWidget* parent = nullptr);
 
+    // Shows a message without waiting, unless one with the same text is open already; null then. Give it a
+    // parent that outlives screen rebuilds (the main window).
+    static MessageDialog* showOnce(const QString& text, int type, QWidget* parent);
+
     // Modal; 1 for "Да" or "Ok", 0 otherwise.
     int exec() override;
     QString text() const;

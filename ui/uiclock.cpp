@@ -10,6 +10,8 @@ constexpr int kMessageTimeout = 300000;
 constexpr int kProgressPeriod = 250;
 // Copying the archives to a stick or erasing the flash takes minutes on the controller.
 constexpr int kArchiveTimeout = 15 * 60 * 1000;
+// The controller reports the values changed by one write within a few link polls.
+constexpr int kRebuildDelay = 50;
 
 std::function<qint64()>& clockFn()
 {
@@ -22,6 +24,7 @@ int refreshStep = kRefreshStep;
 int messageTimeout = kMessageTimeout;
 int progressPeriod = kProgressPeriod;
 int archiveTimeout = kArchiveTimeout;
+int rebuildDelay = kRebuildDelay;
 
 } // namespace
 
@@ -89,4 +92,15 @@ void UiClock::reset()
     messageTimeout = kMessageTimeout;
     progressPeriod = kProgressPeriod;
     archiveTimeout = kArchiveTimeout;
+    rebuildDelay = kRebuildDelay;
+}
+
+int UiClock::rebuildDelayMs()
+{
+    return rebuildDelay;
+}
+
+void UiClock::setRebuildDelayMs(int ms)
+{
+    rebuildDelay = qMax(0, ms);
 }

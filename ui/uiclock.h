@@ -29,6 +29,10 @@ public:
     static int archiveTimeoutMs();
     static void setArchiveTimeoutMs(int ms);
 
+    // Time a self-rebuilding screen gathers a burst of updates before it rebuilds once.
+    static int rebuildDelayMs();
+    static void setRebuildDelayMs(int ms);
+
     // Restores every default.
     static void reset();
 };
