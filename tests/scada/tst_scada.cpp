@@ -21,7 +21,11 @@ namespace {
 class TestMap : public Scada
 {
 public:
-    explicit TestMap(QVector<ScadaParameter> rows) : rows_(std::move(rows)) { buildTable(); }
+    explicit TestMap(QVector<ScadaRow> rows) : rows_(std::move(rows))
+    {
+        attach(mirror(), [] { return MainApplication::getInstance()->spiDriver(); });
+        buildTable();
+    }
     int setNewValue(ScadaParameter* param) override
     {
         if (param->paramId <= 0)
@@ -31,48 +35,35 @@ public:
     }
 
 protected:
-    void initParameters() override
-    {
-        ScadaParameter* rows = allocParameters(static_cast<quint16>(rows_.size()));
-        for (int i = 0; i < rows_.size(); ++i)
-            rows[i] = rows_[i];
-    }
+    void initParameters() override { fillTable(rows_); }
     void calcParams() override {}
 
 private:
-    QVector<ScadaParameter> rows_;
+    QVector<ScadaRow> rows_;
 };
 
-ScadaParameter row(quint16 address, qint16 id, quint8 type, float min, float max, float coef = 1.0f, quint8 op = 2)
+ScadaRow row(quint16 address, qint16 id, quint8 type, double min, double max, double coef = 1.0, quint8 op = 2)
 {
-    ScadaParameter r;
-    r.paramId = id;
-    r.address = address;
-    r.operation = op;
-    r.dataType = type;
-    r.coefficient = coef;
-    r.min = min;
-    r.max = max;
-    return r;
+    return ScadaRow().at(address).id(id).op(op).type(type).coef(coef).range(min, max);
 }
 
 // Row 10 unsigned, 11 signed (negative minimum), 12 a 32-bit counter, 14 a raw word,
 // 15 a raw 32-bit word, 17 a float, 19 a scaled setting, 20 and 21 reserved, 30 a temperature.
-QVector<ScadaParameter> fixtureRows()
+QVector<ScadaRow> fixtureRows()
 {
     return {
         row(10, 0, 7, 0, 255),
         row(10, 9010, 4, 0, 65535),
         row(11, 9011, 4, -100, 100),
         row(12, 9012, 5, 0, 999999),
-        row(14, 9014, 12, 0, 65535, 1.0f, 1),
-        row(15, 9015, 13, 0, 4294967295.0f, 1.0f, 1),
+        row(14, 9014, 12, 0, 65535, 1.0, 1),
+        row(15, 9015, 13, 0, 4294967295.0, 1.0, 1),
         row(17, 9017, 6, -1000, 1000),
-        row(19, 9019, 4, 0, 65535, 0.1f),
+        row(19, 9019, 4, 0, 65535, 0.1),
         row(20, -1, 4, 0, 0),
         row(21, -1, 4, 0, 100),
-        row(30, 9030, 2, 0, 300, 1.0f, 1),
-        row(40, 9040, 4, 0, 65535, 1.0f, 1),
+        row(30, 9030, 2, 0, 300, 1.0, 1),
+        row(40, 9040, 4, 0, 65535, 1.0, 1),
     };
 }
 
@@ -231,10 +222,7 @@ private slots:
     void writeBackOfAReadStoresTheSameValue()
     {
         // A temperature register in its own unit, while the panel shows another.
-        ScadaParameter t = row(50, 9050, 4, 0, 65535);
-        t.physic = 19;
-        t.unit = 1;
-        TestMap map({t});
+        TestMap map({row(50, 9050, 4, 0, 65535).physic(19).unit(1)});
         setValue(586, 0.0f);
         setValue(9050, 85.0f);
         refresh(map);
