@@ -190,8 +190,11 @@ void Scada::fillLines(const ScadaRow* lines, size_t count, const ScadaRow* merge
         for (size_t i = 0; i < n; ++i) {
             const int count = expandLine(from[i], nullptr);
             if (count < 0) {
-                qCritical().noquote() << QStringLiteral("Scada: table line %1 (registers %2-%3) does not agree with itself")
-                                             .arg(i + 1).arg(from[i].first_).arg(from[i].last_);
+                qCritical().noquote()
+                    << QStringLiteral("Scada: table line %1 (registers %2-%3) does not agree with itself")
+                           .arg(i + 1)
+                           .arg(from[i].first_)
+                           .arg(from[i].last_);
                 continue;
             }
             rows.resize(rows.size() + count);

@@ -111,7 +111,10 @@ protected:
         fillLines(lines, N, merged, M);
     }
     // Tables made at run time (test maps).
-    void fillTable(const QVector<ScadaRow>& lines) { fillLines(lines.constData(), static_cast<size_t>(lines.size()), nullptr, 0); }
+    void fillTable(const QVector<ScadaRow>& lines)
+    {
+        fillLines(lines.constData(), static_cast<size_t>(lines.size()), nullptr, 0);
+    }
 
     // Binds the engine's register callbacks to this map (process() does it before opening the engine).
     void bindEngine();

@@ -38,18 +38,12 @@ public:
     constexpr ScadaRow at(int address) const { return at(address, address); }
     constexpr ScadaRow at(int first, int last) const
     {
-        ScadaRow r = *this;
-        r.first_ = first;
-        r.last_ = last;
-        return r;
+        return with(&ScadaRow::first_, first).with(&ScadaRow::last_, last);
     }
     constexpr ScadaRow id(int id) const { return ids(id, id); }
     constexpr ScadaRow ids(int first, int last) const
     {
-        ScadaRow r = *this;
-        r.id_ = first;
-        r.lastId_ = last;
-        return r;
+        return with(&ScadaRow::id_, first).with(&ScadaRow::lastId_, last);
     }
     // Filled by the map's calcParams, or a command that its setNewValue turns into parameter writes.
     constexpr ScadaRow computed() const { return id(0); }
@@ -58,24 +52,17 @@ public:
     constexpr ScadaRow physic(int v) const { return with(&ScadaRow::physic_, v); }
     constexpr ScadaRow unit(int v) const { return with(&ScadaRow::unit_, v); }
     constexpr ScadaRow type(int v) const { return with(&ScadaRow::dataType_, v); }
-    constexpr ScadaRow coef(double v) const
-    {
-        ScadaRow r = *this;
-        r.coefficient_ = v;
-        return r;
-    }
+    constexpr ScadaRow coef(double v) const { return with(&ScadaRow::coefficient_, v); }
     constexpr ScadaRow range(double min, double max) const
     {
-        ScadaRow r = *this;
-        r.min_ = min;
-        r.max_ = max;
-        return r;
+        return with(&ScadaRow::min_, min).with(&ScadaRow::max_, max);
     }
 
 private:
     friend class Scada;
 
-    constexpr ScadaRow with(int ScadaRow::*field, int v) const
+    template <typename T>
+    constexpr ScadaRow with(T ScadaRow::*field, T v) const
     {
         ScadaRow r = *this;
         r.*field = v;

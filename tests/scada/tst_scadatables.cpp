@@ -106,7 +106,8 @@ private slots:
         QVector<int> outOfOrder;
         int next = -1;  // the first address after the row in front
         for (int i = coils; i < map->rowCount(); ++i) {
-            QVERIFY2(rows[i].dataType != 7, qPrintable(QStringLiteral("coil row %1 behind a register row").arg(rows[i].address)));
+            QVERIFY2(rows[i].dataType != 7,
+                     qPrintable(QStringLiteral("coil row %1 behind a register row").arg(rows[i].address)));
             // Misplaced: inside the row in front, or not what a register lookup finds.
             if (rows[i].address < next || map->getIndexAtAddress(rows[i].address + 1, 0) != i)
                 outOfOrder.append(rows[i].address);
@@ -130,8 +131,9 @@ private slots:
                                               << QByteArray("258:709 259:710 260:711") << 0;
         QTest::newRow("0 and -1 stay") << QVector<ScadaRow>{R.at(249, 250).computed(), R.at(251, 252).reserved()}
                                        << QByteArray("249:0 250:0 251:-1 252:-1") << 0;
-        QTest::newRow("two-register rows") << QVector<ScadaRow>{R.at(27).id(10013).type(5), R.at(40042, 40045).ids(20028, 20029).type(5)}
-                                           << QByteArray("27:10013+ 40042:20028+ 40044:20029+") << 0;
+        QTest::newRow("two-register rows")
+            << QVector<ScadaRow>{R.at(27).id(10013).type(5), R.at(40042, 40045).ids(20028, 20029).type(5)}
+            << QByteArray("27:10013+ 40042:20028+ 40044:20029+") << 0;
         QTest::newRow("coil run") << QVector<ScadaRow>{R.at(64, 65).type(7), R.at(0)}
                                   << QByteArray("64:0c 65:0c 0:0") << 0;
         QTest::newRow("kept in the given order") << QVector<ScadaRow>{R.at(7), R.at(3), R.at(9).type(7)}
@@ -157,7 +159,9 @@ private slots:
     void builderTakesEveryColumnAndMergesALineListApart()
     {
         // The columns of a full line land in their fields; values start at 0.
-        LinesMap one([](LinesMap& m) { m.fillTable(QVector<ScadaRow>{{258, 2, 1, 9, 3, 12, 0.1, -5, 4294967295.0}}); });
+        LinesMap one([](LinesMap& m) {
+            m.fillTable(QVector<ScadaRow>{{258, 2, 1, 9, 3, 12, 0.1, -5, 4294967295.0}});
+        });
         QCOMPARE(one.rowCount(), 1);
         const ScadaParameter& r = one.rows()[0];
         QCOMPARE(r.address, quint16(258));
