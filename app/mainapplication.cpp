@@ -245,7 +245,7 @@ void MainApplication::initScada()
     scada_.storeRelease(nullptr);
 
     const int code = static_cast<int>(Common::toCode(getValue(578)) & 0xFF);
-    Scada* map = ScadaFactory::create(code);
+    Scada* map = ScadaFactory::create(code, params_, [this] { return spiDriver_; });
     if (!map) {
         qDebug() << "MainApplication: no register map for SCADA profile" << code;
         if (old)
@@ -315,13 +315,6 @@ bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString&
             return true;
     }
     return PasswordDialog::ask(parent, def->access, prompt);
-}
-
-quint16 MainApplication::scadaPort()
-{
-    bool ok = false;
-    const uint port = qEnvironmentVariable("RVK_SCADA_PORT").toUInt(&ok);
-    return (ok && port > 0 && port <= 65535) ? static_cast<quint16>(port) : 502;
 }
 
 void MainApplication::restartAccessTimer()

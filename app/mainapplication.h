@@ -85,9 +85,6 @@ public:
     // Moves the application folder (and the database copy) elsewhere; tests run side by side with their own.
     void setAppDir(const QString& dir);
 
-    // The TCP port of the Modbus server: 502, or RVK_SCADA_PORT when set.
-    static quint16 scadaPort();
-
     // The 10-minute access timer restarts on every key; on expiry the granted level returns to 0.
     void restartAccessTimer();
 

@@ -34,16 +34,10 @@ class BenchMap : public Scada
 protected:
     void initParameters() override
     {
-        ScadaParameter* rows = allocParameters(200);
-        for (quint16 i = 0; i < 200; ++i) {
-            rows[i].paramId = static_cast<qint16>(i + 1);
-            rows[i].address = i;
-            rows[i].operation = 1;
-            rows[i].physic = i % 10;
-            rows[i].dataType = 4;
-            rows[i].coefficient = (i % 2) ? 0.1f : 1.0f;
-            rows[i].max = 65535;
-        }
+        QVector<ScadaRow> rows;
+        for (int i = 0; i < 200; ++i)
+            rows.append(ScadaRow().at(i).id(i + 1).physic(i % 10).coef((i % 2) ? 0.1 : 1.0).range(0, 65535));
+        fillTable(rows);
     }
     void calcParams() override {}
 };
@@ -51,7 +45,11 @@ protected:
 class RefreshMap : public ScadaVuduzu2000
 {
 public:
-    RefreshMap() { buildTable(); }
+    explicit RefreshMap(Parameters* params)
+    {
+        attach(params);
+        buildTable();
+    }
 };
 
 double threadCpuSeconds()
@@ -149,7 +147,7 @@ int main(int argc, char** argv)
 
     // One refresh of the Vuduzu2000 table: copy of the mirrored rows and the computed registers.
     {
-        RefreshMap map;
+        RefreshMap map(params);
         const int rounds = 200000;
         for (int i = 0; i < 1000; ++i)
             map.calcParamsStart();

@@ -1,8 +1,6 @@
 #include "scada/scada.h"
 
-#include <QElapsedTimer>
 #include <QThread>
-#include <QTimer>
 #include <QtDebug>
 
 #include <cmath>
@@ -11,10 +9,10 @@
 #include <ctime>
 #include <limits>
 
-#include "app/mainapplication.h"
 #include "app/parameterdef.h"
 #include "app/parameters.h"
 #include "link/spidriver.h"
+#include "scada/scadaclock.h"
 #include "scada/scadaserver.h"
 #include "texts/common.h"
 
@@ -109,43 +107,131 @@ void putText(uint8_t* buffer, uint16_t* len, quint8 id, const char* text)
 
 constexpr quint8 kCoilType = 7;
 
+std::atomic<Scada*> engineMap_{nullptr};
+
 } // namespace
 
 Scada::Scada()
-    : server_(new ScadaServer(this))
+    : clock_(ScadaClock::system()), server_(new ScadaServer(this))
 {
     qDebug().noquote() << QStringLiteral("create: %1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
 }
 
 Scada::~Scada()
 {
+    Scada* self = this;
+    engineMap_.compare_exchange_strong(self, nullptr);
     delete[] parameters_;
     parameters_ = nullptr;
     countParameters_ = 0;
     qDebug().noquote() << QStringLiteral("~%1").arg(QString::fromLatin1(Scada::staticMetaObject.className()));
 }
 
-Parameters* Scada::params() const
+void Scada::attach(Parameters* params, SpiFunnel spi)
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->params() : nullptr;
+    params_ = params;
+    spi_ = std::move(spi);
+}
+
+void Scada::setClock(ScadaClock* clock)
+{
+    clock_ = clock ? clock : ScadaClock::system();
 }
 
 SpiDriver* Scada::spiDriver() const
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->spiDriver() : nullptr;
+    return spi_ ? spi_() : nullptr;
 }
 
-ScadaParameter* Scada::allocParameters(quint16 count)
+Scada* Scada::engineMap()
 {
+    return engineMap_.load();
+}
+
+void Scada::bindEngine()
+{
+    engineMap_.store(this);
+}
+
+int Scada::expandLine(const ScadaRow& line, ScadaParameter* out) const
+{
+    // A run of a two-register type names both registers of its last row; a single row names its first.
+    const int step = sizeDataFromTypeData(static_cast<unsigned char>(line.dataType_)) == 4 ? 2 : 1;
+    const int span = line.last_ - line.first_ + 1;
+    if (line.first_ < 0 || line.last_ > 0xFFFF || span < 1 || (span > 1 && span % step != 0))
+        return -1;
+    const int rows = span > 1 ? span / step : 1;
+    const bool idRun = line.lastId_ != line.id_;
+    if (idRun ? (line.id_ < 1 || line.lastId_ - line.id_ + 1 != rows || line.lastId_ > 0x7FFF)
+              : (line.id_ < -1 || line.id_ > 0x7FFF || (line.id_ > 0 && rows > 1)))
+        return -1;
+    for (int k = 0; out && k < rows; ++k) {
+        ScadaParameter& row = out[k];
+        row.paramId = static_cast<qint16>(idRun ? line.id_ + k : line.id_);
+        row.address = static_cast<quint16>(line.first_ + k * step);
+        row.operation = static_cast<quint8>(line.operation_);
+        row.physic = static_cast<quint8>(line.physic_);
+        row.unit = static_cast<quint8>(line.unit_);
+        row.dataType = static_cast<quint8>(line.dataType_);
+        row.coefficient = static_cast<float>(line.coefficient_);
+        row.min = static_cast<float>(line.min_);
+        row.max = static_cast<float>(line.max_);
+        row.value = 0.0f;
+    }
+    return rows;
+}
+
+void Scada::fillLines(const ScadaRow* lines, size_t count, const ScadaRow* merged, size_t mergedCount)
+{
+    // Each list expanded on its own; the coil rows that lead both come first, then the rest of the two
+    // merged by address (a list in order stays in order; a row out of place stays out of place).
+    auto expand = [this](const ScadaRow* from, size_t n) {
+        QVector<ScadaParameter> rows;
+        for (size_t i = 0; i < n; ++i) {
+            const int count = expandLine(from[i], nullptr);
+            if (count < 0) {
+                qCritical().noquote()
+                    << QStringLiteral("Scada: table line %1 (registers %2-%3) does not agree with itself")
+                           .arg(i + 1)
+                           .arg(from[i].first_)
+                           .arg(from[i].last_);
+                continue;
+            }
+            rows.resize(rows.size() + count);
+            expandLine(from[i], rows.data() + rows.size() - count);
+        }
+        return rows;
+    };
+    auto leadingCoils = [](const QVector<ScadaParameter>& rows) {
+        int n = 0;
+        while (n < rows.size() && rows[n].dataType == kCoilType)
+            ++n;
+        return n;
+    };
+    const QVector<ScadaParameter> a = expand(lines, count);
+    const QVector<ScadaParameter> b = expand(merged, mergedCount);
+    int i = leadingCoils(a);
+    int j = leadingCoils(b);
+
+    QVector<ScadaParameter> table = a.mid(0, i) + b.mid(0, j);
+    table.reserve(a.size() + b.size());
+    while (i < a.size() || j < b.size()) {
+        const bool fromA = j >= b.size() || (i < a.size() && a[i].address <= b[j].address);
+        table.append(fromA ? a[i++] : b[j++]);
+    }
+    if (table.size() > 0xFFFF) {
+        qCritical() << "Scada: a table of" << table.size() << "rows is too long";
+        table.resize(0xFFFF);
+    }
+
     delete[] parameters_;
+    parameters_ = nullptr;
     countParameters_ = 0;
-    parameters_ = new ScadaParameter[count]();
-    for (quint16 i = 0; i < count; ++i)
-        parameters_[i].value = 0.0f;
-    countParameters_ = count;
-    return parameters_;
+    if (table.isEmpty())
+        return;
+    parameters_ = new ScadaParameter[static_cast<size_t>(table.size())];
+    std::copy(table.cbegin(), table.cend(), parameters_);
+    countParameters_ = static_cast<quint16>(table.size());
 }
 
 int Scada::sizeDataFromTypeData(unsigned char dataType)
@@ -213,7 +299,8 @@ void Scada::process()
 
     buildTable();
 
-    const eMBErrorCode init = engineInit(MainApplication::scadaPort());
+    bindEngine();
+    const eMBErrorCode init = engineInit(ScadaServer::port());
     if (init != MB_ERR_NONE) {
         qWarning().noquote() << QStringLiteral("Scada: error init modbus stack - %1!").arg(static_cast<int>(init));
         return;
@@ -224,15 +311,14 @@ void Scada::process()
         return;
     }
 
-    calcTimer_ = new QTimer(this);
-    connect(calcTimer_, &QTimer::timeout, this, &Scada::calcParamsStart);
-    calcTimer_->start(100);
-
-    // A repeating timer: a late tick is merged into the next, never queued twice.
-    poolTimer_ = new QTimer(this);
-    poolTimer_->setInterval(20);
-    connect(poolTimer_, &QTimer::timeout, this, &Scada::pool);
-    poolTimer_->start();
+    clock_->repeat(this, 100, [this] {
+        calcParamsStart();
+        return true;
+    });
+    clock_->repeat(this, 20, [this] {
+        pool();
+        return processEnabled_.load();
+    });
 }
 
 void Scada::setProcessEnabled(bool enabled)
@@ -250,8 +336,8 @@ void Scada::setProcessEnabled(bool enabled)
 
 void Scada::closeEngine()
 {
-    if (poolTimer_)
-        poolTimer_->stop();
+    Scada* self = this;
+    engineMap_.compare_exchange_strong(self, nullptr);
     if (!engineOpen_)
         return;
     engineOpen_ = false;
@@ -261,11 +347,8 @@ void Scada::closeEngine()
 
 void Scada::pool()
 {
-    if (!processEnabled_.load()) {
-        if (poolTimer_)
-            poolTimer_->stop();
+    if (!processEnabled_.load())
         return;
-    }
     // A request takes two engine steps (frame received, then executed); both run in one tick so that a
     // master waits at most one poll period.
     eMBErrorCode result = enginePoll();
@@ -273,8 +356,6 @@ void Scada::pool()
         result = enginePoll();
     if (result != MB_ERR_NONE)
         setProcessEnabled(false);
-    else if (!processEnabled_.load() && poolTimer_)
-        poolTimer_->stop();
 }
 
 void Scada::calcParamsStart()
@@ -572,23 +653,18 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
     }
     emit signalScadaRequestCompressLogRN(header);
 
-    QElapsedTimer clock;
-    clock.start();
     QByteArray replyHeader;
     QByteArray log;
-    for (;;) {
-        {
-            std::lock_guard<std::mutex> locker(logLock_);
-            if (headerBuffer_.size() >= 15) {
-                replyHeader = headerBuffer_;
-                log = logBuffer_;
-                break;
-            }
-        }
-        if (clock.elapsed() >= kWaitControllerMs || !processEnabled_.load())
-            return MB_ERR_BUSY;
-        Common::sleep(5);
-    }
+    const bool replied = waitForController([&] {
+        std::lock_guard<std::mutex> locker(logLock_);
+        if (headerBuffer_.size() < 15)
+            return false;
+        replyHeader = headerBuffer_;
+        log = logBuffer_;
+        return true;
+    });
+    if (!replied)
+        return MB_ERR_BUSY;
     // The reply must be for this slice: same offset, and the requested count or, for the last
     // record, what is left of the log.
     const quint32 count = getLe32(replyHeader, 7);
@@ -601,6 +677,18 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
         buffer[i] = from < log.size() ? static_cast<uint8_t>(log.at(from)) : 0;
     }
     return MB_ERR_NONE;
+}
+
+bool Scada::waitForController(const std::function<bool()>& done)
+{
+    const qint64 start = clock_->nowMs();
+    for (;;) {
+        if (done())
+            return true;
+        if (clock_->nowMs() - start >= kWaitControllerMs || !processEnabled_.load())
+            return false;
+        clock_->sleepMs(5);
+    }
 }
 
 void Scada::slotScadaResiveCompressLogRN(QByteArray header, QByteArray log)
@@ -642,16 +730,11 @@ int Scada::slotSoftwareWrite(uint16_t usFileNumber, uint16_t, uint16_t usRecordL
     for (const QByteArray& b : blocks)
         emit signalSoftwareWrite(b);
 
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        const quint32 answered = spi->softwareBlocksAccepted() + spi->softwareBlocksRefused();
-        if (static_cast<qint32>(answered - target) >= 0)
-            break;
-        if (clock.elapsed() >= kWaitControllerMs || !processEnabled_.load())
-            return MB_ERR_BUSY;
-        Common::sleep(5);
-    }
+    const bool answered = waitForController([spi, target] {
+        return static_cast<qint32>(spi->softwareBlocksAccepted() + spi->softwareBlocksRefused() - target) >= 0;
+    });
+    if (!answered)
+        return MB_ERR_BUSY;
     return spi->softwareBlocksRefused() == refusedBefore ? MB_ERR_NONE : MB_ERR_INVALID;
 }
 
@@ -661,15 +744,14 @@ namespace {
 
 Scada* prvCurrentScada()
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->scada() : nullptr;
+    return Scada::engineMap();
 }
 
 // Profile 4 serves holding registers at 30000 and input registers at 40000 onward.
-uint16_t prvProfileOffset(uint16_t address, uint16_t offset)
+uint16_t prvProfileOffset(const Scada* scada, uint16_t address, uint16_t offset)
 {
-    MainApplication* app = MainApplication::getInstance();
-    if (app && app->getValue(578) == 4.0f)
+    const Parameters* p = scada->params();
+    if (p && p->get(578) == 4.0f)
         return static_cast<uint16_t>(address + offset);
     return address;
 }
@@ -681,7 +763,7 @@ eMBErrorCode eMBRegInputCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t u
     Scada* scada = prvCurrentScada();
     if (!scada)
         return MB_ERR_NO_REGISTER;
-    return scada->readReg(pucRegBuffer, prvProfileOffset(usAddress, 40000), usNRegs);
+    return scada->readReg(pucRegBuffer, prvProfileOffset(scada, usAddress, 40000), usNRegs);
 }
 
 eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs, eMBRegisterMode eMode)
@@ -689,7 +771,7 @@ eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t
     Scada* scada = prvCurrentScada();
     if (!scada)
         return MB_ERR_NO_REGISTER;
-    usAddress = prvProfileOffset(usAddress, 30000);
+    usAddress = prvProfileOffset(scada, usAddress, 30000);
     switch (eMode) {
     case MB_REG_READ:
         return scada->readReg(pucRegBuffer, usAddress, usNRegs);

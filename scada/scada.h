@@ -5,28 +5,55 @@
 #include <QVector>
 
 #include <atomic>
-#include <mutex>
+#include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <mutex>
 
 #include "scada/modbus/mb.h"
 #include "scada/scadaparameter.h"
+#include "scada/scadarow.h"
 
 class Parameters;
-class QTimer;
+class ScadaClock;
 class ScadaServer;
 class SpiDriver;
 
-
 // Base of every register map and the worker of the Modbus slave; lives on the SCADA thread.
+//
+// How a map declares its table: in scada/<map>_init_parameters.cpp, one constexpr array of ScadaRow, one
+// line per line of the map's own table and in its order (scadarow.h shows the two ways to write a line;
+// the map's defaults, if its table has any, are one constexpr ScadaRow beside the array), and
+//     void ScadaXyz::initParameters() { fillTable(kRows); }
+// fillTable counts and expands the lines itself. The shape test (tests/scada/tst_scadatables.cpp) takes
+// one line per map: its row count and the addresses its table places out of order.
+//
+// A map reaches the parameter mirror through params() and the SPI driver through spiDriver(), both handed
+// over by ScadaFactory::create.
 class Scada : public QObject
 {
     Q_OBJECT
 public:
+    // Hands out the SPI driver of the moment (it is replaced when the link restarts); null without a link.
+    using SpiFunnel = std::function<SpiDriver*()>;
+
     Scada();
     ~Scada() override;
 
+    // Call before the map moves to its thread.
+    void attach(Parameters* params, SpiFunnel spi = SpiFunnel());
+    Parameters* params() const { return params_; }
+    // Tests and tools drive the worker's time; call before process() or on the map's thread.
+    void setClock(ScadaClock* clock);
+
+    // The map that the engine's register callbacks serve: the last one bound (process() binds its map
+    // before it opens the engine), until it closes the engine or is deleted.
+    static Scada* engineMap();
+
     static int sizeDataFromTypeData(unsigned char dataType);
     int getIndexAtAddress(int address, unsigned char dataType) const;
+    // initParameters() and the start index behind the coil rows; process() runs it first.
+    void buildTable();
 
     int rowCount() const { return countParameters_; }
     const ScadaParameter* rows() const { return parameters_; }
@@ -70,15 +97,32 @@ protected:
     virtual void initParameters() {}
     virtual void calcParams() {}
 
-    // initParameters() and the start index behind the coil rows.
-    void buildTable();
-    // Allocates `count` zeroed rows; initParameters then fills them.
-    ScadaParameter* allocParameters(quint16 count);
+    // The one table builder: the map's lines with their runs expanded, values 0. A second array of lines
+    // (for a table that lists some of its rows apart, such as an address list of reserved rows) is
+    // merged into the first by address, behind the coil rows of both.
+    template <size_t N>
+    void fillTable(const ScadaRow (&lines)[N])
+    {
+        fillLines(lines, N, nullptr, 0);
+    }
+    template <size_t N, size_t M>
+    void fillTable(const ScadaRow (&lines)[N], const ScadaRow (&merged)[M])
+    {
+        fillLines(lines, N, merged, M);
+    }
+    // Tables made at run time (test maps).
+    void fillTable(const QVector<ScadaRow>& lines)
+    {
+        fillLines(lines.constData(), static_cast<size_t>(lines.size()), nullptr, 0);
+    }
+
+    // Binds the engine's register callbacks to this map (process() does it before opening the engine).
+    void bindEngine();
+    SpiDriver* spiDriver() const;
     // Parameter writes of setNewValue: held back while a multi-register write is checked,
     // so that a refused row sends nothing of the request.
     void setParameter(quint16 id, float value, int eventType);
     void setParameter(quint16 id, quint32 raw, int eventType);
-    Parameters* params() const;
 
     ScadaParameter* parameters_ = nullptr;
     ScadaParameter defaultParameter_;
@@ -96,17 +140,23 @@ private:
         quint32 raw;
         int eventType;
     };
+    void fillLines(const ScadaRow* lines, size_t count, const ScadaRow* merged, size_t mergedCount);
+    // Rows of one line, or -1 when its runs do not agree (a register run that does not fit its type, an id
+    // run of another length); `out`, when given, receives them.
+    int expandLine(const ScadaRow& line, ScadaParameter* out) const;
     bool encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const;
     bool decodeRow(const ScadaParameter& row, const uint8_t* in, float* value) const;
-    SpiDriver* spiDriver() const;
+    // Waits (polling, at most kWaitControllerMs) until `done` holds; false on time-out or when the map stops.
+    bool waitForController(const std::function<bool()>& done);
 
+    Parameters* params_ = nullptr;
+    SpiFunnel spi_;
+    ScadaClock* clock_ = nullptr;
     ScadaServer* server_ = nullptr;
     std::mutex logLock_;  // a plain mutex, so that race checkers see the hand-over
     std::atomic<bool> processEnabled_{true};
     int startIndex_ = 0;
     bool engineOpen_ = false;
-    QTimer* poolTimer_ = nullptr;
-    QTimer* calcTimer_ = nullptr;
     bool holdWrites_ = false;
     QVector<PendingWrite> heldWrites_;
     quint32 softwareTarget_ = 0;

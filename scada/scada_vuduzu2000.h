@@ -10,8 +10,6 @@ public:
     ScadaVuduzu2000();
     ~ScadaVuduzu2000() override;
 
-    static constexpr quint16 kRowCount = 76;
-
 public slots:
     int setNewValue(ScadaParameter* param) override;
 

@@ -1,6 +1,5 @@
 #include "scada/scadaserver.h"
 
-#include "app/mainapplication.h"
 #include "scada/modbus/mbtcp.h"
 #include "scada/modbus/portevent.h"
 #include "scada/scada.h"
@@ -47,6 +46,13 @@ ScadaServer::~ScadaServer()
         socket_ = nullptr;
     }
     qDebug() << QStringLiteral("~%1").arg(QLatin1String("ScadaServer"));
+}
+
+quint16 ScadaServer::port()
+{
+    bool ok = false;
+    const uint port = qEnvironmentVariable("RVK_SCADA_PORT").toUInt(&ok);
+    return (ok && port > 0 && port <= 65535) ? static_cast<quint16>(port) : 502;
 }
 
 bool ScadaServer::init(quint16 port)
@@ -166,8 +172,7 @@ void ScadaSocket::takeRequest()
 
 bool xMBTCPPortInit(uint16_t usTCPPort)
 {
-    MainApplication* app = MainApplication::getInstance();
-    Scada* scada = app ? app->scada() : nullptr;
+    Scada* scada = Scada::engineMap();
     ScadaServer* server = scada ? scada->server() : nullptr;
     if (!server)
         return false;

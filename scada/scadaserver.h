@@ -14,6 +14,9 @@ public:
     explicit ScadaServer(QObject* parent = nullptr);
     ~ScadaServer() override;
 
+    // The Modbus TCP port: 502, or RVK_SCADA_PORT when set.
+    static quint16 port();
+
     bool init(quint16 port);
     ScadaSocket* socket() const { return socket_; }
 

@@ -1,31 +1,52 @@
 #include "scada/modbus/mbutils.h"
 
-#include <cassert>
+namespace {
+
+// The byte of the first bit, and whether the bits run on into the next one.
+struct BitSpan {
+    uint16_t usByte;
+    uint16_t usShift;
+    bool xSpills;
+};
+
+BitSpan prvxBitSpan(uint16_t usBitOffset, uint8_t ucNBits)
+{
+    const uint16_t usByte = static_cast<uint16_t>(usBitOffset / 8);
+    const uint16_t usShift = static_cast<uint16_t>(usBitOffset % 8);
+    return {usByte, usShift, usShift + ucNBits > 8};
+}
+
+bool prvxValidCount(uint8_t ucNBits)
+{
+    return ucNBits >= 1 && ucNBits <= 8;
+}
+
+} // namespace
 
 void xMBUtilSetBits(uint8_t* ucByteBuf, uint16_t usBitOffset, uint8_t ucNBits, uint8_t ucValue)
 {
-    assert(ucNBits <= 8);
-    const uint16_t usByteOffset = static_cast<uint16_t>(usBitOffset / 8);
-    const uint16_t usNPreBits = static_cast<uint16_t>(usBitOffset - usByteOffset * 8);
-    const uint16_t usMask = static_cast<uint16_t>(((1u << ucNBits) - 1) << usNPreBits);
-    const uint16_t usValue = static_cast<uint16_t>(ucValue << usNPreBits);
-
-    uint16_t usWord = static_cast<uint16_t>(ucByteBuf[usByteOffset] | (ucByteBuf[usByteOffset + 1] << 8));
-    usWord = static_cast<uint16_t>((usWord & ~usMask) | (usValue & usMask));
-    ucByteBuf[usByteOffset] = static_cast<uint8_t>(usWord & 0xFF);
-    ucByteBuf[usByteOffset + 1] = static_cast<uint8_t>(usWord >> 8);
+    if (!prvxValidCount(ucNBits))
+        return;
+    const BitSpan s = prvxBitSpan(usBitOffset, ucNBits);
+    const uint16_t usMask = static_cast<uint16_t>(((1u << ucNBits) - 1) << s.usShift);
+    uint16_t usWord = ucByteBuf[s.usByte];
+    if (s.xSpills)
+        usWord = static_cast<uint16_t>(usWord | (ucByteBuf[s.usByte + 1] << 8));
+    usWord = static_cast<uint16_t>((usWord & ~usMask) | ((ucValue << s.usShift) & usMask));
+    ucByteBuf[s.usByte] = static_cast<uint8_t>(usWord & 0xFF);
+    if (s.xSpills)
+        ucByteBuf[s.usByte + 1] = static_cast<uint8_t>(usWord >> 8);
 }
 
 uint8_t xMBUtilGetBits(const uint8_t* ucByteBuf, uint16_t usBitOffset, uint8_t ucNBits)
 {
-    assert(ucNBits <= 8);
-    const uint16_t usByteOffset = static_cast<uint16_t>(usBitOffset / 8);
-    const uint16_t usNPreBits = static_cast<uint16_t>(usBitOffset - usByteOffset * 8);
-    const uint16_t usMask = static_cast<uint16_t>((1u << ucNBits) - 1);
-
-    uint16_t usWord = static_cast<uint16_t>(ucByteBuf[usByteOffset] | (ucByteBuf[usByteOffset + 1] << 8));
-    usWord = static_cast<uint16_t>(usWord >> usNPreBits);
-    return static_cast<uint8_t>(usWord & usMask);
+    if (!prvxValidCount(ucNBits))
+        return 0;
+    const BitSpan s = prvxBitSpan(usBitOffset, ucNBits);
+    uint16_t usWord = ucByteBuf[s.usByte];
+    if (s.xSpills)
+        usWord = static_cast<uint16_t>(usWord | (ucByteBuf[s.usByte + 1] << 8));
+    return static_cast<uint8_t>((usWord >> s.usShift) & ((1u << ucNBits) - 1));
 }
 
 bool xMBGetMultipleWrite(const uint8_t* pucFrame, uint16_t usLength, uint16_t usMaxCount, bool xBits,

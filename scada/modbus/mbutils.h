@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-// Bit access for register callbacks. Both touch the byte after the one holding the first bit,
-// so the buffer needs one byte to spare after the last addressed bit.
+// Bit access for register callbacks: ucNBits bits from bit usBitOffset on, the first bit the lowest.
+// Only the bytes holding the addressed bits are touched. A count outside 1..8 sets nothing and reads 0,
+// in every build.
 void xMBUtilSetBits(uint8_t* ucByteBuf, uint16_t usBitOffset, uint8_t ucNBits, uint8_t ucValue);
 uint8_t xMBUtilGetBits(const uint8_t* ucByteBuf, uint16_t usBitOffset, uint8_t ucNBits);
 

@@ -1,6 +1,8 @@
 #include <QTcpServer>
 #include <QtTest>
 
+#include <vector>
+
 #include "scada/modbus/mb.h"
 #include "scada/modbus/mbtcp.h"
 #include "scada/modbus/mbutils.h"
@@ -59,21 +61,44 @@ private slots:
 
     void cleanupTestCase() { MainApplication::getInstance()->quitScada(); }
 
+    void bitUtilities_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::addColumn<int>("readBack");
+        QTest::newRow("across a byte") << QByteArray("0000a5") << 6 << 4 << 0x0F << QByteArray("c003a5") << 0x0F;
+        QTest::newRow("clear across a byte") << QByteArray("ffffff") << 13 << 5 << 0 << QByteArray("ff1ffc") << 0;
+        QTest::newRow("8 bits of the last byte") << QByteArray("a5") << 0 << 8 << 0x3C << QByteArray("3c") << 0x3C;
+        QTest::newRow("last bit") << QByteArray("00") << 7 << 1 << 1 << QByteArray("80") << 1;
+        QTest::newRow("value wider than the count") << QByteArray("00") << 2 << 3 << 0xFF << QByteArray("1c") << 7;
+        QTest::newRow("count 0") << QByteArray("ff") << 3 << 0 << 1 << QByteArray("ff") << 0;
+        QTest::newRow("count 9") << QByteArray("0000") << 0 << 9 << 0xFF << QByteArray("0000") << 0;
+        QTest::newRow("count 255") << QByteArray("00") << 7 << 255 << 0xFF << QByteArray("00") << 0;
+    }
+
     void bitUtilities()
     {
-        // Both helpers read one byte past the first bit's byte: every buffer has one to spare.
-        uint8_t buf[4] = {0x00, 0x00, 0xA5, 0x00};
-        xMBUtilSetBits(buf, 6, 4, 0x0F);
-        QCOMPARE(int(buf[0]), 0xC0);
-        QCOMPARE(int(buf[1]), 0x03);
-        QCOMPARE(int(buf[2]), 0xA5);
-        uint8_t ones[4] = {0xFF, 0xFF, 0xFF, 0x00};
-        xMBUtilSetBits(ones, 13, 5, 0x00);
-        QCOMPARE(int(ones[1]), 0x1F);
-        QCOMPARE(int(ones[2]), 0xFC);
-        QCOMPARE(int(xMBUtilGetBits(buf, 6, 4)), 0x0F);
-        QCOMPARE(int(xMBUtilGetBits(buf, 5, 3)), 0x06);
-        QCOMPARE(int(xMBUtilGetBits(buf + 2, 0, 8)), 0xA5);
+        QFETCH(QByteArray, before);
+        QFETCH(int, offset);
+        QFETCH(int, count);
+        QFETCH(int, value);
+        QFETCH(QByteArray, after);
+        QFETCH(int, readBack);
+        const auto at = static_cast<uint16_t>(offset);
+        const auto n = static_cast<uint8_t>(count);
+        // Exactly the buffer's bytes (a touch past them trips the sanitizer build), then the same with a
+        // guard byte behind them (a write past them shows in every build).
+        const QByteArray start = QByteArray::fromHex(before);
+        std::vector<uint8_t> exact(start.cbegin(), start.cend());
+        xMBUtilSetBits(exact.data(), at, n, static_cast<uint8_t>(value));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(exact.data()), start.size()).toHex(), after);
+        QCOMPARE(int(xMBUtilGetBits(exact.data(), at, n)), readBack);
+        QByteArray guarded = start + '\x5a';
+        xMBUtilSetBits(reinterpret_cast<uint8_t*>(guarded.data()), at, n, static_cast<uint8_t>(value));
+        QCOMPARE(guarded.toHex(), after + "5a");
     }
 
     void errorMapping()

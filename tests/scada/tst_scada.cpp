@@ -1,16 +1,13 @@
-#include <QElapsedTimer>
-#include <QSignalSpy>
-#include <QThread>
+#include <QTcpServer>
 
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
-#include <atomic>
-#include <thread>
 
 #include "scada/scada.h"
 #include "scada/scadatesthelpers.h"
+#include "support/manualscadaclock.h"
 #include "support/testmain.h"
 
 using namespace scadatest;
@@ -21,7 +18,11 @@ namespace {
 class TestMap : public Scada
 {
 public:
-    explicit TestMap(QVector<ScadaParameter> rows) : rows_(std::move(rows)) { buildTable(); }
+    explicit TestMap(QVector<ScadaRow> rows) : rows_(std::move(rows))
+    {
+        attach(mirror(), [] { return MainApplication::getInstance()->spiDriver(); });
+        buildTable();
+    }
     int setNewValue(ScadaParameter* param) override
     {
         if (param->paramId <= 0)
@@ -31,48 +32,35 @@ public:
     }
 
 protected:
-    void initParameters() override
-    {
-        ScadaParameter* rows = allocParameters(static_cast<quint16>(rows_.size()));
-        for (int i = 0; i < rows_.size(); ++i)
-            rows[i] = rows_[i];
-    }
+    void initParameters() override { fillTable(rows_); }
     void calcParams() override {}
 
 private:
-    QVector<ScadaParameter> rows_;
+    QVector<ScadaRow> rows_;
 };
 
-ScadaParameter row(quint16 address, qint16 id, quint8 type, float min, float max, float coef = 1.0f, quint8 op = 2)
+ScadaRow row(quint16 address, qint16 id, quint8 type, double min, double max, double coef = 1.0, quint8 op = 2)
 {
-    ScadaParameter r;
-    r.paramId = id;
-    r.address = address;
-    r.operation = op;
-    r.dataType = type;
-    r.coefficient = coef;
-    r.min = min;
-    r.max = max;
-    return r;
+    return ScadaRow().at(address).id(id).op(op).type(type).coef(coef).range(min, max);
 }
 
 // Row 10 unsigned, 11 signed (negative minimum), 12 a 32-bit counter, 14 a raw word,
 // 15 a raw 32-bit word, 17 a float, 19 a scaled setting, 20 and 21 reserved, 30 a temperature.
-QVector<ScadaParameter> fixtureRows()
+QVector<ScadaRow> fixtureRows()
 {
     return {
         row(10, 0, 7, 0, 255),
         row(10, 9010, 4, 0, 65535),
         row(11, 9011, 4, -100, 100),
         row(12, 9012, 5, 0, 999999),
-        row(14, 9014, 12, 0, 65535, 1.0f, 1),
-        row(15, 9015, 13, 0, 4294967295.0f, 1.0f, 1),
+        row(14, 9014, 12, 0, 65535, 1.0, 1),
+        row(15, 9015, 13, 0, 4294967295.0, 1.0, 1),
         row(17, 9017, 6, -1000, 1000),
-        row(19, 9019, 4, 0, 65535, 0.1f),
+        row(19, 9019, 4, 0, 65535, 0.1),
         row(20, -1, 4, 0, 0),
         row(21, -1, 4, 0, 100),
-        row(30, 9030, 2, 0, 300, 1.0f, 1),
-        row(40, 9040, 4, 0, 65535, 1.0f, 1),
+        row(30, 9030, 2, 0, 300, 1.0, 1),
+        row(40, 9040, 4, 0, 65535, 1.0, 1),
     };
 }
 
@@ -231,10 +219,7 @@ private slots:
     void writeBackOfAReadStoresTheSameValue()
     {
         // A temperature register in its own unit, while the panel shows another.
-        ScadaParameter t = row(50, 9050, 4, 0, 65535);
-        t.physic = 19;
-        t.unit = 1;
-        TestMap map({t});
+        TestMap map({row(50, 9050, 4, 0, 65535).physic(19).unit(1)});
         setValue(586, 0.0f);
         setValue(9050, 85.0f);
         refresh(map);
@@ -378,33 +363,33 @@ private slots:
     void fileRecordSlices()
     {
         TestMap map({});
+        ManualScadaClock clock;
+        map.setClock(&clock);
         setValue(1182, 2.0f);
         setValue(1183, 484.0f);
         QVector<QByteArray> requests;
         QByteArray replyData;
         quint32 replyOffset = 0;
         int replyCount = -1;  // as requested
-        // The controller answers on another thread, as the SPI driver does.
+        // The controller answers 30 ms after the request, on the clock that the map waits on.
         connect(&map, &Scada::signalScadaRequestCompressLogRN, &map, [&](QByteArray header) {
             requests.append(header);
-            std::thread([&map, replyData, replyOffset, replyCount, header] {
-                QThread::msleep(30);
-                QByteArray h = header;
-                for (int i = 0; i < 4; ++i) {
-                    h[3 + i] = static_cast<char>((replyOffset >> (8 * i)) & 0xFF);
-                    if (replyCount >= 0)
-                        h[7 + i] = static_cast<char>((quint32(replyCount) >> (8 * i)) & 0xFF);
-                }
-                h[11] = static_cast<char>(replyData.size() & 0xFF);
-                h[12] = static_cast<char>(replyData.size() >> 8);
-                map.slotScadaResiveCompressLogRN(h, replyData);
-            }).detach();
+            QByteArray h = header;
+            for (int i = 0; i < 4; ++i) {
+                h[3 + i] = static_cast<char>((replyOffset >> (8 * i)) & 0xFF);
+                if (replyCount >= 0)
+                    h[7 + i] = static_cast<char>((quint32(replyCount) >> (8 * i)) & 0xFF);
+            }
+            h[11] = static_cast<char>(replyData.size() & 0xFF);
+            h[12] = static_cast<char>(replyData.size() >> 8);
+            clock.at(30, [&map, h, data = replyData] { map.slotScadaResiveCompressLogRN(h, data); });
         }, Qt::DirectConnection);
 
         uint8_t buf[242];
         replyData = QByteArray::fromHex("3412785601");  // a short last slice, odd length
         replyOffset = 242;
         QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_NONE);
+        QCOMPARE(clock.nowMs(), qint64(30));
         QCOMPARE(requests.size(), 1);
         QCOMPARE(requests[0].toHex(), QByteArray("00ffff" "f2000000" "f2000000" "f2000000"));
         QCOMPARE(QByteArray(reinterpret_cast<char*>(buf), 8).toHex(), QByteArray("1234567800010000"));
@@ -413,7 +398,6 @@ private slots:
         // A reply for another slice is not taken for this one.
         replyOffset = 0;
         QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
-        QThread::msleep(50);
 
         // The last record of a 300-byte log: the controller sends the 58 bytes left.
         setValue(1183, 300.0f);
@@ -425,7 +409,6 @@ private slots:
         QCOMPARE(int(buf[58]), 0);
         replyCount = 100;
         QCOMPARE(map.readFileRecord(buf, 242, 242), MB_ERR_INVALID);
-        QThread::msleep(50);
         replyCount = -1;
         setValue(1183, 484.0f);
 
@@ -437,30 +420,79 @@ private slots:
         QCOMPARE(requests.size(), 4);
     }
 
-    void fileRecordTimesOutBusy()
+    void fileRecordWaitsForTheControllerAtMost5s_data()
     {
-        TestMap map({});
-        setValue(1183, 484.0f);
-        uint8_t buf[242];
-        QElapsedTimer clock;
-        clock.start();
-        QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_BUSY);
-        QVERIFY(clock.elapsed() >= 5000 && clock.elapsed() < 5500);
+        QTest::addColumn<int>("replyAt");  // ms after the request; -1: never
+        QTest::addColumn<int>("stopAt");   // the map is stopped; -1: never
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("waited");
+        QTest::newRow("answer at 5000 ms") << 5000 << -1 << int(MB_ERR_NONE) << 5000;
+        QTest::newRow("answer at 5005 ms") << 5005 << -1 << int(MB_ERR_BUSY) << 5000;
+        QTest::newRow("no answer") << -1 << -1 << int(MB_ERR_BUSY) << 5000;
+        QTest::newRow("map stopped at 50 ms") << 100 << 50 << int(MB_ERR_BUSY) << 50;
+    }
 
-        // Disabling the map ends the wait at once.
-        std::atomic<bool> stopped{false};
-        std::thread stopper([&map, &stopped] {
-            QThread::msleep(50);
-            map.setProcessEnabled(false);
-            stopped = true;
-        });
-        clock.restart();
-        QCOMPARE(map.readFileRecord(buf, 0, 242), MB_ERR_BUSY);
-        // The engine is closed on the map's own thread.
-        for (int i = 0; i < 200 && !stopped; ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        stopper.join();
-        QVERIFY(clock.elapsed() < 1000);
+    void fileRecordWaitsForTheControllerAtMost5s()
+    {
+        QFETCH(int, replyAt);
+        QFETCH(int, stopAt);
+        QFETCH(int, result);
+        QFETCH(int, waited);
+        TestMap map({});
+        ManualScadaClock clock;
+        map.setClock(&clock);
+        setValue(1183, 484.0f);
+        connect(&map, &Scada::signalScadaRequestCompressLogRN, &map, [&](QByteArray header) {
+            if (replyAt >= 0)
+                clock.at(replyAt, [&map, header] { map.slotScadaResiveCompressLogRN(header, QByteArray(242, 'x')); });
+            if (stopAt >= 0)
+                clock.at(stopAt, [&map] { map.setProcessEnabled(false); });
+        }, Qt::DirectConnection);
+        uint8_t buf[242];
+        QCOMPARE(int(map.readFileRecord(buf, 0, 242)), result);
+        QCOMPARE(clock.nowMs(), qint64(waited));
+    }
+
+    void workerRunsOnItsClock()
+    {
+        QTcpServer squatter;
+        QVERIFY(squatter.listen(QHostAddress::Any, 0));
+        qputenv("RVK_SCADA_PORT", QByteArray::number(squatter.serverPort()));
+        setValue(9010, 5.0f);
+        {
+            // The port is taken: one warning, no timers, a table that is never refreshed.
+            TestMap map(fixtureRows());
+            ManualScadaClock clock;
+            map.setClock(&clock);
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^ScadaServer: cannot listen on port"));
+            QTest::ignoreMessage(QtWarningMsg, "Scada: error init modbus stack - 3!");
+            map.process();
+            QCOMPARE(clock.periods(), QVector<int>());
+            clock.advance(1000);
+            QCOMPARE(read(map, 10, 1), QByteArray("0000"));
+        }
+        squatter.close();
+
+        TestMap map(fixtureRows());
+        ManualScadaClock clock;
+        map.setClock(&clock);
+        map.process();
+        QCOMPARE(clock.periods(), (QVector<int>{100, 20}));
+        QCOMPARE(Scada::engineMap(), &map);
+        clock.advance(99);
+        QCOMPARE(read(map, 10, 1), QByteArray("0000"));
+        clock.advance(1);
+        QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+
+        // A failed poll step stops polling for good and releases the engine; the refresh goes on.
+        eMBDisable();
+        clock.advance(20);
+        QVERIFY(!map.isProcessEnabled());
+        QCOMPARE(clock.periods(), QVector<int>{100});
+        QCOMPARE(Scada::engineMap(), nullptr);
+        setValue(9010, 6.0f);
+        clock.advance(100);
+        QCOMPARE(read(map, 10, 1), QByteArray("0006"));
     }
 
     void softwareBlocks_data()

@@ -55,6 +55,7 @@ public:
     static std::atomic<bool> done;
     void process() override
     {
+        bindEngine();
         uint8_t buf[4] = {};
         // Register numbers arrive as the PDU address + 1.
         eMBRegHoldingCB(buf, 1, 1, MB_REG_READ);

@@ -11,7 +11,7 @@ namespace {
 class Map : public ScadaVuduzu2000
 {
 public:
-    Map() { buildTable(); }
+    Map() { attach(mirror()); buildTable(); }
 };
 
 // Every parameter that the status word reads, to 0.

@@ -74,7 +74,8 @@ void ScadaTestMap::record(const char* name, quint32 address, quint32 count, cons
 
 void ScadaTestMap::process()
 {
-    const eMBErrorCode status = eMBTCPInit(MainApplication::scadaPort());
+    bindEngine();
+    const eMBErrorCode status = eMBTCPInit(ScadaServer::port());
     if (status != MB_ERR_NONE) {
         qWarning() << "ScadaTestMap: eMBTCPInit" << status;
         return;

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QtGlobal>
+
+// One line of a register table as its map writes it: one register, or a run of registers a-b with the
+// same columns. Along a run, ids x-y rise by one a row; an id of 0 or -1 stays the same. A run of a
+// two-register type steps two registers a row. Scada::fillTable expands the lines into the table.
+//
+// A map writes its lines the way its own table reads:
+//   - every column, in the order Register, Id, Op, Ph, Un, Type, Coef, Min, Max:
+//         {258, 2, 1, 9, 0, 4, 0.1, 0, 65535},
+//         {{258, 260}, {709, 711}, 1, 8, 0, 4, 1, 0, 500},
+//   - or its defaults once, then only the columns that differ on each line:
+//         constexpr ScadaRow R = ScadaRow().op(2).range(0, 65535);   // the map's defaults
+//         R.at(1).id(580).range(1, 247),
+//         R.at(40042, 40045).ids(20028, 20029).physic(25).type(5).coef(0.1),   // two two-register rows
+//         R.at(455, 474).reserved().op(1),
+class ScadaRow
+{
+public:
+    // Registers a-b, or ids x-y; one number for a single one.
+    struct Span {
+        constexpr Span(int one) : first(one), last(one) {}
+        constexpr Span(int a, int b) : first(a), last(b) {}
+        int first;
+        int last;
+    };
+
+    // Read-only, type 4, coefficient 1, range 0...0: change what the map's table differs in.
+    constexpr ScadaRow() = default;
+    constexpr ScadaRow(Span registers, Span ids, int op, int physic, int unit, int type, double coef, double min,
+                       double max)
+        : first_(registers.first), last_(registers.last), id_(ids.first), lastId_(ids.last), operation_(op),
+          physic_(physic), unit_(unit), dataType_(type), coefficient_(coef), min_(min), max_(max)
+    {
+    }
+
+    constexpr ScadaRow at(int address) const { return at(address, address); }
+    constexpr ScadaRow at(int first, int last) const
+    {
+        return with(&ScadaRow::first_, first).with(&ScadaRow::last_, last);
+    }
+    constexpr ScadaRow id(int id) const { return ids(id, id); }
+    constexpr ScadaRow ids(int first, int last) const
+    {
+        return with(&ScadaRow::id_, first).with(&ScadaRow::lastId_, last);
+    }
+    // Filled by the map's calcParams, or a command that its setNewValue turns into parameter writes.
+    constexpr ScadaRow computed() const { return id(0); }
+    constexpr ScadaRow reserved() const { return id(-1); }
+    constexpr ScadaRow op(int v) const { return with(&ScadaRow::operation_, v); }
+    constexpr ScadaRow physic(int v) const { return with(&ScadaRow::physic_, v); }
+    constexpr ScadaRow unit(int v) const { return with(&ScadaRow::unit_, v); }
+    constexpr ScadaRow type(int v) const { return with(&ScadaRow::dataType_, v); }
+    constexpr ScadaRow coef(double v) const { return with(&ScadaRow::coefficient_, v); }
+    constexpr ScadaRow range(double min, double max) const
+    {
+        return with(&ScadaRow::min_, min).with(&ScadaRow::max_, max);
+    }
+
+private:
+    friend class Scada;
+
+    template <typename T>
+    constexpr ScadaRow with(T ScadaRow::*field, T v) const
+    {
+        ScadaRow r = *this;
+        r.*field = v;
+        return r;
+    }
+
+    int first_ = 0;
+    int last_ = 0;
+    int id_ = 0;
+    int lastId_ = 0;
+    int operation_ = 1;
+    int physic_ = 0;
+    int unit_ = 0;
+    int dataType_ = 4;
+    double coefficient_ = 1.0;
+    double min_ = 0.0;
+    double max_ = 0.0;
+};
