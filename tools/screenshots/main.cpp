@@ -7,14 +7,35 @@
 #include <cstdio>
 
 #include "app/mainapplication.h"
+#include "app/parameters.h"
 #include "screens/mainmenu.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
+#include "ui/uiinspect.h"
 
 namespace {
 
 // Rows refresh 400-580 ms after an update; wait for them before each picture.
 constexpr int kSettleMs = 1500;
+
+// One picture: the values the simulated controller is given first ("id=value;..."), then the buttons pressed
+// from the main menu, by their text.
+struct Shot {
+    const char* file;
+    const char* values;
+    QStringList path;
+};
+
+// One line a picture; the main screen is taken before these.
+const QList<Shot>& shots()
+{
+    static const QList<Shot> list{
+        {"main_menu.png", "", {}},
+        {"options_units.png", "", {"Настройки", "Единицы измерения"}},
+        {"event_journal.png", "", {"Архивы", "Журнал событий"}},
+    };
+    return list;
+}
 
 void press(MainWindow* window, Qt::Key key)
 {
@@ -31,6 +52,44 @@ bool save(MainWindow* window, const QString& path)
     const bool ok = window->grab().save(path);
     std::printf("%s %s\n", ok ? "saved" : "could not save", qPrintable(path));
     return ok;
+}
+
+// Writes the values as the operator would and waits until the controller reports them.
+bool apply(Parameters* params, const QString& values)
+{
+    for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList kv = pair.split(QLatin1Char('='));
+        const quint16 id = static_cast<quint16>(kv.value(0).toUInt());
+        const float value = kv.value(1).toFloat();
+        params->set(id, value, 1);
+        if (!QTest::qWaitFor([params, id, value] { return params->get(id) == value; }, 5000)) {
+            std::printf("parameter %u did not take %s\n", id, qPrintable(kv.value(1)));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Presses the buttons named in `path`, from the main menu.
+bool open(MainWindow* window, const QStringList& path)
+{
+    window->addForm(new MainMenu(nullptr), 0);
+    for (const QString& text : path) {
+        BaseForm* form = window->currentForm();
+        const QList<RowInfo> rows = UiInspect::rows(form);
+        int row = -1;
+        for (int i = 0; i < rows.size() && row < 0; ++i) {
+            if (rows.at(i).label == text)
+                row = i;
+        }
+        if (row < 0) {
+            std::printf("no row \"%s\" on %s\n", qPrintable(text), form->metaObject()->className());
+            return false;
+        }
+        form->setCurrentRow(row);
+        press(window, Qt::Key_Return);
+    }
+    return true;
 }
 
 } // namespace
@@ -55,19 +114,9 @@ int main(int argc, char** argv)
     QApplication::setActiveWindow(window);
 
     bool ok = save(window, folder + QStringLiteral("/main_screen.png"));
-    press(window, Qt::Key_Return);
-    ok &= save(window, folder + QStringLiteral("/main_menu.png"));
-    // "Настройки", the last item, then "Единицы измерения".
-    press(window, Qt::Key_Up);
-    press(window, Qt::Key_Return);
-    press(window, Qt::Key_Down);
-    press(window, Qt::Key_Return);
-    ok &= save(window, folder + QStringLiteral("/options_units.png"));
-    // "Архивы", then "Журнал событий": the newest events of the controller's journal.
-    window->addForm(new MainMenu(nullptr), 0);
-    press(window, Qt::Key_Down);
-    press(window, Qt::Key_Return);
-    press(window, Qt::Key_Return);
-    ok &= save(window, folder + QStringLiteral("/event_journal.png"));
+    for (const Shot& shot : shots()) {
+        const bool opened = apply(app.params(), QString::fromUtf8(shot.values)) && open(window, shot.path);
+        ok &= opened && save(window, folder + QLatin1Char('/') + QString::fromLatin1(shot.file));
+    }
     return ok ? 0 : 1;
 }
