@@ -11,6 +11,7 @@
 #include "scada/scadafactory.h"
 #include "screens/mainscreenform.h"
 #include "support/testmain.h"
+#include "support/uitestsupport.h"
 #include "texts/common.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
@@ -124,17 +125,7 @@ QStringList TestMenuTree::shownClasses() const
 
 void TestMenuTree::key(int k)
 {
-    // As the panel keys: to the widget with the focus, from which unhandled keys reach the screen.
-    QWidget* target = window()->focusWidget();
-    if (!target || !window()->isAncestorOf(target))
-        target = current();
-    // An open selection list takes the keys.
-    if (QWidget* popup = QApplication::activePopupWidget())
-        target = popup->focusWidget() ? popup->focusWidget() : popup;
-    QTest::keyClick(target, static_cast<Qt::Key>(k));
-    // Replaced screens are deleted later.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    UiFixture::key(window(), k);
 }
 
 void TestMenuTree::moveToRow(int row)
