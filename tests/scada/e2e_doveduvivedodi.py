@@ -4,30 +4,21 @@
 Usage: e2e_doveduvivedodi.py <path of rvk_gui> <scada/scada_doveduvivedodi_init_parameters.cpp>.
 Every mirrored parameter gets a value of its own; every register must read what the table's columns
 give for it. Then the writes that the map accepts and refuses. Exit status 0 only when every check passed."""
-import sys
 import time
 
-from pymodbus.client import ModbusTcpClient
-
-import maptable
-from mapcheck import check_every_block, differences, read_map
-from peercheck import check, exception_code, finish
-from peerprogram import Program, port_open, wait_until
+from mapcheck import reg, run_map
+from peercheck import check, exception_code
+from peerprogram import wait_until
 
 # Written by the panel itself once synchronised: its version.
 OWN = {541: 3.38}
-
-
-def reg(c, address):
-    r = c.read_holding_registers(address, 1, slave=1)
-    return None if r.isError() else r.registers[0]
 
 
 def write(c, address, values):
     return exception_code(c.write_registers(address, values, slave=1))
 
 
-def writes(c):
+def writes(c, rows, want):
     check("124 := 150", write(c, 124, [150]) is None)
     check("124 reads back 150", wait_until(lambda: reg(c, 124) == 150, 3.0)[0], reg(c, 124))
     for address, value, name in ((124, 10000, "above the range"), (46, 1, "placeholder"), (241, 1, "reserved"),
@@ -68,24 +59,5 @@ def writes(c):
     check("motor data read back (%.0f ms)" % (secs * 1000), ok, {a: reg(c, a) for a in back})
 
 
-def main():
-    program, source = sys.argv[1], sys.argv[2]
-    rows = maptable.load(source)
-    check("table of 256 rows read from the source", len(rows) == 256, len(rows))
-    values = maptable.distinctive_values(rows, skip=OWN)
-    want = maptable.expected(rows, {**values, **OWN})
-    with Program(program, {578: 7, **values}) as port:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
-        ready, secs = wait_until(lambda: port_open(port) and c.connect() and reg(c, 0) is not None, 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), ready)
-        if ready:
-            ok, secs = wait_until(lambda: not differences(read_map(c, rows)[0], want), 20.0)
-            check("%d mirrored parameters reach their registers (%.1f s)" % (len(values), secs), ok)
-            check_every_block(c, rows, want, "profile 7")
-            writes(c)
-        c.close()
-    finish()
-
-
 if __name__ == "__main__":
-    main()
+    run_map(7, 256, writes, OWN)

@@ -5,23 +5,14 @@ Usage: e2e_ruzidar_irirud.py <path of rvk_gui> <scada/scada_ruzidar_irirud_init_
 Every mirrored parameter gets a value of its own; every register must read what the table's columns
 give for it. Every write is refused and changes nothing. Exit status 0 only when every check passed."""
 import struct
-import sys
 import time
 
-from pymodbus.client import ModbusTcpClient
-
 import maptable
-from mapcheck import check_every_block, differences, read_map
-from peercheck import check, exception_code, finish
-from peerprogram import Program, port_open, wait_until
+from mapcheck import differences, read_map, run_map
+from peercheck import check, exception_code
 
 # Written by the panel itself once synchronised: its version.
 OWN = {541: 3.38}
-
-
-def reg(c, address):
-    r = c.read_holding_registers(address, 1, slave=1)
-    return None if r.isError() else r.registers[0]
 
 
 def writes(c, rows, want):
@@ -44,24 +35,5 @@ def writes(c, rows, want):
     check("every register still reads its value", not diff, diff[:12])
 
 
-def main():
-    program, source = sys.argv[1], sys.argv[2]
-    rows = maptable.load(source)
-    check("table of 653 rows read from the source", len(rows) == 653, len(rows))
-    values = maptable.distinctive_values(rows, skip=OWN)
-    want = maptable.expected(rows, {**values, **OWN})
-    with Program(program, {578: 10, **values}) as port:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
-        ready, secs = wait_until(lambda: port_open(port) and c.connect() and reg(c, 5) is not None, 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), ready)
-        if ready:
-            ok, secs = wait_until(lambda: not differences(read_map(c, rows)[0], want), 20.0)
-            check("%d mirrored parameters reach their registers (%.1f s)" % (len(values), secs), ok)
-            check_every_block(c, rows, want, "profile 10")
-            writes(c, rows, want)
-        c.close()
-    finish()
-
-
 if __name__ == "__main__":
-    main()
+    run_map(10, 653, writes, OWN)

@@ -30,14 +30,10 @@ endif()
 
 # The Doveduvivedodi (7) and RuzidarIrirud (10) maps end to end, every register checked against its table.
 if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
-    add_test(NAME scada_doveduvivedodi_pymodbus
-        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_doveduvivedodi.py $<TARGET_FILE:rvk_gui>
-            ${CMAKE_SOURCE_DIR}/scada/scada_doveduvivedodi_init_parameters.cpp)
-    set_tests_properties(scada_doveduvivedodi_pymodbus PROPERTIES TIMEOUT 200)
-endif()
-if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
-    add_test(NAME scada_ruzidar_irirud_pymodbus
-        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_ruzidar_irirud.py $<TARGET_FILE:rvk_gui>
-            ${CMAKE_SOURCE_DIR}/scada/scada_ruzidar_irirud_init_parameters.cpp)
-    set_tests_properties(scada_ruzidar_irirud_pymodbus PROPERTIES TIMEOUT 200)
+    foreach(map doveduvivedodi ruzidar_irirud)
+        add_test(NAME scada_${map}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>
+                ${CMAKE_SOURCE_DIR}/scada/scada_${map}_init_parameters.cpp)
+        set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
+    endforeach()
 endif()
