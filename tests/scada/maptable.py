@@ -15,13 +15,17 @@ UNITS = {
 }
 
 
+def _size(type_code):
+    return 2 if type_code in (3, 5, 6, 9, 13, 15) else 1
+
+
 class Row:
     def __init__(self, **kw):
         self.__dict__.update(kw)
 
     @property
     def size(self):
-        return 2 if self.type in (3, 5, 6, 9, 13, 15) else 1
+        return _size(self.type)
 
     @property
     def signed(self):
@@ -64,7 +68,7 @@ def load(path):
     rows = []
     for line in re.findall(r"^\s*(R\.at\(.*\)),\s*$", text, re.M):
         spec = _apply(dict(base), _calls(line[1:]))
-        step = 2 if spec["type"] in (3, 5, 6, 9, 13, 15) else 1
+        step = _size(spec["type"])
         count = (spec["last"] - spec["first"] + 1) // step
         for k in range(count):
             rid = spec["id"] + k if spec["lastId"] != spec["id"] else spec["id"]
@@ -95,16 +99,19 @@ def f32(v):
     return struct.unpack("<f", struct.pack("<f", v))[0]
 
 
+def unit_factor(row):
+    return UNITS[(row.physic, row.unit)] if row.unit else (1.0, 0)
+
+
 def to_register_unit(row, value):
-    scale, offset = UNITS.get((row.physic, row.unit), (1.0, 0)) if row.unit else (1.0, 0)
+    scale, offset = unit_factor(row)
     return offset + value * scale
 
 
 def words(row, value):
-    """The register words that a row carries for a stored value (a float32 cell)."""
-    if row.type == 12 or row.type == 13:
-        bits = struct.unpack("<I", struct.pack("<f", f32(to_register_unit(row, value) / row.coef)))[0]
-        return [bits & 0xFFFF] if row.size == 1 else [bits >> 16, bits & 0xFFFF]
+    """The register words that a row of a rounded type carries for a stored value (a float32 cell)."""
+    if row.type in (6, 12, 13):
+        raise ValueError("register %d: a raw type is not modelled here" % row.address)
     v = to_register_unit(row, f32(value)) / row.coef
     n = int(abs(v) + 0.5) * (1 if v >= 0 else -1)
     if row.size == 1:
@@ -124,7 +131,7 @@ def distinctive_values(rows, skip=()):
         target = 101 + 3 * len(values)
         if r.signed:
             target = -target
-        scale, offset = UNITS.get((r.physic, r.unit), (1.0, 0)) if r.unit else (1.0, 0)
+        scale, offset = unit_factor(r)
         values[r.id] = (target * r.coef - offset) / scale
     return values
 
