@@ -67,14 +67,14 @@ def load(path):
         base = _apply(base, _calls(m.group(1)))
     rows = []
     for line in re.findall(r"^\s*(R\.at\(.*\)),\s*$", text, re.M):
-        spec = _apply(dict(base), _calls(line[1:]))
-        step = _size(spec["type"])
-        count = (spec["last"] - spec["first"] + 1) // step
+        cols = _apply(dict(base), _calls(line[1:]))
+        step = _size(cols["type"])
+        count = (cols["last"] - cols["first"] + 1) // step
         for k in range(count):
-            rid = spec["id"] + k if spec["lastId"] != spec["id"] else spec["id"]
-            rows.append(Row(address=spec["first"] + k * step, id=rid, op=spec["op"], physic=spec["physic"],
-                            unit=spec["unit"], type=spec["type"], coef=spec["coef"], min=spec["min"],
-                            max=spec["max"]))
+            rid = cols["id"] + k if cols["lastId"] != cols["id"] else cols["id"]
+            rows.append(Row(address=cols["first"] + k * step, id=rid, op=cols["op"], physic=cols["physic"],
+                            unit=cols["unit"], type=cols["type"], coef=cols["coef"], min=cols["min"],
+                            max=cols["max"]))
     return rows
 
 
