@@ -5,7 +5,6 @@ Usage: e2e_vuduzu2000.py <path of rvk_gui>. Starts the program on a free loopbac
 Vuduzu2000 map end to end and stops the program. Exit status 0 only when every check passed."""
 import os
 import signal
-import socket
 import subprocess
 import sys
 import tempfile
@@ -16,25 +15,7 @@ from pymodbus.file_message import FileRecord, ReadFileRecordRequest, WriteFileRe
 from pymodbus.mei_message import ReadDeviceInformationRequest
 
 from peercheck import check, exception_code, failures, finish
-
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
-
-
-def wait_until(fn, timeout):
-    """Polls fn until it returns a true value; returns (value, seconds) or (None, timeout)."""
-    start = time.monotonic()
-    while time.monotonic() - start < timeout:
-        v = fn()
-        if v:
-            return v, time.monotonic() - start
-        time.sleep(0.02)
-    return None, timeout
+from peerprogram import free_port, wait_until
 
 
 def reg(c, address):

@@ -27,3 +27,13 @@ if(RVK_TSAN)
         endif()
     endforeach()
 endif()
+
+# The Doveduvivedodi (7) and RuzidarIrirud (10) maps end to end, every register checked against its table.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    foreach(map doveduvivedodi ruzidar_irirud)
+        add_test(NAME scada_${map}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>
+                ${CMAKE_SOURCE_DIR}/scada/scada_${map}_init_parameters.cpp)
+        set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
+    endforeach()
+endif()

@@ -22,6 +22,8 @@ struct Shape {
 
 const Shape kShapes[] = {
     {3, 76, {}},  // ScadaVuduzu2000
+    {7, 256, {}},  // ScadaDoveduvivedodi
+    {10, 653, {}},  // ScadaRuzidarIrirud
 };
 
 // A map whose table the test gives as lines.
