@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <algorithm>
 #include <cstring>
 #include <initializer_list>
 
@@ -50,7 +51,7 @@ inline QByteArray read(Scada& map, quint16 pduAddress, quint16 count)
     return buffer.left(2 * count).toHex();
 }
 
-inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<quint16> regs)
+inline eMBErrorCode write(Scada& map, quint16 pduAddress, const QVector<quint16>& regs)
 {
     QByteArray buffer;
     for (quint16 r : regs) {
@@ -59,6 +60,11 @@ inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<
     }
     return map.writeReg(reinterpret_cast<uint8_t*>(buffer.data()), pduAddress + 1,
                         static_cast<uint16_t>(regs.size()));
+}
+
+inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<quint16> regs)
+{
+    return write(map, pduAddress, QVector<quint16>(regs));
 }
 
 struct Write {
@@ -84,5 +90,39 @@ public:
     }
     QVector<Write> writes;
 };
+
+// Every parameter of the mirror to 0, then "id=value;id=value" (values as floats; "id=#n" stores the raw
+// word n, for date-times in seconds).
+inline void setMirror(const QByteArray& values)
+{
+    Parameters* p = mirror();
+    for (int id = 1; id <= 0xFFFF; ++id) {
+        if (p->contains(static_cast<quint16>(id)) && p->getU32(static_cast<quint16>(id)) != 0)
+            setRaw(static_cast<quint16>(id), 0);
+    }
+    for (const QByteArray& item : values.split(';')) {
+        const QList<QByteArray> kv = item.trimmed().split('=');
+        if (kv.size() != 2)
+            continue;
+        const quint16 id = static_cast<quint16>(kv[0].toUInt());
+        if (kv[1].startsWith('#'))
+            setRaw(id, kv[1].mid(1).toUInt());
+        else
+            setValue(id, kv[1].toFloat());
+    }
+}
+
+// Writes as "id=value/eventType" joined by ';', values as floats; the ids in `rawIds` show their raw word.
+inline QByteArray describe(const QVector<Write>& writes, std::initializer_list<quint16> rawIds = {})
+{
+    QByteArrayList out;
+    for (const Write& w : writes) {
+        const bool raw = std::find(rawIds.begin(), rawIds.end(), w.id) != rawIds.end();
+        out << QByteArray::number(w.id) + '='
+                + (raw ? QByteArray::number(w.raw) : QByteArray::number(Common::bitsFloat(w.raw), 'g', 7)) + '/'
+                + QByteArray::number(w.eventType);
+    }
+    return out.join(';');
+}
 
 } // namespace scadatest

@@ -1,0 +1,186 @@
+#include <ctime>
+
+#include "app/parametershandler.h"
+#include "scada/scada_dovedera.h"
+#include "scada/scadatesthelpers.h"
+#include "support/testmain.h"
+
+using namespace scadatest;
+
+namespace {
+
+class Map : public ScadaDovedera
+{
+public:
+    Map()
+    {
+        attach(mirror());
+        buildTable();
+        bindEngine();
+    }
+};
+
+using Words = QVector<quint16>;
+
+} // namespace
+
+class TestScadaDovedera : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        qputenv("TZ", "UTC");
+        tzset();
+        mirror();
+        // The test drives its own map: a change of p578 starts no map of the application's.
+        MainApplication* app = MainApplication::getInstance();
+        QObject::disconnect(app->handler(), &ParametersHandler::signalScadaProfileChanged, app, nullptr);
+    }
+
+    // A master's holding register n is row 30000 + n, its input register n row 40000 + n, while p578 is 4.
+    void offsetsPlaceHoldingAndInputApart_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<char>("kind");  // h holding read, i input read, w holding write
+        QTest::addColumn<quint16>("pduAddress");
+        QTest::addColumn<Words>("words");  // written, or the count to read as one word
+        QTest::addColumn<QByteArray>("result");
+        QTest::addColumn<QByteArray>("writes");
+        const QByteArray v = "578=4;720=450;15=0;535=42;20028=12345.6;20029=7";
+        QTest::newRow("holding 0 is p720") << v << 'h' << quint16(0) << Words{1} << QByteArray("01c2") << QByteArray();
+        QTest::newRow("input 0 is the status word") << v << 'i' << quint16(0) << Words{1} << QByteArray("0020")
+                                                    << QByteArray();
+        QTest::newRow("input 3 is the stop reason") << v << 'i' << quint16(3) << Words{1} << QByteArray("0018")
+                                                    << QByteArray();
+        QTest::newRow("holding 10000 is row 40000") << v << 'h' << quint16(10000) << Words{1} << QByteArray("0020")
+                                                    << QByteArray();
+        QTest::newRow("input energies, two registers each")
+            << v << 'i' << quint16(42) << Words{4} << QByteArray("0001e24000000046") << QByteArray();
+        QTest::newRow("write holding 0") << v << 'w' << quint16(0) << Words{500} << QByteArray("ok")
+                                         << QByteArray("720=500/3");
+        QTest::newRow("holding 0 below its range") << v << 'w' << quint16(0) << Words{50} << QByteArray("err2")
+                                                   << QByteArray();
+        QTest::newRow("another profile: no offset") << QByteArray("578=3;720=450") << 'h' << quint16(0) << Words{1}
+                                                    << QByteArray("err2") << QByteArray();
+    }
+
+    void offsetsPlaceHoldingAndInputApart()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(char, kind);
+        QFETCH(quint16, pduAddress);
+        QFETCH(Words, words);
+        QFETCH(QByteArray, result);
+        QFETCH(QByteArray, writes);
+        Map map;
+        setMirror(values);
+        map.calcParamsStart();
+        WriteLog log;
+        QByteArray buffer(256, '\0');
+        for (int i = 0; kind == 'w' && i < words.size(); ++i) {
+            buffer[2 * i] = static_cast<char>(words[i] >> 8);
+            buffer[2 * i + 1] = static_cast<char>(words[i] & 0xFF);
+        }
+        uint8_t* b = reinterpret_cast<uint8_t*>(buffer.data());
+        const uint16_t number = pduAddress + 1;
+        const uint16_t count = kind == 'w' ? static_cast<uint16_t>(words.size()) : words[0];
+        const eMBErrorCode r = kind == 'i' ? eMBRegInputCB(b, number, count)
+                             : eMBRegHoldingCB(b, number, count, kind == 'w' ? MB_REG_WRITE : MB_REG_READ);
+        const QByteArray got = r != MB_ERR_NONE ? "err" + QByteArray::number(r)
+                             : kind == 'w'     ? QByteArray("ok")
+                                               : buffer.left(2 * count).toHex();
+        QCOMPARE(got, result);
+        QCOMPARE(describe(log.take()), writes);
+    }
+
+    void computedRegisters_data()
+    {
+        QTest::addColumn<QByteArray>("values");
+        QTest::addColumn<quint16>("address");
+        QTest::addColumn<quint16>("count");
+        QTest::addColumn<QByteArray>("registers");
+        QTest::newRow("status: blocked, p401 5, mode 0") << QByteArray("633=3;401=5") << quint16(40000) << quint16(1)
+                                                         << QByteArray("0026");
+        QTest::newRow("status: running, automatic") << QByteArray("13=2;15=1") << quint16(40000) << quint16(1)
+                                                    << QByteArray("0011");
+        QTest::newRow("status: 3.9 truncates to 3") << QByteArray("401=3.9;15=2;13=3.5") << quint16(40000)
+                                                    << quint16(1) << QByteArray("0011");
+        QTest::newRow("trips: only p44") << QByteArray("635=1;44=1") << quint16(40001) << quint16(2)
+                                         << QByteArray("00010000");
+        QTest::newRow("trips: only p119") << QByteArray("635=1;119=1") << quint16(40001) << quint16(2)
+                                          << QByteArray("00008000");
+        QTest::newRow("trips: none listed") << QByteArray("635=1") << quint16(40001) << quint16(2)
+                                            << QByteArray("00008000");
+        QTest::newRow("trips: every bit and p433") << QByteArray("635=1;44=1;59=1;74=1;239=1;403=1;179=1;104=1;433=1")
+                                                   << quint16(40001) << quint16(2) << QByteArray("00ef8000");
+        QTest::newRow("trips: p875 is not this map's") << QByteArray("635=1;44=1;875=1") << quint16(40001)
+                                                       << quint16(2) << QByteArray("00010000");
+        QTest::newRow("trips: p635 0") << QByteArray("44=1;119=1") << quint16(40001) << quint16(2)
+                                       << QByteArray("00000000");
+        QTest::newRow("stop reason 7 unlisted") << QByteArray("535=7") << quint16(40003) << quint16(1)
+                                                << QByteArray("002e");
+        QTest::newRow("stop reason 106") << QByteArray("535=106") << quint16(40003) << quint16(1)
+                                         << QByteArray("002d");
+        QTest::newRow("stop reason while running") << QByteArray("13=3;535=42") << quint16(40003) << quint16(1)
+                                                   << QByteArray("0000");
+        QTest::newRow("last stop p534") << QByteArray("534=#1741010709") << quint16(40004) << quint16(3)
+                                        << QByteArray("1903030e0509");
+        QTest::newRow("clock p562") << QByteArray("562=#1741010709") << quint16(30075) << quint16(3)
+                                    << QByteArray("1903030e0509");
+    }
+
+    void computedRegisters()
+    {
+        QFETCH(QByteArray, values);
+        QFETCH(quint16, address);
+        QFETCH(quint16, count);
+        QFETCH(QByteArray, registers);
+        Map map;
+        setMirror(values);
+        map.calcParamsStart();
+        QCOMPARE(read(map, address, count), registers);
+    }
+
+    void clockWrites_data()
+    {
+        QTest::addColumn<quint32>("clock");
+        QTest::addColumn<quint16>("address");
+        QTest::addColumn<Words>("words");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QByteArray>("writes");
+        QTest::newRow("6403: 2025, March") << 1718020800u << quint16(30075) << Words{6403} << 0
+                                           << QByteArray("562=1741608000/3");
+        QTest::newRow("14: hour 14, day 1") << 1741010709u << quint16(30076) << Words{14} << 0
+                                            << QByteArray("562=1740837909/3");
+        QTest::newRow("whole clock, one date") << 1738312200u << quint16(30075)
+                                               << Words{25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11} << 0
+                                               << QByteArray("562=1739610611/3");
+        QTest::newRow("clock and password") << 1740837909u << quint16(30076) << Words{3 * 256 + 14, 10 * 256 + 11, 1234}
+                                            << 0 << QByteArray("562=1741011011/3;573=1234/3");
+        QTest::newRow("31 February") << 1738312200u << quint16(30075) << Words{25 * 256 + 2} << 2 << QByteArray();
+        QTest::newRow("a bad date with a password") << 1741010709u << quint16(30077) << Words{60, 1234} << 2
+                                                    << QByteArray();
+        QTest::newRow("30081") << 0u << quint16(30081) << Words{1} << 2 << QByteArray();
+        QTest::newRow("reserved 30043") << 0u << quint16(30043) << Words{0} << 2 << QByteArray();
+        QTest::newRow("read-only 40007") << 0u << quint16(40007) << Words{0} << 2 << QByteArray();
+    }
+
+    void clockWrites()
+    {
+        QFETCH(quint32, clock);
+        QFETCH(quint16, address);
+        QFETCH(Words, words);
+        QFETCH(int, result);
+        QFETCH(QByteArray, writes);
+        Map map;
+        setMirror("562=#" + QByteArray::number(clock));
+        map.calcParamsStart();
+        WriteLog log;
+        QCOMPARE(int(write(map, address, words)), result);
+        QCOMPARE(describe(log.take(), {562}), writes);
+    }
+};
+
+RVK_TEST_MAIN(TestScadaDovedera)
+#include "tst_scadadovedera.moc"
