@@ -8,6 +8,7 @@ program's own code."""
 import math
 import os
 import re
+import shutil
 import signal
 import socket
 import struct
@@ -146,7 +147,7 @@ def wait_until(fn, timeout):
         v = fn()
         if v:
             return v, time.monotonic() - start
-        time.sleep(0.05)
+        time.sleep(0.02)
     return None, timeout
 
 
@@ -156,6 +157,37 @@ def settled(m, want, timeout=5.0):
     time.sleep(0.3)
     v, secs = wait_until(lambda: all(m.read(a, len(w)) == w for a, w in want.items()), timeout)
     return v, {a: m.read(a, len(w)) for a, w in want.items()}, secs + 0.3
+
+
+class Program:
+    """The program run from a folder of its own: it copies its database into the folder it starts from, so
+    two runs side by side must not share one."""
+
+    def __init__(self, program, env):
+        self.dir = tempfile.mkdtemp(prefix="rvk_e2e_")
+        path = os.path.join(self.dir, os.path.basename(program))
+        try:
+            os.link(program, path)
+        except OSError:
+            shutil.copy2(program, path)
+        self.log = tempfile.TemporaryFile()
+        self.proc = subprocess.Popen([path], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+
+    def stop(self):
+        """SIGTERM; the exit code, None when it had to be killed. Prints the program's log after a failure."""
+        self.proc.send_signal(signal.SIGTERM)
+        try:
+            code = self.proc.wait(timeout=20)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+            self.proc.wait()
+            code = None
+        shutil.rmtree(self.dir, ignore_errors=True)
+        return code
+
+    def print_log(self):
+        self.log.seek(0)
+        print(self.log.read().decode(errors="replace")[-4000:])
 
 
 class Map:
@@ -245,8 +277,7 @@ def run(program, profile, rows, fixed, computed, exercise, holding=0, inputs=0):
     env = dict(os.environ, RVK_SIM_VALUES=";".join("%d=%s" % (k, v if isinstance(v, int) else "%.9g" % v)
                                                 for k, v in sorted(chosen.items())),
                RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen", TZ="UTC")
-    log = tempfile.TemporaryFile()
-    proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+    prog = Program(program, env)
     try:
         c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
         m = Map(c, rows, holding, inputs)
@@ -268,14 +299,7 @@ def run(program, profile, rows, fixed, computed, exercise, holding=0, inputs=0):
             exercise(m, values)
         c.close()
     finally:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            code = proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            code = None
-        check("program quits cleanly", code == 0, code)
+        check("program quits cleanly", prog.stop() == 0)
         if failures:
-            log.seek(0)
-            print(log.read().decode(errors="replace")[-4000:])
+            prog.print_log()
     finish()

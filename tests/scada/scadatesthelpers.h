@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QVector>
+#include <QtTest>
 
 #include <algorithm>
 #include <cstring>
@@ -123,6 +124,52 @@ inline QByteArray describe(const QVector<Write>& writes, std::initializer_list<q
                 + QByteArray::number(w.eventType);
     }
     return out.join(';');
+}
+
+// Table-driven write tests: the columns, and the check of one data row: the mirror as the row gives it, the
+// map refreshed, one write request (PDU address, words), its result and the parameter writes it sent.
+inline void writeColumns()
+{
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<QVector<quint16>>("words");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QByteArray>("writes");
+}
+
+inline void checkWrite(Scada& map, std::initializer_list<quint16> rawIds = {})
+{
+    QFETCH(QByteArray, values);
+    QFETCH(quint16, address);
+    QFETCH(QVector<quint16>, words);
+    QFETCH(int, result);
+    QFETCH(QByteArray, writes);
+    setMirror(values);
+    map.calcParamsStart();
+    WriteLog log;
+    QCOMPARE(int(write(map, address, words)), result);
+    QCOMPARE(describe(log.take(), rawIds), writes);
+}
+
+// Table-driven read tests: the mirror as the row gives it, the map refreshed, `count` registers from a
+// PDU address as hex.
+inline void readColumns()
+{
+    QTest::addColumn<QByteArray>("values");
+    QTest::addColumn<quint16>("address");
+    QTest::addColumn<quint16>("count");
+    QTest::addColumn<QByteArray>("registers");
+}
+
+inline void checkRead(Scada& map)
+{
+    QFETCH(QByteArray, values);
+    QFETCH(quint16, address);
+    QFETCH(quint16, count);
+    QFETCH(QByteArray, registers);
+    setMirror(values);
+    map.calcParamsStart();
+    QCOMPARE(read(map, address, count), registers);
 }
 
 } // namespace scadatest

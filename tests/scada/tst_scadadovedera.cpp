@@ -96,10 +96,7 @@ private slots:
 
     void computedRegisters_data()
     {
-        QTest::addColumn<QByteArray>("values");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<quint16>("count");
-        QTest::addColumn<QByteArray>("registers");
+        readColumns();
         QTest::newRow("status: blocked, p401 5, mode 0") << QByteArray("633=3;401=5") << quint16(40000) << quint16(1)
                                                          << QByteArray("0026");
         QTest::newRow("status: running, automatic") << QByteArray("13=2;15=1") << quint16(40000) << quint16(1)
@@ -132,53 +129,34 @@ private slots:
 
     void computedRegisters()
     {
-        QFETCH(QByteArray, values);
-        QFETCH(quint16, address);
-        QFETCH(quint16, count);
-        QFETCH(QByteArray, registers);
         Map map;
-        setMirror(values);
-        map.calcParamsStart();
-        QCOMPARE(read(map, address, count), registers);
+        checkRead(map);
     }
 
     void clockWrites_data()
     {
-        QTest::addColumn<quint32>("clock");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<Words>("words");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QByteArray>("writes");
-        QTest::newRow("6403: 2025, March") << 1718020800u << quint16(30075) << Words{6403} << 0
+        writeColumns();
+        QTest::newRow("6403: 2025, March") << QByteArray("562=#1718020800") << quint16(30075) << Words{6403} << 0
                                            << QByteArray("562=1741608000/3");
-        QTest::newRow("14: hour 14, day 1") << 1741010709u << quint16(30076) << Words{14} << 0
+        QTest::newRow("14: hour 14, day 1") << QByteArray("562=#1741010709") << quint16(30076) << Words{14} << 0
                                             << QByteArray("562=1740837909/3");
-        QTest::newRow("whole clock, one date") << 1738312200u << quint16(30075)
+        QTest::newRow("whole clock, one date") << QByteArray("562=#1738312200") << quint16(30075)
                                                << Words{25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11} << 0
                                                << QByteArray("562=1739610611/3");
-        QTest::newRow("clock and password") << 1740837909u << quint16(30076) << Words{3 * 256 + 14, 10 * 256 + 11, 1234}
+        QTest::newRow("clock and password") << QByteArray("562=#1740837909") << quint16(30076) << Words{3 * 256 + 14, 10 * 256 + 11, 1234}
                                             << 0 << QByteArray("562=1741011011/3;573=1234/3");
-        QTest::newRow("31 February") << 1738312200u << quint16(30075) << Words{25 * 256 + 2} << 2 << QByteArray();
-        QTest::newRow("a bad date with a password") << 1741010709u << quint16(30077) << Words{60, 1234} << 2
+        QTest::newRow("31 February") << QByteArray("562=#1738312200") << quint16(30075) << Words{25 * 256 + 2} << 2 << QByteArray();
+        QTest::newRow("a bad date with a password") << QByteArray("562=#1741010709") << quint16(30077) << Words{60, 1234} << 2
                                                     << QByteArray();
-        QTest::newRow("30081") << 0u << quint16(30081) << Words{1} << 2 << QByteArray();
-        QTest::newRow("reserved 30043") << 0u << quint16(30043) << Words{0} << 2 << QByteArray();
-        QTest::newRow("read-only 40007") << 0u << quint16(40007) << Words{0} << 2 << QByteArray();
+        QTest::newRow("30081") << QByteArray() << quint16(30081) << Words{1} << 2 << QByteArray();
+        QTest::newRow("reserved 30043") << QByteArray() << quint16(30043) << Words{0} << 2 << QByteArray();
+        QTest::newRow("read-only 40007") << QByteArray() << quint16(40007) << Words{0} << 2 << QByteArray();
     }
 
     void clockWrites()
     {
-        QFETCH(quint32, clock);
-        QFETCH(quint16, address);
-        QFETCH(Words, words);
-        QFETCH(int, result);
-        QFETCH(QByteArray, writes);
         Map map;
-        setMirror("562=#" + QByteArray::number(clock));
-        map.calcParamsStart();
-        WriteLog log;
-        QCOMPARE(int(write(map, address, words)), result);
-        QCOMPARE(describe(log.take(), {562}), writes);
+        checkWrite(map, {562});
     }
 };
 

@@ -83,11 +83,7 @@ private slots:
 
     void writes_data()
     {
-        QTest::addColumn<QByteArray>("values");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<Words>("words");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QByteArray>("writes");
+        writeColumns();
         QTest::newRow("rated current 123.4 A") << QByteArray() << quint16(703) << Words{1234} << 0
                                                << QByteArray("10017=123.4/3");
         QTest::newRow("stop current 50 A of 50 A") << QByteArray("10017=50") << quint16(705) << Words{500} << 0
@@ -113,17 +109,8 @@ private slots:
 
     void writes()
     {
-        QFETCH(QByteArray, values);
-        QFETCH(quint16, address);
-        QFETCH(Words, words);
-        QFETCH(int, result);
-        QFETCH(QByteArray, writes);
         Map map;
-        setMirror(values);
-        map.calcParamsStart();
-        WriteLog log;
-        QCOMPARE(int(write(map, address, words)), result);
-        QCOMPARE(describe(log.take()), writes);
+        checkWrite(map);
     }
 
     void registersOnTheWire()

@@ -35,10 +35,7 @@ private slots:
 
     void computedRegisters_data()
     {
-        QTest::addColumn<QByteArray>("values");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<quint16>("count");
-        QTest::addColumn<QByteArray>("registers");
+        readColumns();
         QTest::newRow("status: running, DHS link") << QByteArray("13=2;401=0;15=1;703=1;39=5") << quint16(256)
                                                    << quint16(1) << QByteArray("0051");
         QTest::newRow("status: and meter link") << QByteArray("13=2;15=1;703=1;39=5;704=1;705=2") << quint16(256)
@@ -98,23 +95,13 @@ private slots:
 
     void computedRegisters()
     {
-        QFETCH(QByteArray, values);
-        QFETCH(quint16, address);
-        QFETCH(quint16, count);
-        QFETCH(QByteArray, registers);
         Map map;
-        setMirror(values);
-        map.calcParamsStart();
-        QCOMPARE(read(map, address, count), registers);
+        checkRead(map);
     }
 
     void writes_data()
     {
-        QTest::addColumn<QByteArray>("values");
-        QTest::addColumn<quint16>("address");
-        QTest::addColumn<Words>("words");
-        QTest::addColumn<int>("result");
-        QTest::addColumn<QByteArray>("writes");
+        writeColumns();
         QTest::newRow("setting 544") << QByteArray() << quint16(544) << Words{450} << 0 << QByteArray("720=450/3");
         QTest::newRow("slave address 248") << QByteArray() << quint16(628) << Words{248} << 2 << QByteArray();
         QTest::newRow("maintenance 5") << QByteArray() << quint16(598) << Words{5} << 0
@@ -154,17 +141,8 @@ private slots:
 
     void writes()
     {
-        QFETCH(QByteArray, values);
-        QFETCH(quint16, address);
-        QFETCH(Words, words);
-        QFETCH(int, result);
-        QFETCH(QByteArray, writes);
         Map map;
-        setMirror(values);
-        map.calcParamsStart();
-        WriteLog log;
-        QCOMPARE(int(write(map, address, words)), result);
-        QCOMPARE(describe(log.take(), {562}), writes);
+        checkWrite(map, {562});
     }
 };
 
