@@ -31,7 +31,8 @@ void ScadaDovedera::calcParams()
                              &other);
     parameter(kStatus + 1)->value = static_cast<float>(trips);
     parameter(kStatus + 2)->value = static_cast<float>(other);
-    const quint32 reason = ScadaStationWords::running(p) ? 0 : ScadaStationWords::stopReason(Common::toInt(p->get(535)));
+    const quint32 reason =
+        ScadaStationWords::running(p) ? 0 : ScadaStationWords::stopReason(Common::toInt(p->get(535)));
     parameter(kStatus + 3)->value = static_cast<float>(reason);
     ScadaDateTime::fill(*this, kLastStop, p->getU32(534));
     ScadaDateTime::fill(*this, kClock, p->getU32(562));

@@ -137,6 +137,12 @@ inline void writeColumns()
     QTest::addColumn<QByteArray>("writes");
 }
 
+inline void writeRow(const char* name, const char* values, quint16 address, const QVector<quint16>& words,
+                     int result, const char* writes)
+{
+    QTest::newRow(name) << QByteArray(values) << address << words << result << QByteArray(writes);
+}
+
 inline void checkWrite(Scada& map, std::initializer_list<quint16> rawIds = {})
 {
     QFETCH(QByteArray, values);
@@ -159,6 +165,11 @@ inline void readColumns()
     QTest::addColumn<quint16>("address");
     QTest::addColumn<quint16>("count");
     QTest::addColumn<QByteArray>("registers");
+}
+
+inline void readRow(const char* name, const char* values, quint16 address, quint16 count, const char* registers)
+{
+    QTest::newRow(name) << QByteArray(values) << address << count << QByteArray(registers);
 }
 
 inline void checkRead(Scada& map)

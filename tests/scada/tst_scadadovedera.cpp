@@ -97,34 +97,21 @@ private slots:
     void computedRegisters_data()
     {
         readColumns();
-        QTest::newRow("status: blocked, p401 5, mode 0") << QByteArray("633=3;401=5") << quint16(40000) << quint16(1)
-                                                         << QByteArray("0026");
-        QTest::newRow("status: running, automatic") << QByteArray("13=2;15=1") << quint16(40000) << quint16(1)
-                                                    << QByteArray("0011");
-        QTest::newRow("status: 3.9 truncates to 3") << QByteArray("401=3.9;15=2;13=3.5") << quint16(40000)
-                                                    << quint16(1) << QByteArray("0011");
-        QTest::newRow("trips: only p44") << QByteArray("635=1;44=1") << quint16(40001) << quint16(2)
-                                         << QByteArray("00010000");
-        QTest::newRow("trips: only p119") << QByteArray("635=1;119=1") << quint16(40001) << quint16(2)
-                                          << QByteArray("00008000");
-        QTest::newRow("trips: none listed") << QByteArray("635=1") << quint16(40001) << quint16(2)
-                                            << QByteArray("00008000");
-        QTest::newRow("trips: every bit and p433") << QByteArray("635=1;44=1;59=1;74=1;239=1;403=1;179=1;104=1;433=1")
-                                                   << quint16(40001) << quint16(2) << QByteArray("00ef8000");
-        QTest::newRow("trips: p875 is not this map's") << QByteArray("635=1;44=1;875=1") << quint16(40001)
-                                                       << quint16(2) << QByteArray("00010000");
-        QTest::newRow("trips: p635 0") << QByteArray("44=1;119=1") << quint16(40001) << quint16(2)
-                                       << QByteArray("00000000");
-        QTest::newRow("stop reason 7 unlisted") << QByteArray("535=7") << quint16(40003) << quint16(1)
-                                                << QByteArray("002e");
-        QTest::newRow("stop reason 106") << QByteArray("535=106") << quint16(40003) << quint16(1)
-                                         << QByteArray("002d");
-        QTest::newRow("stop reason while running") << QByteArray("13=3;535=42") << quint16(40003) << quint16(1)
-                                                   << QByteArray("0000");
-        QTest::newRow("last stop p534") << QByteArray("534=#1741010709") << quint16(40004) << quint16(3)
-                                        << QByteArray("1903030e0509");
-        QTest::newRow("clock p562") << QByteArray("562=#1741010709") << quint16(30075) << quint16(3)
-                                    << QByteArray("1903030e0509");
+        readRow("status: blocked, p401 5, mode 0", "633=3;401=5", 40000, 1, "0026");
+        readRow("status: running, automatic", "13=2;15=1", 40000, 1, "0011");
+        readRow("status: 3.9 truncates to 3", "401=3.9;15=2;13=3.5", 40000, 1, "0011");
+        readRow("trips: only p44", "635=1;44=1", 40001, 2, "00010000");
+        readRow("trips: only p119", "635=1;119=1", 40001, 2, "00008000");
+        readRow("trips: none listed", "635=1", 40001, 2, "00008000");
+        readRow("trips: every bit and p433", "635=1;44=1;59=1;74=1;239=1;403=1;179=1;104=1;433=1", 40001, 2,
+                "00ef8000");
+        readRow("trips: p875 is not this map's", "635=1;44=1;875=1", 40001, 2, "00010000");
+        readRow("trips: p635 0", "44=1;119=1", 40001, 2, "00000000");
+        readRow("stop reason 7 unlisted", "535=7", 40003, 1, "002e");
+        readRow("stop reason 106", "535=106", 40003, 1, "002d");
+        readRow("stop reason while running", "13=3;535=42", 40003, 1, "0000");
+        readRow("last stop p534", "534=#1741010709", 40004, 3, "1903030e0509");
+        readRow("clock p562", "562=#1741010709", 30075, 3, "1903030e0509");
     }
 
     void computedRegisters()
@@ -136,21 +123,17 @@ private slots:
     void clockWrites_data()
     {
         writeColumns();
-        QTest::newRow("6403: 2025, March") << QByteArray("562=#1718020800") << quint16(30075) << Words{6403} << 0
-                                           << QByteArray("562=1741608000/3");
-        QTest::newRow("14: hour 14, day 1") << QByteArray("562=#1741010709") << quint16(30076) << Words{14} << 0
-                                            << QByteArray("562=1740837909/3");
-        QTest::newRow("whole clock, one date") << QByteArray("562=#1738312200") << quint16(30075)
-                                               << Words{25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11} << 0
-                                               << QByteArray("562=1739610611/3");
-        QTest::newRow("clock and password") << QByteArray("562=#1740837909") << quint16(30076) << Words{3 * 256 + 14, 10 * 256 + 11, 1234}
-                                            << 0 << QByteArray("562=1741011011/3;573=1234/3");
-        QTest::newRow("31 February") << QByteArray("562=#1738312200") << quint16(30075) << Words{25 * 256 + 2} << 2 << QByteArray();
-        QTest::newRow("a bad date with a password") << QByteArray("562=#1741010709") << quint16(30077) << Words{60, 1234} << 2
-                                                    << QByteArray();
-        QTest::newRow("30081") << QByteArray() << quint16(30081) << Words{1} << 2 << QByteArray();
-        QTest::newRow("reserved 30043") << QByteArray() << quint16(30043) << Words{0} << 2 << QByteArray();
-        QTest::newRow("read-only 40007") << QByteArray() << quint16(40007) << Words{0} << 2 << QByteArray();
+        writeRow("6403: 2025, March", "562=#1718020800", 30075, {6403}, 0, "562=1741608000/3");
+        writeRow("14: hour 14, day 1", "562=#1741010709", 30076, {14}, 0, "562=1740837909/3");
+        writeRow("whole clock, one date", "562=#1738312200", 30075, {25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11}, 0,
+                 "562=1739610611/3");
+        writeRow("clock and password", "562=#1740837909", 30076, {3 * 256 + 14, 10 * 256 + 11, 1234}, 0,
+                 "562=1741011011/3;573=1234/3");
+        writeRow("31 February", "562=#1738312200", 30075, {25 * 256 + 2}, 2, "");
+        writeRow("a bad date with a password", "562=#1741010709", 30077, {60, 1234}, 2, "");
+        writeRow("30081", "", 30081, {1}, 2, "");
+        writeRow("reserved 30043", "", 30043, {0}, 2, "");
+        writeRow("read-only 40007", "", 40007, {0}, 2, "");
     }
 
     void clockWrites()

@@ -84,27 +84,21 @@ private slots:
     void writes_data()
     {
         writeColumns();
-        QTest::newRow("rated current 123.4 A") << QByteArray() << quint16(703) << Words{1234} << 0
-                                               << QByteArray("10017=123.4/3");
-        QTest::newRow("stop current 50 A of 50 A") << QByteArray("10017=50") << quint16(705) << Words{500} << 0
-                                                   << QByteArray("155=100/3");
-        QTest::newRow("stop current without rated current") << QByteArray() << quint16(705) << Words{500} << 2
-                                                            << QByteArray();
-        QTest::newRow("input 1 minimum 50 %") << QByteArray("824=4;825=20") << quint16(783) << Words{50} << 0
-                                              << QByteArray("275=12/3");
-        QTest::newRow("input 4 maximum 25 %") << QByteArray("836=0;837=200") << quint16(811) << Words{25} << 0
-                                              << QByteArray("322=50/3");
-        QTest::newRow("action code 3") << QByteArray() << quint16(788) << Words{3} << 0 << QByteArray("2113=2/3");
-        QTest::newRow("action code 1") << QByteArray() << quint16(796) << Words{1} << 0 << QByteArray("2114=1/3");
-        QTest::newRow("action code 0") << QByteArray() << quint16(808) << Words{0} << 0 << QByteArray("313=0/3");
-        QTest::newRow("action code 4") << QByteArray() << quint16(788) << Words{4} << 2 << QByteArray();
-        QTest::newRow("plain row") << QByteArray() << quint16(502) << Words{9} << 0 << QByteArray();
-        QTest::newRow("a run with a stop current of the old rated current")
-            << QByteArray("10017=50") << quint16(703) << Words{600, 2, 500} << 0 << QByteArray("10017=60/3;155=100/3");
-        QTest::newRow("a run ending in a refused stop current") << QByteArray() << quint16(703) << Words{600, 2, 500}
-                                                                << 2 << QByteArray();
-        QTest::newRow("read-only 2044") << QByteArray() << quint16(2044) << Words{1} << 2 << QByteArray();
-        QTest::newRow("no register size, 412") << QByteArray() << quint16(412) << Words{1} << 2 << QByteArray();
+        writeRow("rated current 123.4 A", "", 703, {1234}, 0, "10017=123.4/3");
+        writeRow("stop current 50 A of 50 A", "10017=50", 705, {500}, 0, "155=100/3");
+        writeRow("stop current without rated current", "", 705, {500}, 2, "");
+        writeRow("input 1 minimum 50 %", "824=4;825=20", 783, {50}, 0, "275=12/3");
+        writeRow("input 4 maximum 25 %", "836=0;837=200", 811, {25}, 0, "322=50/3");
+        writeRow("action code 3", "", 788, {3}, 0, "2113=2/3");
+        writeRow("action code 1", "", 796, {1}, 0, "2114=1/3");
+        writeRow("action code 0", "", 808, {0}, 0, "313=0/3");
+        writeRow("action code 4", "", 788, {4}, 2, "");
+        writeRow("plain row", "", 502, {9}, 0, "");
+        writeRow("a run with a stop current of the old rated current", "10017=50", 703, {600, 2, 500}, 0,
+                 "10017=60/3;155=100/3");
+        writeRow("a run ending in a refused stop current", "", 703, {600, 2, 500}, 2, "");
+        writeRow("read-only 2044", "", 2044, {1}, 2, "");
+        writeRow("no register size, 412", "", 412, {1}, 2, "");
     }
 
     void writes()

@@ -36,61 +36,37 @@ private slots:
     void computedRegisters_data()
     {
         readColumns();
-        QTest::newRow("status: running, DHS link") << QByteArray("13=2;401=0;15=1;703=1;39=5") << quint16(256)
-                                                   << quint16(1) << QByteArray("0051");
-        QTest::newRow("status: and meter link") << QByteArray("13=2;15=1;703=1;39=5;704=1;705=2") << quint16(256)
-                                                << quint16(1) << QByteArray("00d1");
-        QTest::newRow("status: links without devices") << QByteArray("633=3;401=4;703=1;704=1") << quint16(256)
-                                                       << quint16(1) << QByteArray("0026");
-        QTest::newRow("trips: only p875") << QByteArray("635=1;875=1;44=1") << quint16(257) << quint16(2)
-                                          << QByteArray("00018000");
-        QTest::newRow("trips: p635 0") << QByteArray("875=1;44=1") << quint16(257) << quint16(2)
-                                       << QByteArray("00000000");
-        QTest::newRow("stop reason while running") << QByteArray("13=2;535=20") << quint16(259) << quint16(1)
-                                                   << QByteArray("0006");
-        QTest::newRow("stop reason unlisted") << QByteArray("535=155") << quint16(259) << quint16(1)
-                                              << QByteArray("002e");
-        QTest::newRow("last stop p534") << QByteArray("534=#1741010709") << quint16(260) << quint16(3)
-                                        << QByteArray("1903030e0509");
-        QTest::newRow("DHS type 1") << QByteArray("39=1") << quint16(301) << quint16(1) << QByteArray("0009");
-        QTest::newRow("DHS type 13") << QByteArray("39=13") << quint16(301) << quint16(1) << QByteArray("0004");
-        QTest::newRow("DHS type 14") << QByteArray("39=14") << quint16(301) << quint16(1) << QByteArray("0000");
-        QTest::newRow("DHS type 23") << QByteArray("39=23") << quint16(301) << quint16(1) << QByteArray("0004");
-        QTest::newRow("DHS type 24") << QByteArray("39=24") << quint16(301) << quint16(1) << QByteArray("0000");
-        QTest::newRow("clock p562") << QByteArray("562=#1741010709") << quint16(346) << quint16(3)
-                                    << QByteArray("1903030e0509");
-        QTest::newRow("clock p562 again") << QByteArray("562=#1741010709") << quint16(634) << quint16(3)
-                                          << QByteArray("1903030e0509");
-        QTest::newRow("turbine action 2") << QByteArray("178=2") << quint16(578) << quint16(1) << QByteArray("0001");
-        QTest::newRow("door action 1") << QByteArray("402=1;178=0") << quint16(591) << quint16(1)
-                                       << QByteArray("0001");
-        QTest::newRow("phase action 3") << QByteArray("103=3") << quint16(619) << quint16(1) << QByteArray("0001");
-        QTest::newRow("phase action off") << QByteArray("402=1") << quint16(619) << quint16(1)
-                                          << QByteArray("0000");
-        QTest::newRow("maintenance off") << QByteArray("475=1;688=5") << quint16(598) << quint16(1)
-                                         << QByteArray("0000");
-        QTest::newRow("maintenance quantity 0") << QByteArray("474=3;477=12") << quint16(598) << quint16(1)
-                                                << QByteArray("0001");
-        QTest::newRow("maintenance quantity 1") << QByteArray("474=3;475=1") << quint16(598) << quint16(1)
-                                                << QByteArray("0002");
-        QTest::newRow("maintenance 2, sensor at the outlet") << QByteArray("474=3;475=2;1215=1") << quint16(598)
-                                                             << quint16(1) << QByteArray("0004");
-        QTest::newRow("maintenance 2, sensor at the inlet") << QByteArray("474=3;475=2") << quint16(598) << quint16(1)
-                                                            << QByteArray("0006");
-        QTest::newRow("maintenance quantity 9") << QByteArray("474=3;475=9") << quint16(598) << quint16(1)
-                                                << QByteArray("000b");
-        QTest::newRow("maintenance quantity 5") << QByteArray("474=3;475=5") << quint16(598) << quint16(1)
-                                                << QByteArray("0000");
-        QTest::newRow("maintained value off") << QByteArray("475=1;688=5") << quint16(601) << quint16(1)
-                                              << QByteArray("0000");
-        QTest::newRow("maintained value p688") << QByteArray("474=3;475=1;688=-12;477=5") << quint16(601)
-                                               << quint16(1) << QByteArray("fff4");
-        QTest::newRow("maintained value p1481") << QByteArray("474=3;475=9;1481=77") << quint16(601) << quint16(1)
-                                                << QByteArray("004d");
-        QTest::newRow("frequency rate 14 / 10") << QByteArray("465=50;466=35.5;467=10") << quint16(643) << quint16(1)
-                                                << QByteArray("008c");
-        QTest::newRow("frequency rate without a period") << QByteArray("465=50;466=35.5") << quint16(643)
-                                                         << quint16(1) << QByteArray("0000");
+        readRow("status: running, DHS link", "13=2;401=0;15=1;703=1;39=5", 256, 1, "0051");
+        readRow("status: and meter link", "13=2;15=1;703=1;39=5;704=1;705=2", 256, 1, "00d1");
+        readRow("status: links without devices", "633=3;401=4;703=1;704=1", 256, 1, "0026");
+        readRow("trips: only p875", "635=1;875=1;44=1", 257, 2, "00018000");
+        readRow("trips: p635 0", "875=1;44=1", 257, 2, "00000000");
+        readRow("stop reason while running", "13=2;535=20", 259, 1, "0006");
+        readRow("stop reason unlisted", "535=155", 259, 1, "002e");
+        readRow("last stop p534", "534=#1741010709", 260, 3, "1903030e0509");
+        readRow("DHS type 1", "39=1", 301, 1, "0009");
+        readRow("DHS type 13", "39=13", 301, 1, "0004");
+        readRow("DHS type 14", "39=14", 301, 1, "0000");
+        readRow("DHS type 23", "39=23", 301, 1, "0004");
+        readRow("DHS type 24", "39=24", 301, 1, "0000");
+        readRow("clock p562", "562=#1741010709", 346, 3, "1903030e0509");
+        readRow("clock p562 again", "562=#1741010709", 634, 3, "1903030e0509");
+        readRow("turbine action 2", "178=2", 578, 1, "0001");
+        readRow("door action 1", "402=1;178=0", 591, 1, "0001");
+        readRow("phase action 3", "103=3", 619, 1, "0001");
+        readRow("phase action off", "402=1", 619, 1, "0000");
+        readRow("maintenance off", "475=1;688=5", 598, 1, "0000");
+        readRow("maintenance quantity 0", "474=3;477=12", 598, 1, "0001");
+        readRow("maintenance quantity 1", "474=3;475=1", 598, 1, "0002");
+        readRow("maintenance 2, sensor at the outlet", "474=3;475=2;1215=1", 598, 1, "0004");
+        readRow("maintenance 2, sensor at the inlet", "474=3;475=2", 598, 1, "0006");
+        readRow("maintenance quantity 9", "474=3;475=9", 598, 1, "000b");
+        readRow("maintenance quantity 5", "474=3;475=5", 598, 1, "0000");
+        readRow("maintained value off", "475=1;688=5", 601, 1, "0000");
+        readRow("maintained value p688", "474=3;475=1;688=-12;477=5", 601, 1, "fff4");
+        readRow("maintained value p1481", "474=3;475=9;1481=77", 601, 1, "004d");
+        readRow("frequency rate 14 / 10", "465=50;466=35.5;467=10", 643, 1, "008c");
+        readRow("frequency rate without a period", "465=50;466=35.5", 643, 1, "0000");
     }
 
     void computedRegisters()
@@ -102,41 +78,28 @@ private slots:
     void writes_data()
     {
         writeColumns();
-        QTest::newRow("setting 544") << QByteArray() << quint16(544) << Words{450} << 0 << QByteArray("720=450/3");
-        QTest::newRow("slave address 248") << QByteArray() << quint16(628) << Words{248} << 2 << QByteArray();
-        QTest::newRow("maintenance 5") << QByteArray() << quint16(598) << Words{5} << 0
-                                       << QByteArray("475=2/3;1215=1/3;474=3/3");
-        QTest::newRow("maintenance 6") << QByteArray() << quint16(598) << Words{6} << 0
-                                       << QByteArray("475=2/3;1215=0/3;474=3/3");
-        QTest::newRow("maintenance 3") << QByteArray() << quint16(598) << Words{3} << 0
-                                       << QByteArray("475=1/3;474=3/3");
-        QTest::newRow("maintenance 11") << QByteArray() << quint16(598) << Words{11} << 0
-                                        << QByteArray("475=9/3;474=3/3");
-        QTest::newRow("maintenance 0") << QByteArray() << quint16(598) << Words{0} << 0 << QByteArray("474=0/3");
-        QTest::newRow("maintenance 7") << QByteArray() << quint16(598) << Words{7} << 2 << QByteArray();
-        QTest::newRow("turbine action on") << QByteArray() << quint16(578) << Words{1} << 0
-                                           << QByteArray("178=3/1");
-        QTest::newRow("turbine action off") << QByteArray() << quint16(578) << Words{0} << 0
-                                            << QByteArray("178=0/1");
-        QTest::newRow("door action on") << QByteArray() << quint16(591) << Words{1} << 0 << QByteArray("402=3/1");
-        QTest::newRow("phase action on") << QByteArray() << quint16(619) << Words{1} << 0 << QByteArray("103=3/1");
-        QTest::newRow("maintained value -12") << QByteArray("475=1") << quint16(601) << Words{65524} << 0
-                                              << QByteArray("688=-12/1");
-        QTest::newRow("maintained value 0 of quantity 0") << QByteArray() << quint16(601) << Words{40} << 0
-                                                          << QByteArray("477=40/1");
-        QTest::newRow("maintained value of quantity 5") << QByteArray("475=5") << quint16(601) << Words{1} << 2
-                                                        << QByteArray();
-        QTest::newRow("frequency rate 2") << QByteArray("465=50;466=35.5") << quint16(643) << Words{200} << 0
-                                          << QByteArray("467=7/3");
-        QTest::newRow("day 3, hour 14") << QByteArray("562=#1740837909") << quint16(347) << Words{3 * 256 + 14} << 0
-                                        << QByteArray("562=1741010709/3");
-        QTest::newRow("whole clock, second copy") << QByteArray("562=#1738312200") << quint16(634)
-                                                  << Words{25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11} << 0
-                                                  << QByteArray("562=1739610611/3");
-        QTest::newRow("clock, day 32") << QByteArray("562=#1738312200") << quint16(347) << Words{32 * 256} << 2
-                                       << QByteArray();
-        QTest::newRow("reserved 604") << QByteArray() << quint16(604) << Words{0} << 2 << QByteArray();
-        QTest::newRow("status 256") << QByteArray() << quint16(256) << Words{0} << 2 << QByteArray();
+        writeRow("setting 544", "", 544, {450}, 0, "720=450/3");
+        writeRow("slave address 248", "", 628, {248}, 2, "");
+        writeRow("maintenance 5", "", 598, {5}, 0, "475=2/3;1215=1/3;474=3/3");
+        writeRow("maintenance 6", "", 598, {6}, 0, "475=2/3;1215=0/3;474=3/3");
+        writeRow("maintenance 3", "", 598, {3}, 0, "475=1/3;474=3/3");
+        writeRow("maintenance 11", "", 598, {11}, 0, "475=9/3;474=3/3");
+        writeRow("maintenance 0", "", 598, {0}, 0, "474=0/3");
+        writeRow("maintenance 7", "", 598, {7}, 2, "");
+        writeRow("turbine action on", "", 578, {1}, 0, "178=3/1");
+        writeRow("turbine action off", "", 578, {0}, 0, "178=0/1");
+        writeRow("door action on", "", 591, {1}, 0, "402=3/1");
+        writeRow("phase action on", "", 619, {1}, 0, "103=3/1");
+        writeRow("maintained value -12", "475=1", 601, {65524}, 0, "688=-12/1");
+        writeRow("maintained value 0 of quantity 0", "", 601, {40}, 0, "477=40/1");
+        writeRow("maintained value of quantity 5", "475=5", 601, {1}, 2, "");
+        writeRow("frequency rate 2", "465=50;466=35.5", 643, {200}, 0, "467=7/3");
+        writeRow("day 3, hour 14", "562=#1740837909", 347, {3 * 256 + 14}, 0, "562=1741010709/3");
+        writeRow("whole clock, second copy", "562=#1738312200", 634, {25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11}, 0,
+                 "562=1739610611/3");
+        writeRow("clock, day 32", "562=#1738312200", 347, {32 * 256}, 2, "");
+        writeRow("reserved 604", "", 604, {0}, 2, "");
+        writeRow("status 256", "", 256, {0}, 2, "");
     }
 
     void writes()
