@@ -15,6 +15,7 @@
 #include "ui/basestatuswidget.h"
 #include "ui/basestringeditwidget.h"
 #include "ui/mainwindow.h"
+#include "ui/messagedialog.h"
 #include "ui/pushbutton.h"
 #include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
@@ -81,6 +82,13 @@ bool BaseForm::isAccess(int id, int mode, const QString& prompt)
 {
     MainApplication* app = MainApplication::getInstance();
     return app && app->isAccess(this, id, mode, prompt);
+}
+
+bool BaseForm::askQuestion(const QString& text)
+{
+    QPointer<BaseForm> self(this);
+    const bool yes = (new MessageDialog(text, MessageDialog::Question, this))->exec() == 1;
+    return yes && self;
 }
 
 void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)

@@ -93,6 +93,9 @@ public:
     static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
     bool isAccess(int id, int mode, const QString& prompt = QString());
+    // A question ("Да"/"Нет") over this screen guarding a command: true on "Да". Touch nothing of the screen
+    // after false: it may have been replaced while the question was open.
+    bool askQuestion(const QString& text);
 
     // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
     static void showForms(const QList<BaseForm*>& forms, const QMetaObject& current);
