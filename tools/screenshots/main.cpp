@@ -33,6 +33,9 @@ const QList<Shot>& shots()
         {"main_menu.png", "", {}},
         {"options_units.png", "", {"Настройки", "Единицы измерения"}},
         {"event_journal.png", "", {"Архивы", "Журнал событий"}},
+        {"vsd_menu.png", "685=1", {"Оборудование", "ЧРП"}},
+        {"vsd_service_temperatures.png", "685=1",
+         {"Оборудование", "ЧРП", "Сервисное меню ЧРП", "Индикация температур"}},
     };
     return list;
 }
