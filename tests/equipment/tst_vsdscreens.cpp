@@ -74,13 +74,20 @@ QPair<QString, QString> kindsAndLevels(const BaseForm* form, const Parameters* p
     return {kinds, levels};
 }
 
-RowInfo rowOf(const BaseForm* form, int id)
+// The first row of parameter `id`, -1 when none.
+int rowIndex(const BaseForm* form, int id)
 {
-    for (const RowInfo& row : UiInspect::rows(form)) {
-        if (row.id == id)
+    const QList<RowInfo> rows = UiInspect::rows(form);
+    for (int row = 0; row < rows.size(); ++row) {
+        if (rows.at(row).id == id)
             return row;
     }
-    return RowInfo();
+    return -1;
+}
+
+RowInfo rowOf(const BaseForm* form, int id)
+{
+    return UiInspect::row(form, rowIndex(form, id));
 }
 
 QList<int> range(int first, int last)
@@ -390,12 +397,7 @@ void TestVsdScreens::choicesShowAndWriteTheirKeys()
     BaseForm* form = show(screen);
     QCOMPARE(rowOf(form, id).value, shown);
 
-    BaseComboBox* combo = nullptr;
-    for (int row = 0; row < form->rowCount() && !combo; ++row) {
-        auto* candidate = qobject_cast<BaseComboBox*>(form->rowAt(row));
-        if (candidate && candidate->id() == id)
-            combo = candidate;
-    }
+    auto* combo = qobject_cast<BaseComboBox*>(form->rowAt(rowIndex(form, id)));
     QVERIFY(combo);
     mc_->clear();
     QVERIFY(combo->choose(combo->valuesList().indexOfKey(key)));
@@ -580,11 +582,7 @@ void TestVsdScreens::serviceTablesKeepKindsLevelsAndLabels()
         return;
     set({{13, 2}, {572, 4}});
     DialogGate::clearRecords();
-    const RowInfo target = rowOf(form, stopped.first());
-    for (int row = 0; row < form->rowCount(); ++row) {
-        if (UiInspect::row(form, row).id == target.id)
-            form->setCurrentRow(row);
-    }
+    form->setCurrentRow(rowIndex(form, stopped.first()));
     QTest::keyClick(form, Qt::Key_Return);
     QCOMPARE(UiFixture::messages().size(), 1);
     QCOMPARE(UiFixture::messages().first().text, QString("Для изменения остановите двигатель!"));
