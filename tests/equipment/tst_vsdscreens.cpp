@@ -30,25 +30,30 @@ namespace {
 
 using Values = QMap<int, float>;
 
+template <class Form>
+BaseForm* make()
+{
+    return new Form;
+}
+
 BaseForm* makeForm(const QString& className)
 {
-    static const QMap<QString, BaseForm* (*)()> make{
-        {"VsdMenu", [] { return static_cast<BaseForm*>(new VsdMenu); }},
-        {"VsdOptionsForm", [] { return static_cast<BaseForm*>(new VsdOptionsForm); }},
-        {"VsdUfSettingForm", [] { return static_cast<BaseForm*>(new VsdUfSettingForm); }},
-        {"VsdConnectForm", [] { return static_cast<BaseForm*>(new VsdConnectForm); }},
-        {"VsdResonanceForm", [] { return static_cast<BaseForm*>(new VsdResonanceForm); }},
-        {"VsdVectorForm", [] { return static_cast<BaseForm*>(new VsdVectorForm); }},
-        {"VsdServiceMenu", [] { return static_cast<BaseForm*>(new VsdServiceMenu); }},
-        {"VsdServiceIndicationParamForm", [] { return static_cast<BaseForm*>(new VsdServiceIndicationParamForm); }},
-        {"VsdServiceAdditionalForm", [] { return static_cast<BaseForm*>(new VsdServiceAdditionalForm); }},
-        {"VsdServicePswForm", [] { return static_cast<BaseForm*>(new VsdServicePswForm); }},
-        {"VsdTemperatureForm", [] { return static_cast<BaseForm*>(new VsdTemperatureForm); }},
-        {"VsdServiceIndicationTemperatureForm",
-         [] { return static_cast<BaseForm*>(new VsdServiceIndicationTemperatureForm); }},
-        {"VsdServiceHardwareForm", [] { return static_cast<BaseForm*>(new VsdServiceHardwareForm); }},
+    static const QMap<QString, BaseForm* (*)()> screens{
+        {"VsdMenu", &make<VsdMenu>},
+        {"VsdOptionsForm", &make<VsdOptionsForm>},
+        {"VsdUfSettingForm", &make<VsdUfSettingForm>},
+        {"VsdConnectForm", &make<VsdConnectForm>},
+        {"VsdResonanceForm", &make<VsdResonanceForm>},
+        {"VsdVectorForm", &make<VsdVectorForm>},
+        {"VsdServiceMenu", &make<VsdServiceMenu>},
+        {"VsdServiceIndicationParamForm", &make<VsdServiceIndicationParamForm>},
+        {"VsdServiceAdditionalForm", &make<VsdServiceAdditionalForm>},
+        {"VsdServicePswForm", &make<VsdServicePswForm>},
+        {"VsdTemperatureForm", &make<VsdTemperatureForm>},
+        {"VsdServiceIndicationTemperatureForm", &make<VsdServiceIndicationTemperatureForm>},
+        {"VsdServiceHardwareForm", &make<VsdServiceHardwareForm>},
     };
-    return make.value(className, [] { return static_cast<BaseForm*>(nullptr); })();
+    return screens.value(className)();
 }
 
 // "c10006 e10025 v10026 b": kind letter (edit, value, choice, button) and parameter id of every row.
