@@ -464,7 +464,7 @@ void TestVsdScreens::commandsBehindAccessAndQuestion()
     QFETCH(int, id);
     QFETCH(float, written);
     QFETCH(bool, waits);
-    UiClock::setResetWaitMs(40);
+    UiClock::setResetWaitMs(300);
     set(values);
     set({{572, granted ? 1.0f : 0.0f}});
     BaseForm* form = show(screen);

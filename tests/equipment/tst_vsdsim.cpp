@@ -91,10 +91,10 @@ private slots:
         auto* menu = new VsdServiceMenu;
         ui.window()->addForm(menu, 0);
         press(menu, "Сбросить уставки по умолчанию");
-        QVERIFY(SimStation::waitForValue(10087, 0.0f));
-        QCOMPARE(station_->sim()->value(772), 0.0f);
         QPointer<ProgressBarDialog> wait = ui.window()->findChild<ProgressBarDialog*>();
         QVERIFY(wait);
+        QVERIFY(SimStation::waitForValue(10087, 0.0f));
+        QCOMPARE(station_->sim()->value(772), 0.0f);
         QTRY_VERIFY(wait.isNull());
     }
 
