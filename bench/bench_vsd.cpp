@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPixmapCache>
 #include <QTemporaryDir>
 
@@ -15,30 +14,15 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
-#include "equipment/vsd_service_hardware_form.h"
+#include "bench/resident.h"
 #include "equipment/vsd_menu.h"
+#include "equipment/vsd_service_hardware_form.h"
 #include "equipment/vsd_service_indication_temperature_form.h"
 #include "equipment/vsd_service_menu.h"
 #include "support/uitestsupport.h"
 #include "texts/common.h"
 #include "ui/mainwindow.h"
 #include "ui/screenwalker.h"
-
-namespace {
-
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
