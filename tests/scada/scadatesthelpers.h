@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QVector>
 
+#include <algorithm>
 #include <cstring>
+#include <ctime>
 #include <initializer_list>
 
 #include "app/mainapplication.h"
@@ -50,7 +52,7 @@ inline QByteArray read(Scada& map, quint16 pduAddress, quint16 count)
     return buffer.left(2 * count).toHex();
 }
 
-inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<quint16> regs)
+inline eMBErrorCode write(Scada& map, quint16 pduAddress, const QVector<quint16>& regs)
 {
     QByteArray buffer;
     for (quint16 r : regs) {
@@ -59,6 +61,33 @@ inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<
     }
     return map.writeReg(reinterpret_cast<uint8_t*>(buffer.data()), pduAddress + 1,
                         static_cast<uint16_t>(regs.size()));
+}
+
+inline eMBErrorCode write(Scada& map, quint16 pduAddress, std::initializer_list<quint16> regs)
+{
+    return write(map, pduAddress, QVector<quint16>(regs));
+}
+
+// Sets parameters from "id=value;id=value": "uN" is a raw unsigned cell, "empty" the empty cell.
+inline void setValues(const QString& list)
+{
+    for (const QString& item : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const quint16 id = item.section(QLatin1Char('='), 0, 0).trimmed().toUShort();
+        const QString v = item.section(QLatin1Char('='), 1).trimmed();
+        if (v == QLatin1String("empty"))
+            setRaw(id, 0xFFFFFFFF);
+        else if (v.startsWith(QLatin1Char('u')))
+            setRaw(id, v.mid(1).toUInt());
+        else
+            setValue(id, v.toFloat());
+    }
+}
+
+// The local time zone of the process, as the board's clock would have it.
+inline void setTimeZone(const char* tz)
+{
+    qputenv("TZ", tz);
+    tzset();
 }
 
 struct Write {
@@ -84,5 +113,21 @@ public:
     }
     QVector<Write> writes;
 };
+
+// Writes as "id=value;...", the value a float, or "u" and the raw cell for the ids in `rawIds`; an
+// event type other than 3 follows as "@type".
+inline QString describe(const QVector<Write>& writes, std::initializer_list<quint16> rawIds = {})
+{
+    QStringList out;
+    for (const Write& w : writes) {
+        const bool raw = std::find(rawIds.begin(), rawIds.end(), w.id) != rawIds.end();
+        QString s = QStringLiteral("%1=%2").arg(w.id).arg(raw ? QStringLiteral("u%1").arg(w.raw)
+                                                              : QString::number(Common::bitsFloat(w.raw)));
+        if (w.eventType != 3)
+            s += QStringLiteral("@%1").arg(w.eventType);
+        out << s;
+    }
+    return out.join(QLatin1Char(';'));
+}
 
 } // namespace scadatest

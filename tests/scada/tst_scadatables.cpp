@@ -22,6 +22,7 @@ struct Shape {
 
 const Shape kShapes[] = {
     {3, 76, {}},  // ScadaVuduzu2000
+    {11, 21, {}},  // ScadaDez
 };
 
 // A map whose table the test gives as lines.
