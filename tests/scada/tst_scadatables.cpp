@@ -22,6 +22,7 @@ struct Shape {
 
 const Shape kShapes[] = {
     {3, 76, {}},  // ScadaVuduzu2000
+    {6, 295, {}},  // ScadaZevodorar
     {11, 21, {}},  // ScadaDez
 };
 
