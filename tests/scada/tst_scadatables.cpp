@@ -22,6 +22,7 @@ struct Shape {
 
 const Shape kShapes[] = {
     {3, 76, {}},  // ScadaVuduzu2000
+    {5, 482, {}},  // ScadaZizedu
     {6, 295, {}},  // ScadaZevodorar
     {11, 21, {}},  // ScadaDez
 };
