@@ -28,19 +28,13 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("setpoint") << 0 << 10002 << 47.6f << QByteArray("0030");
         QTest::newRow("drive current U") << 257 << 10008 << 12.34f << QByteArray("04d2");
-        QTest::newRow("drive current W") << 259 << 10010 << 0.07f << QByteArray("0007");
         QTest::newRow("output frequency") << 297 << 10001 << 49.99f << QByteArray("1387");
-        QTest::newRow("voltage CA") << 303 << 711 << 380.4f << QByteArray("017c");
         QTest::newRow("intake pressure, psi") << 378 << 15002 << 1.5f << QByteArray("0880");
-        QTest::newRow("discharge pressure, psi") << 379 << 15008 << 0.1f << QByteArray("0091");
         QTest::newRow("intake temperature") << 380 << 15004 << 85.5f << QByteArray("2166");
-        QTest::newRow("winding temperature") << 382 << 15003 << 120.25f << QByteArray("2ef9");
         QTest::newRow("vibration XY") << 383 << 15011 << 0.25f << QByteArray("0019");
-        QTest::newRow("vibration Z") << 384 << 15007 << 1.5f << QByteArray("0096");
         QTest::newRow("leakage, mA") << 385 << 15092 << 0.012f << QByteArray("2ee0");
         QTest::newRow("power factor") << 386 << 9 << 0.87f << QByteArray("0057");
         QTest::newRow("current A") << 443 << 2 << 735.9f << QByteArray("1cbf");
-        QTest::newRow("current C") << 445 << 4 << 23.84f << QByteArray("00ee");
     }
 
     void rowsCarryTheirScale()
