@@ -53,6 +53,11 @@ private slots:
     {
         Map map;
         setInputs(QString());
+        // A date-time triple is written only where the table holds all three rows.
+        const int last = map.rowCount() - 1;
+        map.calcDateTime(1709623230, map.parameter(2364));
+        QCOMPARE(Common::floatBits(map.rows()[last - 1].value) | Common::floatBits(map.rows()[last].value), 0u);
+
         // Mark the paramId 0 rows; a refresh must reach each computed one through a register the table has.
         const quint32 mark = 0x7FC0BEEF;
         for (int i = map.startIndex(); i < map.rowCount(); ++i) {
