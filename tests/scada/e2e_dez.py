@@ -5,7 +5,8 @@ Usage: e2e_dez.py <path of rvk_gui>. Every mirrored parameter a value of its own
 writes the frequency setpoint and the stop command. Exit status 0 only when every check passed."""
 import sys
 
-from mapcheck import check, choose, compare_map, exception_code, read_table, reg, run, wait_until, write_mirrored
+from mapcheck import compare_map, reg, run_map, wait_until, write_mirrored
+from peercheck import check, exception_code
 
 INPUTS = {13: 2, 592: 0}  # running; the stop command reads 0 until written
 COMPUTED = {373: 0}
@@ -29,6 +30,4 @@ def body(c, rows, values):
 
 
 if __name__ == "__main__":
-    table = read_table("scada_dez")
-    chosen = {**INPUTS, **choose(table, INPUTS)}
-    run(11, sys.argv[1], chosen, lambda c: body(c, table, chosen), probe=0)
+    run_map(11, "scada_dez", sys.argv[1], INPUTS, body, 0)

@@ -3,43 +3,14 @@
 
 Usage: e2e_vuduzu2000.py <path of rvk_gui>. Starts the program on a free loopback port, checks the
 Vuduzu2000 map end to end and stops the program. Exit status 0 only when every check passed."""
-import os
-import signal
-import socket
-import subprocess
 import sys
-import tempfile
 import time
 
-from pymodbus.client import ModbusTcpClient
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest, WriteFileRecordRequest
 from pymodbus.mei_message import ReadDeviceInformationRequest
 
-from peercheck import check, exception_code, failures, finish
-
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
-
-
-def wait_until(fn, timeout):
-    """Polls fn until it returns a true value; returns (value, seconds) or (None, timeout)."""
-    start = time.monotonic()
-    while time.monotonic() - start < timeout:
-        v = fn()
-        if v:
-            return v, time.monotonic() - start
-        time.sleep(0.02)
-    return None, timeout
-
-
-def reg(c, address):
-    r = c.read_holding_registers(address, 1, slave=1)
-    return None if r.isError() else r.registers[0]
+from mapcheck import reg, run, wait_until
+from peercheck import check, exception_code
 
 
 # Values chosen through RVK_SIM_VALUES: current A 735.9 A, voltage AB 1323 V, output frequency 59.97 Hz, and
@@ -52,7 +23,7 @@ def chosen_registers(c):
     return {a: reg(c, a) for a in CHOSEN_REGISTERS}
 
 
-def run(c):
+def checks(c):
     # The stopped station's plant model would set them to 0 at its next step, once a second.
     check("station stopped", reg(c, 257) is not None and not reg(c, 257) & 1, reg(c, 257))
     v, secs = wait_until(lambda: chosen_registers(c) == CHOSEN_REGISTERS, 10.0)
@@ -131,31 +102,7 @@ def run(c):
 
 
 def main():
-    program = sys.argv[1]
-    port = free_port()
-    values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
-    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
-    log = tempfile.TemporaryFile()
-    proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
-    try:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
-        ready, secs = wait_until(lambda: c.connect() and reg(c, 579) is not None, 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), ready)
-        if ready:
-            run(c)
-        c.close()
-    finally:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            code = proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            code = None
-        check("program quits cleanly", code == 0, code)
-        if failures:
-            log.seek(0)
-            sys.stdout.write(log.read().decode(errors="replace")[-4000:])
-    finish()
+    run(3, sys.argv[1], {580: 17, **CHOSEN}, checks, probe=579)
 
 
 if __name__ == "__main__":

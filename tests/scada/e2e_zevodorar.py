@@ -6,7 +6,8 @@ map while the station is stopped, started by coil 64 and stopped by coil 65, and
 reserved writable block refuses writes. Exit status 0 only when every check passed."""
 import sys
 
-from mapcheck import check, choose, compare_map, exception_code, read_table, run
+from mapcheck import compare_map, run_map
+from peercheck import check, exception_code
 
 # Inputs of the computed registers: stopped, started last by reason 3, stopped by reason 21.
 INPUTS = {13: 0, 179: 0, 633: 0, 447: 1, 15: 2, 533: 3, 535: 21, 843: 0, 1011: 77, 526: 70000, 20010: 12.5}
@@ -35,6 +36,4 @@ def body(c, rows, values):
 
 
 if __name__ == "__main__":
-    table = read_table("scada_zevodorar")
-    chosen = {**INPUTS, **choose(table, INPUTS)}
-    run(6, sys.argv[1], chosen, lambda c: body(c, table, chosen), probe=256)
+    run_map(6, "scada_zevodorar", sys.argv[1], INPUTS, body, 256)

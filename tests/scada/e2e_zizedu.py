@@ -6,7 +6,8 @@ computed registers chosen below; reads the whole map, writes every writable row 
 and checks what the map shows afterwards. Exit status 0 only when every check passed."""
 import sys
 
-from mapcheck import check, choose, compare_map, exception_code, read_table, reg, run, write_mirrored
+from mapcheck import compare_map, run_map, write_mirrored
+from peercheck import check, exception_code
 
 # Inputs of the computed registers; the program runs in UTC+3.
 INPUTS = {
@@ -80,6 +81,4 @@ def body(c, rows, values):
 
 
 if __name__ == "__main__":
-    table = read_table("scada_zizedu")
-    chosen = {**INPUTS, **choose(table, INPUTS)}
-    run(5, sys.argv[1], chosen, lambda c: body(c, table, chosen), probe=249, env_extra={"TZ": "MSK-3"})
+    run_map(5, "scada_zizedu", sys.argv[1], INPUTS, body, 249, {"TZ": "MSK-3"})

@@ -9,15 +9,16 @@ import math
 import os
 import re
 import signal
+import socket
 import struct
 import subprocess
 import sys
 import tempfile
+import time
 
 from pymodbus.client import ModbusTcpClient
 
-from e2e_vuduzu2000 import free_port, wait_until
-from peercheck import check, exception_code, failures, finish
+from peercheck import check, failures, finish
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -39,6 +40,25 @@ UNITS = {
     (24, 1): (0.001, 0.0),            # power in kW
 }
 TWO_REGISTER_TYPES = {3, 5, 6, 9, 13, 15}
+
+
+def free_port():
+    s = socket.socket()
+    s.bind(("127.0.0.1", 0))
+    port = s.getsockname()[1]
+    s.close()
+    return port
+
+
+def wait_until(fn, timeout):
+    """Polls fn until it returns a true value; returns (value, seconds) or (None, timeout)."""
+    start = time.monotonic()
+    while time.monotonic() - start < timeout:
+        v = fn()
+        if v:
+            return v, time.monotonic() - start
+        time.sleep(0.02)
+    return None, timeout
 
 
 def f32(x):
@@ -298,3 +318,9 @@ def run(profile, program, extra_values, body, probe, env_extra=None):
     finish()
 
 
+def run_map(profile, name, program, inputs, body, probe, env_extra=None):
+    """Runs the program on map scada/<name> with `inputs` (id -> value) and a value of its own for every
+    other parameter that a mirrored row shows; calls body(client, rows, values)."""
+    rows = read_table(name)
+    values = {**inputs, **choose(rows, inputs)}
+    run(profile, program, values, lambda c: body(c, rows, values), probe, env_extra)

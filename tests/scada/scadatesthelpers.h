@@ -4,6 +4,7 @@
 #include <QVector>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <ctime>
 #include <initializer_list>
@@ -81,6 +82,38 @@ inline void setValues(const QString& list)
         else
             setValue(id, v.toFloat());
     }
+}
+
+// Sets the parameters `ids` to 0, then those that `values` names.
+template <size_t N>
+void setInputs(const quint16 (&ids)[N], const QString& values)
+{
+    for (quint16 id : ids)
+        setValue(id, 0.0f);
+    setValues(values);
+}
+
+// `count` registers from `address` after one refresh with the inputs `ids` set by `values` (see setInputs).
+template <size_t N>
+QByteArray readAfterRefresh(Scada& map, const quint16 (&ids)[N], const QString& values, int address, int count)
+{
+    setInputs(ids, values);
+    map.calcParamsStart();
+    return read(map, static_cast<quint16>(address), static_cast<quint16>(count));
+}
+
+// One refresh of the map; the number of computed addresses that its table lacks (each warns).
+inline int refreshMisses(Scada& map)
+{
+    static int misses;
+    misses = 0;
+    QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        if (m.contains(QLatin1String("not found Register")))
+            ++misses;
+    });
+    map.calcParamsStart();
+    qInstallMessageHandler(previous);
+    return misses;
 }
 
 // The local time zone of the process, as the board's clock would have it.

@@ -15,13 +15,6 @@ public:
 // Every parameter that the computed registers read, set to 0 before each case.
 const quint16 kInputs[] = {13, 15, 179, 447, 526, 533, 535, 633, 843, 1011, 20010};
 
-void setInputs(const QString& values)
-{
-    for (quint16 id : kInputs)
-        setValue(id, 0.0f);
-    setValues(values);
-}
-
 } // namespace
 
 class TestScadaZevodorar : public QObject
@@ -73,26 +66,23 @@ private slots:
         QFETCH(int, count);
         QFETCH(QByteArray, expected);
         Map map;
-        setInputs(inputs);
-        map.calcParamsStart();
-        QCOMPARE(read(map, static_cast<quint16>(address), static_cast<quint16>(count)), expected);
+        QCOMPARE(readAfterRefresh(map, kInputs, inputs, address, count), expected);
     }
 
     void register291KeepsTheLastListedStop()
     {
         Map map;
-        setInputs(QStringLiteral("535=1;1011=9"));
-        map.calcParamsStart();
-        QCOMPARE(read(map, 291, 1), QByteArray("0000"));
-        setInputs(QStringLiteral("535=3;1011=7"));
-        map.calcParamsStart();
-        QCOMPARE(read(map, 291, 1), QByteArray("0007"));
-        setInputs(QStringLiteral("535=1;1011=9"));
-        map.calcParamsStart();
-        QCOMPARE(read(map, 291, 1), QByteArray("0007"));
-        setInputs(QStringLiteral("535=104;1011=9"));
-        map.calcParamsStart();
-        QCOMPARE(read(map, 291, 1), QByteArray("0009"));
+        const struct {
+            const char* inputs;
+            QByteArray reads;
+        } steps[] = {
+            {"535=1;1011=9", "0000"}, {"535=3;1011=7", "0007"}, {"535=1;1011=9", "0007"}, {"535=104;1011=9", "0009"},
+        };
+        for (const auto& step : steps) {
+            setInputs(kInputs, QString::fromLatin1(step.inputs));
+            map.calcParamsStart();
+            QCOMPARE(read(map, 291, 1), step.reads);
+        }
     }
 
     void onlyTheReservedBlockIsWritableAndItRefuses()

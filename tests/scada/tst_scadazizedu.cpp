@@ -22,13 +22,6 @@ const quint16 kInputs[] = {13, 15, 22, 24, 25, 26, 27, 39, 178, 402, 447, 448, 4
 const char* const kMoscow = "MSK-3";
 const char* const kBerlin = "CET-1CEST,M3.5.0,M10.5.0/3";
 
-void setInputs(const QString& values)
-{
-    for (quint16 id : kInputs)
-        setValue(id, 0.0f);
-    setValues(values);
-}
-
 QVector<quint16> registers(const QString& words)
 {
     QVector<quint16> out;
@@ -52,7 +45,7 @@ private slots:
     void refreshFillsEveryComputedRowAndNoOther()
     {
         Map map;
-        setInputs(QString());
+        setInputs(kInputs, QString());
         // A date-time triple is written only where the table holds all three rows.
         const int last = map.rowCount() - 1;
         map.calcDateTime(1709623230, map.parameter(2364));
@@ -64,15 +57,7 @@ private slots:
             if (map.rows()[i].paramId == 0)
                 map.parameter(map.rows()[i].address)->value = Common::bitsFloat(mark);
         }
-        static int misses;
-        misses = 0;
-        QtMessageHandler previous = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
-            if (m.contains(QLatin1String("not found Register")))
-                ++misses;
-        });
-        map.calcParamsStart();
-        qInstallMessageHandler(previous);
-        QCOMPARE(misses, 0);
+        QCOMPARE(refreshMisses(map), 0);
         int computed = 0, untouched = 0;
         for (int i = map.startIndex(); i < map.rowCount(); ++i) {
             if (map.rows()[i].paramId == 0)
@@ -162,9 +147,7 @@ private slots:
         QFETCH(int, count);
         QFETCH(QByteArray, expected);
         Map map;
-        setInputs(inputs);
-        map.calcParamsStart();
-        QCOMPARE(read(map, static_cast<quint16>(address), static_cast<quint16>(count)), expected);
+        QCOMPARE(readAfterRefresh(map, kInputs, inputs, address, count), expected);
     }
 
     void commands_data()
@@ -250,7 +233,7 @@ private slots:
         QFETCH(QString, writes);
         setTimeZone(timeZone.constData());
         Map map;
-        setInputs(inputs);
+        setInputs(kInputs, inputs);
         map.calcParamsStart();
         WriteLog log;
         const eMBErrorCode r = write(map, static_cast<quint16>(address), registers(words));
@@ -262,7 +245,7 @@ private slots:
     void refusedWritesKeepTheOldValue()
     {
         Map map;
-        setInputs(QStringLiteral("673=2;562=u1709623230;580=17"));
+        setInputs(kInputs, QStringLiteral("673=2;562=u1709623230;580=17"));
         map.calcParamsStart();
         const struct {
             quint16 address;
