@@ -53,3 +53,12 @@ if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
         set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
     endforeach()
 endif()
+
+# The Zizedu, Zevodorar and Dez maps end to end: every block read, every writable row written.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    foreach(map zizedu zevodorar dez)
+        add_test(NAME scada_${map}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>)
+        set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
+    endforeach()
+endif()

@@ -109,7 +109,7 @@ private slots:
         const struct {
             float profile;
             bool listening;
-        } steps[] = {{0.0f, false}, {3.0f, true}, {5.0f, false}, {3.0f, true}, {3.0f, true}};
+        } steps[] = {{0.0f, false}, {3.0f, true}, {13.0f, false}, {3.0f, true}, {3.0f, true}};
         for (const auto& step : steps) {
             scadatest::setValue(578, step.profile);
             QTRY_COMPARE_WITH_TIMEOUT(app->scada() != nullptr, step.listening, 5000);

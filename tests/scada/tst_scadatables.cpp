@@ -29,6 +29,9 @@ const Shape kShapes[] = {
     {2, 180, {}},  // ScadaZevovo30
     {8, 180, {}},  // ScadaZevovo30
     {12, 180, {}},  // ScadaZevovo30
+    {5, 482, {}},  // ScadaZizedu
+    {6, 295, {}},  // ScadaZevodorar
+    {11, 21, {}},  // ScadaDez
 };
 
 // A map whose table the test gives as lines.
