@@ -58,6 +58,22 @@ const RunningValue kRunningValues[] = {
     {10001, 50.0f},                              // output frequency, Hz
 };
 
+// Commands that clear a group of counters: the command, the value that clears, the counters.
+struct CounterReset {
+    quint16 command;
+    float value;
+    QVector<quint16> counters;
+};
+const QVector<CounterReset>& counterResets()
+{
+    static const QVector<CounterReset> list{
+        {912, 1.0f, {902, 903, 904, 905, 906, 907}},                     // downhole sensor link
+        {998, 1.0f, {988, 989, 990, 991, 992, 993}},                     // electricity meter link
+        {852, 3.0f, {20028, 20030, 20032, 20034, 20036, 20051, 20052}},  // consumed active energy
+    };
+    return list;
+}
+
 qint64 operationDuration(quint16 id)
 {
     switch (id) {
@@ -496,6 +512,15 @@ void McSimCore::command(quint16 id, int eventType)
         }
         break;
     default:
+        for (const CounterReset& reset : counterResets()) {
+            if (reset.command != id)
+                continue;
+            if (value == reset.value) {
+                for (quint16 counter : reset.counters)
+                    store(counter, toRaw(params_.value(counter), 0.0f));
+            }
+            storeFloat(id, 0.0f);
+        }
         break;
     }
 }

@@ -16,6 +16,7 @@
 #include "ui/basestatuswidget.h"
 #include "ui/basestringeditwidget.h"
 #include "ui/mainwindow.h"
+#include "ui/messagedialog.h"
 #include "ui/pushbutton.h"
 #include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
@@ -94,6 +95,20 @@ QString BaseForm::unitText(quint16 id)
     const Parameters* p = params();
     const ParameterDef* def = p ? p->getParameter(id) : nullptr;
     return def ? p->getTextUnit(def) : QString();
+}
+
+bool BaseForm::sendCommand(quint16 id, float value, bool guarded, const QString& question)
+{
+    if (guarded && !isAccess(id, 0))
+        return false;
+    if (!question.isEmpty() && (new MessageDialog(question, MessageDialog::Question, mainWindow()))->exec() != 1)
+        return false;
+    // The question ran an event loop in which this screen may have been replaced: only the mirror is used now.
+    Parameters* p = params();
+    if (!p)
+        return false;
+    p->set(id, value, 1);
+    return true;
 }
 
 void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)

@@ -98,6 +98,9 @@ public:
     bool isAccess(int id, int mode, const QString& prompt = QString());
     // The unit text of parameter `id` in its display unit; empty for an unknown id.
     static QString unitText(quint16 id);
+    // Writes command `id` = `value` as the operator: after the access check of `id` when `guarded`, and after
+    // "Да" to `question` when one is given (asked over the main window). True when the command was written.
+    bool sendCommand(quint16 id, float value, bool guarded, const QString& question = QString());
 
     // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
     static void showForms(const QList<BaseForm*>& forms, const QMetaObject& current);

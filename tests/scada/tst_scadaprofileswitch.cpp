@@ -80,12 +80,14 @@ std::atomic<bool> ProbeMap::done{false};
 
 } // namespace
 
-RVK_REGISTER_SCADA(4, ProbeMap)
 
 class TestScadaProfileSwitch : public QObject
 {
     Q_OBJECT
 private slots:
+    // In place of the profile-4 map of the program.
+    void initTestCase() { ScadaFactory::registerProfile(4, [] { return static_cast<Scada*>(new ProbeMap()); }); }
+
     void switchingLeavesOneMapListening()
     {
         const quint16 port = freePort();

@@ -20,6 +20,7 @@ const QStringList kTree{
     "RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm", "VsdServiceMenu",
     "VsdConnectForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
+    "EmConnectForm",
     "ModesMenu", "CorrectionsForm", "MenuTechnologForm",
     "HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm",
     "OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
@@ -56,7 +57,8 @@ void TestScreenDump::everyScreenOnce_data()
 
     QStringList noConfiguration = kTree;
     noConfiguration.removeOne("DhsConfigurationForm");
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17" << QString() << kTree << "0";
+    noConfiguration.removeOne("EmConnectForm");
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1" << QString() << kTree << "0";
     QTest::newRow("profile 3, level 3") << "578=3" << "3" << noConfiguration << "3";
 }
 
