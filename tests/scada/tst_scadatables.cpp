@@ -22,6 +22,7 @@ struct Shape {
 
 const Shape kShapes[] = {
     {3, 76, {}},  // ScadaVuduzu2000
+    {1, 892, {186, 188, 494, 4099}},  // ScadaValdrin
 };
 
 // A map whose table the test gives as lines.
