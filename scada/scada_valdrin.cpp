@@ -202,7 +202,7 @@ void ScadaValdrin::calcParams()
     putRaw(95, stopBit < 0 ? 0u : 1u << stopBit);
     put(97, reason == 1 ? 0 : reason == 24 ? 2 : reason == 28 ? 3 : 1);
 
-    put(129, static_cast<quint32>(Common::toInt(p->get(570)) + 1));
+    put(129, static_cast<quint32>(static_cast<qint64>(Common::toInt(p->get(570))) + 1));
     put(133, static_cast<quint32>(lookup(kPressureUnits, static_cast<int>(code(585)), 0)));
     put(135, code(586) == 1);
     put(137, code(587) == 0 ? 1 : code(587) == 1 ? 2 : 0);
