@@ -27,7 +27,7 @@ endif()
 
 # ThreadSanitizer builds: the suppressions for the uninstrumented Qt and GLib internals.
 if(RVK_TSAN)
-    foreach(t tst_scada tst_scadaprofileswitch tst_scadalink tst_scadavuduzu2000)
+    foreach(t tst_scada tst_scadaprofileswitch tst_scadalink tst_scadavuduzu2000 tst_scadavaldrin tst_scadavaldrinlink)
         if(TEST ${t})
             set_property(TEST ${t} APPEND PROPERTY ENVIRONMENT
                 "TSAN_OPTIONS=ignore_noninstrumented_modules=1 suppressions=${CMAKE_CURRENT_LIST_DIR}/tsan.supp")
