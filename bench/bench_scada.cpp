@@ -1,4 +1,4 @@
-// CPU cost of the register maps: one 100 ms refresh of the Vuduzu2000 table, and the SCADA thread
+// CPU cost of the register maps: one 100 ms refresh of the Vuduzu2000 and the maker's tables, and the SCADA thread
 // while one master polls 125 registers as fast as it can.
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,6 +20,7 @@
 #include "app/mainapplication.h"
 #include "app/parameterdef.h"
 #include "app/parameters.h"
+#include "scada/scada_valdrin.h"
 #include "scada/scada_vuduzu2000.h"
 #include "scada/scadafactory.h"
 
@@ -42,13 +43,14 @@ protected:
     void calcParams() override {}
 };
 
-class RefreshMap : public ScadaVuduzu2000
+template <typename Map>
+class RefreshMap : public Map
 {
 public:
     explicit RefreshMap(Parameters* params)
     {
-        attach(params);
-        buildTable();
+        this->attach(params);
+        this->buildTable();
     }
 };
 
@@ -115,6 +117,21 @@ int pollAsFastAsPossible(quint16 port, int seconds, std::atomic<bool>& ok)
     return done;
 }
 
+template <typename Map>
+void refresh(const char* name, Parameters* params)
+{
+    RefreshMap<Map> map(params);
+    const int rounds = 200000;
+    for (int i = 0; i < 1000; ++i)
+        map.calcParamsStart();
+    const double start = threadCpuSeconds();
+    for (int i = 0; i < rounds; ++i)
+        map.calcParamsStart();
+    const double perRefresh = (threadCpuSeconds() - start) / rounds;
+    std::printf("%s refresh: %.2f us CPU per 100 ms refresh (%d rows, %d rounds)\n", name, perRefresh * 1e6,
+                map.rowCount(), rounds);
+}
+
 } // namespace
 
 RVK_REGISTER_SCADA(251, BenchMap)
@@ -145,19 +162,9 @@ int main(int argc, char** argv)
         params->slotParamUpdated(id, raw, 0);
     }
 
-    // One refresh of the Vuduzu2000 table: copy of the mirrored rows and the computed registers.
-    {
-        RefreshMap map(params);
-        const int rounds = 200000;
-        for (int i = 0; i < 1000; ++i)
-            map.calcParamsStart();
-        const double start = threadCpuSeconds();
-        for (int i = 0; i < rounds; ++i)
-            map.calcParamsStart();
-        const double perRefresh = (threadCpuSeconds() - start) / rounds;
-        std::printf("vuduzu2000 refresh: %.2f us CPU per 100 ms refresh (%d rows, %d rounds)\n", perRefresh * 1e6,
-                    map.rowCount(), rounds);
-    }
+    // One refresh of a table: copy of the mirrored rows and the computed registers.
+    refresh<ScadaVuduzu2000>("vuduzu2000", params);
+    refresh<ScadaValdrin>("valdrin", params);
 
     // The SCADA thread serving one master that polls 125 registers back to back.
     float profile = kBenchProfile;

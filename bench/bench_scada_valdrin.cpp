@@ -1,6 +1,6 @@
-// The maker's register map (profile 1) on the simulated controller: CPU of one 100 ms refresh of its
-// table, the answer times of a master reading the whole map in 125-register requests, and the
-// throughput of the compressed-log transfer over 0x41/0x42.
+// The maker's register map (profile 1) on the simulated controller: the answer times of a master reading
+// the whole map in 125-register requests, and the throughput of the compressed-log transfer over 0x41/0x42.
+// (The CPU of one refresh of its table is bench_scada's.)
 //
 //   bench_scada_valdrin [--rounds N]     (N whole-map reads, 20 by default)
 #include <QCoreApplication>
@@ -16,33 +16,14 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
-#include <ctime>
 #include <thread>
 #include <vector>
 
 #include "app/mainapplication.h"
-#include "app/parameters.h"
-#include "scada/scada_valdrin.h"
+#include "scada/scada.h"
 #include "support/simstation.h"
 
 namespace {
-
-class RefreshMap : public ScadaValdrin
-{
-public:
-    explicit RefreshMap(Parameters* params)
-    {
-        attach(params);
-        buildTable();
-    }
-};
-
-double threadCpuSeconds()
-{
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
-}
 
 // A blocking Modbus TCP master on its own thread.
 class Master
@@ -184,19 +165,6 @@ int main(int argc, char** argv)
     if (!SimStation::waitFor([&app] { return app.scada() != nullptr; }, 5000)) {
         std::printf("no register map started\n");
         return 1;
-    }
-
-    // One refresh: the mirrored rows copied, the computed rows computed, from the synchronised mirror.
-    {
-        RefreshMap map(app.params());
-        const int refreshes = 200000;
-        for (int i = 0; i < 1000; ++i)
-            map.calcParamsStart();
-        const double start = threadCpuSeconds();
-        for (int i = 0; i < refreshes; ++i)
-            map.calcParamsStart();
-        std::printf("valdrin refresh: %.2f us CPU per 100 ms refresh (%d rows, %d rounds)\n",
-                    (threadCpuSeconds() - start) / refreshes * 1e6, map.rowCount(), refreshes);
     }
 
     bool ok = true;

@@ -5,71 +5,14 @@ Usage: e2e_valdrin.py <path of rvk_gui>. Starts the program on a free loopback p
 block of the map, writes settings and the clock, unblocks, starts and stops the station and fetches the
 controller's compressed log over 0x41/0x42, also while a late reply of another slice arrives. Exit status 0
 only when every check passed."""
-import os
-import signal
-import struct
-import subprocess
 import sys
-import tempfile
 import time
 
-from pymodbus.client import ModbusTcpClient
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest
-from pymodbus.pdu import ModbusRequest, ModbusResponse
 
-from e2e_vuduzu2000 import free_port, wait_until
-from peercheck import check, exception_code, failures, finish
-
-
-class LogCommandRequest(ModbusRequest):
-    function_code = 0x41
-
-    def __init__(self, command=0, **kwargs):
-        super().__init__(**kwargs)
-        self.command = command
-
-    def encode(self):
-        return struct.pack(">H", self.command)
-
-    def decode(self, data):
-        (self.command,) = struct.unpack(">H", data[:2])
-
-
-class LogCommandResponse(ModbusResponse):
-    function_code = 0x41
-
-    def __init__(self, **kwargs):
-        super().__init__(**kwargs)
-        self.data = b""
-
-    def decode(self, data):
-        self.data = bytes(data)
-
-
-class ReadLogRequest(ModbusRequest):
-    function_code = 0x42
-
-    def __init__(self, address=0, count=0, **kwargs):
-        super().__init__(**kwargs)
-        self.address = address
-        self.count = count
-
-    def encode(self):
-        return struct.pack(">IBB", self.address, 0, self.count)
-
-    def decode(self, data):
-        self.address, _, self.count = struct.unpack(">IBB", data[:6])
-
-
-class ReadLogResponse(ModbusResponse):
-    function_code = 0x42
-
-    def __init__(self, **kwargs):
-        super().__init__(**kwargs)
-        self.data = b""
-
-    def decode(self, data):
-        self.data = bytes(data[1:1 + data[0]])
+from e2e_vuduzu2000 import serve, wait_until
+from peer_pymodbus import CommandLogRequest, CommandLogResponse, ReadLogRequest, ReadLogResponse
+from peercheck import check, exception_code
 
 
 # 2025-03-03 14:05:09 UTC and its words: date (month + 256 * years after 2000), day (hour + 256 * day),
@@ -122,8 +65,8 @@ def read_everything(c):
 
 
 def command(c, code):
-    r = c.execute(LogCommandRequest(command=code, slave=1))
-    return exception_code(r) if r.isError() else r.data
+    r = c.execute(CommandLogRequest(command=code, slave=1))
+    return exception_code(r) if r.isError() else r.payload
 
 
 def read_log(c, offset, count):
@@ -223,33 +166,9 @@ def run(c):
 
 
 def main():
-    program = sys.argv[1]
-    port = free_port()
     values = ";".join("%d=%s" % kv for kv in {578: 1, **CHOSEN}.items())
-    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen", TZ="UTC0")
-    out = tempfile.TemporaryFile()
-    proc = subprocess.Popen([program], env=env, stdout=out, stderr=subprocess.STDOUT)
-    try:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=12, retries=0)
-        c.register(LogCommandResponse)
-        c.register(ReadLogResponse)
-        ready, secs = wait_until(lambda: c.connect() and regs(c, 1) is not None, 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), ready)
-        if ready:
-            run(c)
-        c.close()
-    finally:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            code = proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            code = None
-        check("program quits cleanly", code == 0, code)
-        if failures:
-            out.seek(0)
-            sys.stdout.write(out.read().decode(errors="replace")[-4000:])
-    finish()
+    serve(sys.argv[1], values, lambda c: regs(c, 1) is not None, run, timeout=12,
+          responses=(CommandLogResponse, ReadLogResponse), env={"TZ": "UTC0"})
 
 
 if __name__ == "__main__":
