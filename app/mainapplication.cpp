@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPixmapCache>
 #include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QThread>
@@ -33,6 +34,7 @@
 #include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
 #include "ui/splashscreen.h"
+#include "ui/uiclock.h"
 
 MainApplication* MainApplication::instance_ = nullptr;
 
@@ -50,6 +52,7 @@ void onQuitSignal(int)
 
 constexpr int kAccessTimeoutMs = 10 * 60 * 1000;
 constexpr qint64 kWaitDialog761MinMs = 20000;
+constexpr int kPixmapCacheKb = 512;
 
 } // namespace
 
@@ -81,6 +84,9 @@ MainApplication::MainApplication(int& argc, char** argv)
         sigaction(SIGTERM, &sa, nullptr);
     }
 
+    // The style sheet draws every selection row through Qt's pixmap cache, 10 MB by default: too much of the
+    // board's memory for pictures that are cheap to draw again.
+    QPixmapCache::setCacheLimit(kPixmapCacheKb);
     QFile style(QStringLiteral(":/style/style.qss"));
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));
@@ -333,10 +339,14 @@ bool MainApplication::eventFilter(QObject* watched, QEvent* event)
 void MainApplication::slotShowWaitDialog(quint16 id, bool show)
 {
     if (show) {
+        // One dialog at a time: asked again while its closing waits, it stays open.
+        if (waitDialogClose_)
+            waitDialogClose_->stop();
         if (waitDialog_)
             return;
         waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), mainWindow_, 0, false);
-        waitDialogCreated_ = QDateTime::currentMSecsSinceEpoch();
+        // A monotonic clock: the station clock may be set while the dialog is open.
+        waitDialogCreated_ = UiClock::nowMs();
         waitDialogId_ = id;
         QPointer<ProgressBarDialog> dialog = waitDialog_;
         QTimer::singleShot(100, this, [dialog] {
@@ -345,20 +355,27 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
         });
         return;
     }
-    if (!waitDialog_)
+    if (!waitDialog_ || (waitDialogClose_ && waitDialogClose_->isActive()))
         return;
     qint64 remaining = 0;
-    if (id == 761)
-        remaining = waitDialogCreated_ + kWaitDialog761MinMs - QDateTime::currentMSecsSinceEpoch();
-    QPointer<ProgressBarDialog> dialog = waitDialog_;
-    if (remaining > 0) {
-        QTimer::singleShot(static_cast<int>(remaining), this, [dialog] {
-            if (dialog)
-                dialog->deleteLater();
-        });
-    } else {
-        dialog->deleteLater();
+    if (id == 761 || waitDialogId_ == 761)
+        remaining = waitDialogCreated_ + kWaitDialog761MinMs - UiClock::nowMs();
+    if (remaining <= 0) {
+        closeWaitDialog();
+        return;
     }
+    if (!waitDialogClose_) {
+        waitDialogClose_ = new QTimer(this);
+        waitDialogClose_->setSingleShot(true);
+        connect(waitDialogClose_, &QTimer::timeout, this, &MainApplication::closeWaitDialog);
+    }
+    waitDialogClose_->start(static_cast<int>(remaining));
+}
+
+void MainApplication::closeWaitDialog()
+{
+    if (waitDialog_)
+        waitDialog_->deleteLater();
     waitDialog_ = nullptr;
 }
 

@@ -97,10 +97,10 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    const long before = ScreenBench::residentKb();
+    const long before = residentKb();
     for (int round = 0; round < 20; ++round)
         walk(ui.window());
-    const long after = ScreenBench::residentKb();
+    const long after = residentKb();
     std::printf("resident memory after 20 walks of these screens: %+ld kB (target < 1024 kB)\n", after - before);
     return 0;
 }

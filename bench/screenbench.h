@@ -1,36 +1,23 @@
 #pragma once
 
-// What the screen benchmarks share: keys as the panel sends them, the time to build and show a screen, and the
-// resident memory.
+// What the screen benchmarks share: keys as the panel sends them and the time to build and show a screen (the
+// resident memory is residentKb() of bench/resident.h).
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSet>
-
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "bench/resident.h"
 #include "support/uitestsupport.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
 
 namespace ScreenBench {
-
-inline long residentKb()
-{
-    long pages = 0;
-    long resident = 0;
-    FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (!statm)
-        return -1;
-    const bool read = std::fscanf(statm, "%ld %ld", &pages, &resident) == 2;
-    std::fclose(statm);
-    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
-}
 
 inline double median(std::vector<double> v)
 {

@@ -21,11 +21,6 @@ const quint16 kCarried[] = {
     15008, 15009, 15010,                         // and at the discharge
 };
 
-quint16 code(quint16 id)
-{
-    return static_cast<quint16>(Common::toCode(BaseForm::value(id)));
-}
-
 } // namespace
 
 AnalogOutputsForm::AnalogOutputsForm(ushort typeId, ushort paramId, ushort minId, ushort maxId, QWidget* parent)
@@ -39,13 +34,13 @@ void AnalogOutputsForm::createForm()
     for (int type = 0; type <= kLastType; ++type)
         list.append(type, Common::getTextTypeAO(static_cast<unsigned short>(type)));
     addComboBox(typeId_, list);
-    if (code(typeId_) != 0) {
+    if (selector(typeId_) != 0) {
         list.clear();
         list.append(0, Common::getTextParamAO(0));
         for (quint16 id : kCarried)
             list.append(id, Common::getTextFromId(id));
         addComboBox(paramId_, list);
-        const quint16 carried = code(paramId_);
+        const quint16 carried = selector(paramId_);
         if (carried != 0) {
             // A value the mirror does not know has no row and lends no unit: the scale shows in its own.
             const ParameterDef* def = params() ? params()->getParameter(carried) : nullptr;

@@ -31,11 +31,6 @@ const char* const kTransitionStates[] = {
     QT_TRANSLATE_NOOP("BypassContactorsForm", "Uбаз"),
 };
 
-quint16 code(quint16 id)
-{
-    return static_cast<quint16>(Common::toCode(BaseForm::value(id)));
-}
-
 } // namespace
 
 BypassContactorsForm::BypassContactorsForm(QWidget* parent)
@@ -48,7 +43,7 @@ BypassContactorsForm::BypassContactorsForm(QWidget* parent)
 void BypassContactorsForm::createForm()
 {
     PairList list;
-    if (code(kVsdType) == kReferenceDrive) {
+    if (selector(kVsdType) == kReferenceDrive) {
         addButton(BaseParamWidget::textFromId(kDirectSync), SLOT(setDirectSync()));
         addButton(BaseParamWidget::textFromId(kTransition), SLOT(setCmdTransition()));
         for (const char* state : kTransitionStates)
@@ -59,7 +54,7 @@ void BypassContactorsForm::createForm()
     for (int on = 0; on <= 1; ++on)
         list.append(on, Common::getTextOnOff(static_cast<unsigned short>(on)));
     addComboBox(kBypassOn, list);
-    if (code(kBypassOn) != 0) {
+    if (selector(kBypassOn) != 0) {
         addStatusText(kStateKm1, list);
         addStatusText(kStateKm2, list);
     }

@@ -2,7 +2,6 @@
 
 #include "equipment/corrections_form.h"
 #include "screens/technologparamsmenu.h"
-#include "texts/common.h"
 #include "ui/baseparamwidget.h"
 
 namespace {
@@ -10,11 +9,6 @@ namespace {
 constexpr quint16 kCalibrationType = 2085;
 constexpr quint16 kVoltageFormat = 1178;
 constexpr quint16 kModelPages = 1518;
-
-bool isOn(quint16 id)
-{
-    return static_cast<quint16>(Common::toCode(BaseForm::value(id))) != 0;
-}
 
 const char* const kLinesAbc[] = {QT_TRANSLATE_NOOP("CorrectionsPage", "Коэффициент AB"),
                                  QT_TRANSLATE_NOOP("CorrectionsPage", "Коэффициент BC"),
@@ -40,9 +34,9 @@ QString CorrectionsPage::coefficientLabel(bool lines, int phase) const
 
 void CorrectionsPage::createForm()
 {
-    const bool lines = triples_.line != 0 && isOn(kVoltageFormat);
+    const bool lines = triples_.line != 0 && selector(kVoltageFormat) != 0;
     const quint16 measured = lines ? triples_.line : triples_.phase;
-    if (isOn(kCalibrationType)) {
+    if (selector(kCalibrationType) != 0) {
         for (int i = 0; i < 3; ++i)
             addEdit(static_cast<quint16>(measured + i));
         for (int i = 0; i < 3; ++i)
@@ -54,7 +48,7 @@ void CorrectionsPage::createForm()
             addStatusNum(static_cast<quint16>(measured + i), false);
     }
     const quint16 model = lines ? triples_.modelLine : triples_.modelPhase;
-    if (model != 0 && isOn(kModelPages)) {
+    if (model != 0 && selector(kModelPages) != 0) {
         for (int i = 0; i < 3; ++i)
             addStatusNum(static_cast<quint16>(model + i), false);
     }

@@ -35,7 +35,7 @@ void RelayOutputsOptionsForm::createForm()
     for (int function = 0; function <= kLastFunction; ++function)
         list.append(function, Common::getTextRoAction(static_cast<unsigned short>(function)));
     addComboBox(idFunc_, list);
-    const quint16 function = static_cast<quint16>(Common::toCode(value(idFunc_)));
+    const quint16 function = selector(idFunc_);
     if (function == kStationFault) {
         list.clear();
         list.append(0, tr("Любая"));

@@ -15,6 +15,7 @@
 //         R.at(1).id(580).range(1, 247),
 //         R.at(40042, 40045).ids(20028, 20029).physic(25).type(5).coef(0.1),   // two two-register rows
 //         R.at(455, 474).reserved().op(1),
+//         R.at(130, 133).ids(511, 514).coef(0.001).valueRange(0.001, 9.999),   // raw 1...9999
 class ScadaRow
 {
 public:
@@ -92,6 +93,12 @@ public:
         r.min_ = min;
         r.max_ = max;
         return r;
+    }
+    // A range that the table gives in the value's units (0.001...9.999 at coefficient 0.001): the raw
+    // register range is that divided by the coefficient, so set the coefficient first.
+    constexpr ScadaRow valueRange(double min, double max) const
+    {
+        return coefficient_ == 0.0 ? range(min, max) : range(min / coefficient_, max / coefficient_);
     }
 
 private:

@@ -30,6 +30,20 @@ constexpr quint16 kUnblock = 774;
 constexpr quint16 kLogCompress = 1181;
 constexpr quint16 kLogStatus = 1182;
 constexpr quint16 kLogSize = 1183;
+// The drive and the controller's link to it.
+constexpr quint16 kVsdType = 685;
+constexpr quint16 kVsdApplyPort = 761;
+constexpr quint16 kVsdResetDefaults = 772;
+constexpr quint16 kVsdLinkQuality = 890;
+constexpr quint16 kVsdRequests = 891;
+constexpr quint16 kVsdAnswers = 892;
+constexpr quint16 kVsdLastCounter = 896;   // 893-896: faulty, checksum, device errors, lost answers
+constexpr quint16 kVsdResetCounters = 913;
+constexpr quint16 kVsdFirst = 10000;       // the drive's own parameters
+constexpr quint16 kVsdLast = 10558;
+constexpr quint16 kVsdProxyControl = 10538;
+constexpr float kVsdProxyReset = 2.0f;
+constexpr float kVsdPollsPerSecond = 10.0f;
 constexpr quint16 kDirectSync = 10504;
 constexpr quint16 kTransition = 10505;
 constexpr quint16 kTransitionState = 10507;  // 1 synchronised with the network
@@ -84,6 +98,7 @@ qint64 operationDuration(quint16 id)
     case kDeleteArchives: return 3000;
     case kDeleteServiceArchives: return 2000;
     case kLogCompress: return 2000;
+    case kVsdApplyPort: return 2000;
     default: return 0;
     }
 }
@@ -138,8 +153,9 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
         p.defRaw = p.raw;
         params_.insert(s.id, p);
     }
-    // The panel requests a compressed log by writing these two, whatever the catalogue says of them.
-    for (quint16 id : {kLogCompress, kLogSize}) {
+    // The panel requests a compressed log and applies the drive's port settings by writing these, whatever the
+    // catalogue says of them.
+    for (quint16 id : {kLogCompress, kLogSize, kVsdApplyPort}) {
         auto it = params_.find(id);
         if (it != params_.end() && it->operation == 1)
             it->operation = 2;
@@ -502,9 +518,8 @@ void McSimCore::command(quint16 id, int eventType)
             break;
         }
         if (on && (id != kCopyArchives || value == 1.0f)) {
-            for (const Operation& op : operations_)
-                if (op.id == id)
-                    return;
+            if (pending(id))
+                return;
             operations_.append({id, clock_(), operationDuration(id)});
             if (id == kLogCompress) {
                 storeFloat(kLogStatus, 1.0f);
@@ -513,6 +528,27 @@ void McSimCore::command(quint16 id, int eventType)
                 storeFloat(kProgress, 0.0f);
             }
         }
+        break;
+    case kVsdApplyPort:
+        // Non-zero while the drive's port is set up again.
+        if (on && !pending(id))
+            operations_.append({id, clock_(), operationDuration(id)});
+        break;
+    case kVsdResetCounters:
+        if (on) {
+            for (quint16 counter = kVsdRequests; counter <= kVsdLastCounter; ++counter)
+                storeFloat(counter, 0.0f);
+        }
+        storeFloat(id, 0.0f);
+        break;
+    case kVsdResetDefaults:
+        if (on)
+            resetDriveSettings();
+        storeFloat(id, 0.0f);
+        break;
+    case kVsdProxyControl:
+        if (value == kVsdProxyReset)
+            storeFloat(id, 0.0f);
         break;
     case kDirectSync:
         // The drive synchronises with the network at once; the command rests.
@@ -539,6 +575,24 @@ void McSimCore::command(quint16 id, int eventType)
     }
 }
 
+bool McSimCore::pending(quint16 id) const
+{
+    for (const Operation& op : operations_) {
+        if (op.id == id)
+            return true;
+    }
+    return false;
+}
+
+void McSimCore::resetDriveSettings()
+{
+    for (auto it = params_.begin(); it != params_.end(); ++it) {
+        const quint16 id = it.key();
+        if (id >= kVsdFirst && id <= kVsdLast && it->kind == 0 && it->operation != 1 && it->raw != it->defRaw)
+            store(id, it->defRaw);
+    }
+}
+
 void McSimCore::advance()
 {
     const qint64 now = clock_();
@@ -549,7 +603,7 @@ void McSimCore::advance()
             finishOperation(op);
             continue;
         }
-        if (op.id != kLogCompress)
+        if (op.id != kLogCompress && op.id != kVsdApplyPort)
             storeFloat(kProgress, static_cast<float>((now - op.start) * kProgressSteps / op.duration));
         ++i;
     }
@@ -576,6 +630,9 @@ void McSimCore::finishOperation(const Operation& op)
     case kDeleteServiceArchives:
         storeFloat(kProgress, static_cast<float>(kProgressSteps));
         storeFloat(kDeleteServiceArchives, 0.0f);
+        break;
+    case kVsdApplyPort:
+        storeFloat(kVsdApplyPort, 0.0f);
         break;
     case kLogCompress:
         buildLog();
@@ -616,6 +673,19 @@ void McSimCore::plantStep()
         auto it = params_.constFind(rv.id);
         if (it != params_.constEnd())
             plantStore(rv.id, toRaw(*it, run ? rv.value + ripple : 0.0f));
+    }
+    // The controller polls a fitted drive, and every poll is answered.
+    if (Common::toCode(floatOf(kVsdType)) != 0) {
+        if (params_.contains(kVsdLinkQuality))
+            plantStore(kVsdLinkQuality, toRaw(params_.value(kVsdLinkQuality), 100.0f));
+        for (quint16 counter : {kVsdRequests, kVsdAnswers}) {
+            auto it = params_.constFind(counter);
+            if (it == params_.constEnd())
+                continue;
+            // The counters wrap at their top.
+            const float next = floatOf(counter) + kVsdPollsPerSecond;
+            plantStore(counter, toRaw(*it, next > it->max ? 0.0f : next));
+        }
     }
 }
 

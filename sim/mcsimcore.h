@@ -112,6 +112,9 @@ private:
     void logSetting(quint16 id, quint32 oldRaw, quint32 newRaw);
     void command(quint16 id, int eventType);
     void advance();
+    bool pending(quint16 id) const;
+    // Every setting of the drive back to its default, each change reported.
+    void resetDriveSettings();
     void finishOperation(const Operation& op);
     void plantStep();
     void store(quint16 id, quint32 raw);

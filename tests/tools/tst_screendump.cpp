@@ -19,6 +19,8 @@ const QStringList kTree{
     "AnalogOutputsMenu",
     "RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm", "VsdServiceMenu",
     "VsdConnectForm",
+    "VsdServiceIndicationParamForm", "VsdServiceAdditionalForm", "VsdServicePswForm", "VsdTemperatureForm",
+    "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
     "EmConnectForm",
     "ModesMenu", "CorrectionsForm", "MenuTechnologForm",
