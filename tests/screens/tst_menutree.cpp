@@ -25,7 +25,7 @@
 namespace {
 
 // Children of every menu, by class, in the order of its buttons, for the station set up below
-// (own drive, extension board, downhole sensor system of type 17).
+// (own drive, extension board, downhole sensor system of type 17, permanent-magnet motor).
 const QMap<QString, QStringList>& menuTree()
 {
     static const QMap<QString, QStringList> tree{
@@ -40,6 +40,22 @@ const QMap<QString, QStringList>& menuTree()
          {"RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm",
           "VsdServiceMenu", "VsdConnectForm"}},
         {"DhsMenu", {"DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm"}},
+        {"ProtectionsMenu",
+         {"ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
+          "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu"}},
+        {"ProtectionsSupplyMenu",
+         {"ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
+          "ProtectionImbalanceCurrentInputForm", "ProtectionPhaseRotationForm"}},
+        {"ProtectionsMotorMenu",
+         {"ProtectionOverloadMotorForm", "ProtectionUnderloadMotorForm", "ProtectionImbalanceCurrentMotorForm",
+          "ProtectionTurbineRotationForm", "ProtectionCurrentMotorForm", "ProtectionOutOfSyncMotorForm"}},
+        {"ProtectionsDhsMenu",
+         {"ProtectionPressureIntakeForm", "ProtectionPressureDischargeForm", "ProtectionTemperatureMotorForm",
+          "ProtectionVibrationMotorForm", "ProtectionFlowDischargeForm", "ProtectionTemperatureIntakeForm",
+          "ProtectionConnectDhsForm"}},
+        {"ProtectionsOtherMenu",
+         {"ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
+          "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm"}},
         {"TechnologParamsMenu", {"ModesMenu", "CorrectionsForm", "MenuTechnologForm"}},
         {"NotebookMenu", {"HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm"}},
         {"OptionsMenu",
@@ -157,7 +173,7 @@ bool TestMenuTree::waitValue(quint16 id, float value, int timeoutMs)
 
 void TestMenuTree::initTestCase()
 {
-    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17");
+    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17;782=1");
     DialogGate::setRejectUnanswered(true);
     for (int code = 1; code <= 12; ++code) {
         ScadaFactory::registerProfile(code, [this, code]() -> Scada* {

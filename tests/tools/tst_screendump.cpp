@@ -20,6 +20,17 @@ const QStringList kTree{
     "RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm", "VsdServiceMenu",
     "VsdConnectForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
+    "ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
+    "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu",
+    "ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
+    "ProtectionImbalanceCurrentInputForm", "ProtectionPhaseRotationForm",
+    "ProtectionOverloadMotorForm", "ProtectionUnderloadMotorForm", "ProtectionImbalanceCurrentMotorForm",
+    "ProtectionTurbineRotationForm", "ProtectionCurrentMotorForm", "ProtectionOutOfSyncMotorForm",
+    "ProtectionPressureIntakeForm", "ProtectionPressureDischargeForm", "ProtectionTemperatureMotorForm",
+    "ProtectionVibrationMotorForm", "ProtectionFlowDischargeForm", "ProtectionTemperatureIntakeForm",
+    "ProtectionConnectDhsForm",
+    "ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
+    "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm",
     "ModesMenu", "CorrectionsForm", "MenuTechnologForm",
     "HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm",
     "OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
@@ -54,10 +65,13 @@ void TestScreenDump::everyScreenOnce_data()
     QTest::addColumn<QStringList>("screens");
     QTest::addColumn<QString>("accessShown");
 
-    QStringList noConfiguration = kTree;
-    noConfiguration.removeOne("DhsConfigurationForm");
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17" << QString() << kTree << "0";
-    QTest::newRow("profile 3, level 3") << "578=3" << "3" << noConfiguration << "3";
+    // Level 3 adds the supply outage screen; an induction motor has no synchronism protection.
+    QStringList levelThree = kTree;
+    levelThree.removeOne("DhsConfigurationForm");
+    levelThree.removeOne("ProtectionOutOfSyncMotorForm");
+    levelThree << "ProtectionPowerOffForm";
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;782=1" << QString() << kTree << "0";
+    QTest::newRow("profile 3, level 3") << "578=3;782=0" << "3" << levelThree << "3";
 }
 
 void TestScreenDump::everyScreenOnce()

@@ -1,0 +1,80 @@
+#include "protections/baseprotectionform.h"
+
+#include "app/parameters.h"
+#include "texts/common.h"
+#include "ui/messagedialog.h"
+
+namespace {
+constexpr quint16 kDeviationAlarms = 1483;
+}
+
+BaseProtectionForm::BaseProtectionForm(QWidget* parent)
+    : BaseForm(parent, true)
+{
+}
+
+PairList BaseProtectionForm::protModes(std::initializer_list<int> keys)
+{
+    return choices(&Common::getTextProtMode, keys);
+}
+
+PairList BaseProtectionForm::onOff()
+{
+    return choices(&Common::getTextOnOff, {0, 1});
+}
+
+PairList BaseProtectionForm::actionIcons()
+{
+    PairList icons;
+    icons.append(0, QStringLiteral(":/images/off_protection"));
+    icons.append(1, QStringLiteral(":/images/block_protection"));
+    icons.append(2, QStringLiteral(":/images/restart_protection"));
+    icons.append(3, QStringLiteral(":/images/on_protection"));
+    return icons;
+}
+
+quint16 BaseProtectionForm::valueCode(quint16 id)
+{
+    return static_cast<quint16>(Common::toCode(value(id)) & 0xFFFF);
+}
+
+bool BaseProtectionForm::isDeviationShown()
+{
+    return valueCode(kDeviationAlarms) != 0;
+}
+
+void BaseProtectionForm::addActionRows(quint16 action, std::initializer_list<int> modes, quint16 deviation)
+{
+    addComboBox(action, protModes(modes));
+    if (deviation && isDeviationShown())
+        addComboBox(deviation, onOff());
+}
+
+void BaseProtectionForm::addEdits(std::initializer_list<quint16> ids)
+{
+    for (quint16 id : ids)
+        addEdit(id);
+}
+
+void BaseProtectionForm::addButtonResetDefault(unsigned short id)
+{
+    resetId_ = id;
+    addButton(QObject::tr("Сбросить уставки по умолчанию"), SLOT(showResetDefaultDialog()));
+}
+
+void BaseProtectionForm::showResetDefaultDialog()
+{
+    // The question mark goes after the translation: the text is the button's own.
+    askAndWrite(this, resetId_, 1, QObject::tr("Сбросить уставки по умолчанию") + QLatin1Char('?'));
+}
+
+void BaseProtectionForm::askAndWrite(BaseForm* screen, quint16 id, int value, const QString& question)
+{
+    if (!id || !screen->isAccess(id, 0))
+        return;
+    // The screen may be replaced while the question is open: nothing of it is used after.
+    if ((new MessageDialog(question, MessageDialog::Question, screen))->exec() == 1) {
+        if (Parameters* p = params())
+            p->set(id, value, 1);
+    }
+}
