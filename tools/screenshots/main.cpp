@@ -33,6 +33,10 @@ const QList<Shot>& shots()
         {"main_menu.png", "", {}},
         {"options_units.png", "", {"Настройки", "Единицы измерения"}},
         {"event_journal.png", "", {"Архивы", "Журнал событий"}},
+        {"protections_menu.png", "", {"Защиты"}},
+        {"protections_supply_menu.png", "43=1;58=2;73=0;88=1;103=3", {"Защиты", "Защиты по сети"}},
+        {"protection_undervoltage.png", "58=2;65=80;60=5;61=3;62=600;63=3;64=3600",
+         {"Защиты", "Защиты по сети", "Пониженное напряжение"}},
     };
     return list;
 }
