@@ -94,14 +94,6 @@ QStringList shownRows(const BaseForm* form)
     return rows;
 }
 
-QList<QPair<quint16, float>> parseValues(const QString& values)
-{
-    QList<QPair<quint16, float>> list;
-    for (const QString& pair : values.split(';', Qt::SkipEmptyParts))
-        list.append({static_cast<quint16>(pair.section('=', 0, 0).toUInt()), pair.section('=', 1).toFloat()});
-    return list;
-}
-
 } // namespace
 
 class TestProtectionScreens : public QObject
@@ -136,9 +128,8 @@ private:
     void dhsRows();
     void otherRows();
     void checkRows(BaseForm::PageList pages);
-    // Sets the values in the controller and waits until the mirror holds them.
-    bool apply(const QString& values);
-    BaseForm* show(BaseForm::PageList pages, const QString& screen);
+    bool apply(const QString& values) { return station_->setValues(values); }
+    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
     BaseForm* current() const { return ui_->window()->currentForm(); }
     QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     QList<QVariantList> writes(QSignalSpy& spy, quint16 id) const;
@@ -176,26 +167,6 @@ void TestProtectionScreens::cleanup()
     ui_.reset();
 }
 
-bool TestProtectionScreens::apply(const QString& values)
-{
-    const auto list = parseValues(values);
-    for (const auto& v : list)
-        station_->sim()->setValue(v.first, v.second);
-    for (const auto& v : list) {
-        if (!SimStation::waitForValue(v.first, v.second)) {
-            qWarning() << "parameter" << v.first << "did not reach" << v.second;
-            return false;
-        }
-    }
-    return true;
-}
-
-BaseForm* TestProtectionScreens::show(BaseForm::PageList pages, const QString& screen)
-{
-    ui_->window()->addForm(pages(), screen);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return currentClass() == screen ? current() : nullptr;
-}
 
 QList<QVariantList> TestProtectionScreens::writes(QSignalSpy& spy, quint16 id) const
 {

@@ -68,14 +68,15 @@ private slots:
     void menusFollowConfiguration();
     void iconFollowsTheAction_data();
     void iconFollowsTheAction();
+    void menusShareTheirPictures();
     void rowOpensTheScreenItNames_data();
     void rowOpensTheScreenItNames();
     void backTargetsAndFocus_data();
     void backTargetsAndFocus();
 
 private:
-    bool apply(const QString& values);
-    BaseForm* show(BaseForm::PageList pages, const QString& screen);
+    bool apply(const QString& values) { return station_->setValues(values); }
+    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
     BaseForm* current() const { return ui_->window()->currentForm(); }
     QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     void key(int k);
@@ -107,26 +108,6 @@ void TestProtectionsMenu::cleanup()
     ui_.reset();
 }
 
-bool TestProtectionsMenu::apply(const QString& values)
-{
-    QList<QPair<quint16, float>> list;
-    for (const QString& pair : values.split(';', Qt::SkipEmptyParts))
-        list.append({static_cast<quint16>(pair.section('=', 0, 0).toUInt()), pair.section('=', 1).toFloat()});
-    for (const auto& v : list)
-        station_->sim()->setValue(v.first, v.second);
-    for (const auto& v : list) {
-        if (!SimStation::waitForValue(v.first, v.second))
-            return false;
-    }
-    return true;
-}
-
-BaseForm* TestProtectionsMenu::show(BaseForm::PageList pages, const QString& screen)
-{
-    ui_->window()->addForm(pages(), screen);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return currentClass() == screen ? current() : nullptr;
-}
 
 void TestProtectionsMenu::key(int k)
 {
@@ -260,6 +241,21 @@ void TestProtectionsMenu::iconFollowsTheAction()
     QVERIFY(SimStation::waitFor([&] { return params->getU32(73) == raw; }));
     QCOMPARE(button->iconPath(), icon);
     QCOMPARE(button->icon().isNull(), false);
+}
+
+// Every menu built draws the same few pictures: they are cached once, not once per button.
+void TestProtectionsMenu::menusShareTheirPictures()
+{
+    QVERIFY(apply("43=0;58=0"));
+    const auto pictureOf = [this](int row) {
+        BaseForm* form = show(&ProtectionsMenu::createNextForm, "ProtectionsSupplyMenu");
+        auto* button = form ? qobject_cast<StatusPushButton*>(form->rowAt(row)) : nullptr;
+        return button ? button->icon().pixmap(32).cacheKey() : 0;
+    };
+    const qint64 first = pictureOf(0);
+    QVERIFY(first != 0);
+    QCOMPARE(pictureOf(1), first);
+    QCOMPARE(pictureOf(0), first);
 }
 
 void TestProtectionsMenu::rowOpensTheScreenItNames_data()

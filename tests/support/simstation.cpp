@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QtDebug>
 
 #include "app/database.h"
 #include "app/mainapplication.h"
@@ -163,6 +164,30 @@ bool SimStation::waitFor(const std::function<bool()>& condition, int timeoutMs)
             return false;
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         QThread::msleep(1);
+    }
+    return true;
+}
+
+bool SimStation::setValues(const QString& values, int timeoutMs)
+{
+    QVector<QPair<quint16, float>> list;
+    for (const QString& pair : values.split(';', Qt::SkipEmptyParts)) {
+        bool okId = false;
+        bool okValue = false;
+        const uint id = pair.section('=', 0, 0).trimmed().toUInt(&okId);
+        const float value = pair.section('=', 1).trimmed().toFloat(&okValue);
+        if (!okId || !okValue || id > 0xFFFF || !core_ || !core_->contains(static_cast<quint16>(id)))
+            return false;
+        list.append({static_cast<quint16>(id), value});
+    }
+    // Reported as the controller's own changes.
+    for (const auto& v : list)
+        core_->setValue(v.first, v.second);
+    for (const auto& v : list) {
+        if (!waitForValue(v.first, v.second, timeoutMs)) {
+            qWarning() << "SimStation: parameter" << v.first << "did not reach" << v.second;
+            return false;
+        }
     }
     return true;
 }

@@ -78,6 +78,8 @@ public:
     static bool runClock(LinkClock* clock, qint64 ms);
     // Waits until the mirror holds `value` for parameter `id`.
     static bool waitForValue(quint16 id, float value, int timeoutMs = 5000);
+    // The controller takes the values ("id=value;...", as RVK_SIM_VALUES); waits until the mirror holds each.
+    bool setValues(const QString& values, int timeoutMs = 5000);
 
 private:
     QString simValues_;
