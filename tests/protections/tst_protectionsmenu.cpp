@@ -2,14 +2,8 @@
 // that follow the actions, rows that open the screen they name whatever changed since, and the ways back.
 #include <QtTest>
 
-#include <cmath>
-
 #include "app/parameters.h"
-#include "protections/protections_dhs_menu.h"
 #include "protections/protections_menu.h"
-#include "protections/protections_motor_menu.h"
-#include "protections/protections_other_menu.h"
-#include "protections/protections_supply_menu.h"
 #include "screens/mainmenu.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
@@ -307,67 +301,40 @@ void TestProtectionsMenu::rowOpensTheScreenItNames()
     QCOMPARE(UiInspect::formClasses(ui_->window()).size(), buttons);
 }
 
+// The tree walk goes back from every screen it reaches; these are the rows it does not reach.
 void TestProtectionsMenu::backTargetsAndFocus_data()
 {
-    // The screens opened from the main menu, the last left with Escape.
-    QTest::addColumn<QStringList>("path");
     QTest::addColumn<QString>("values");
-    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("menu");
     QTest::addColumn<int>("focus");
-    QTest::addColumn<QStringList>("siblings");
 
-    const QStringList mainPages{"CurrentParamsMenu",   "LogMenu",      "EquipmentMenu", "ProtectionsMenu",
-                                "TechnologParamsMenu", "NotebookMenu", "OptionsMenu"};
-    const QStringList groups{"ProtectionsSupplyMenu",      "ProtectionsMotorMenu",        "ProtectionsDhsMenu",
-                             "ProtectionAnalogInputsMenu", "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu"};
-    const QStringList top{"ProtectionsMenu"};
-    QTest::newRow("protections to the main menu") << top << "" << "MainMenu" << 3 << QStringList{"MainMenu"};
-    QTest::newRow("supply to protections") << top + QStringList{"ProtectionsSupplyMenu"} << "" << "ProtectionsMenu" << 0
-                                           << mainPages;
-    QTest::newRow("analog inputs to protections") << top + QStringList{"ProtectionAnalogInputsMenu"} << ""
-                                                  << "ProtectionsMenu" << 3 << mainPages;
-    QTest::newRow("other to protections") << top + QStringList{"ProtectionsOtherMenu"} << "" << "ProtectionsMenu" << 5
-                                          << mainPages;
-    QTest::newRow("outage to its row") << top + QStringList{"ProtectionsSupplyMenu", "ProtectionPowerOffForm"}
-                                       << "572=3" << "ProtectionsSupplyMenu" << 5 << groups;
-    QTest::newRow("synchronism to its row")
-        << top + QStringList{"ProtectionsMotorMenu", "ProtectionOutOfSyncMotorForm"} << "782=1"
-        << "ProtectionsMotorMenu" << 5 << groups;
-    QTest::newRow("link loss to its row") << top + QStringList{"ProtectionsDhsMenu", "ProtectionConnectDhsForm"}
-                                          << "" << "ProtectionsDhsMenu" << 6 << groups;
-    QTest::newRow("heatsink to its row, after the filter")
-        << top + QStringList{"ProtectionsOtherMenu", "ProtectionOverheatIgbtForm"} << "685=2"
-        << "ProtectionsOtherMenu" << 6 << groups;
-    QTest::newRow("heatsink to its row, no filter")
-        << top + QStringList{"ProtectionsOtherMenu", "ProtectionOverheatIgbtForm"} << "685=3"
-        << "ProtectionsOtherMenu" << 5 << groups;
+    QTest::newRow("outage, a plain row") << "572=3" << "ProtectionPowerOffForm" << "ProtectionsSupplyMenu" << 5;
+    QTest::newRow("heatsink without the filter row") << "685=3" << "ProtectionOverheatIgbtForm"
+                                                     << "ProtectionsOtherMenu" << 5;
 }
 
 void TestProtectionsMenu::backTargetsAndFocus()
 {
-    QFETCH(QStringList, path);
     QFETCH(QString, values);
-    QFETCH(QString, to);
+    QFETCH(QString, screen);
+    QFETCH(QString, menu);
     QFETCH(int, focus);
-    QFETCH(QStringList, siblings);
     QVERIFY(apply(values));
-    ui_->window()->addForm(new MainMenu(nullptr), 0);
-    for (const QString& next : path) {
-        BaseForm* menu = current();
-        menu->setFormsList();
-        const int position = classes(menu->formsList()).indexOf(next);
-        QVERIFY2(position >= 0, qPrintable(next));
-        int row = 0;
-        while (menu->childButtonPosition(row) != position)
-            ++row;
-        menu->setCurrentRow(row);
-        key(Qt::Key_Return);
-        QCOMPARE(currentClass(), next);
-    }
+    BaseForm* form = show(&ProtectionsMenu::createNextForm, menu);
+    QVERIFY(form);
+    int row = 0;
+    while (form->childButtonPosition(row) != focus)
+        ++row;
+    form->setCurrentRow(row);
+    key(Qt::Key_Return);
+    QCOMPARE(currentClass(), screen);
     key(Qt::Key_Escape);
-    QCOMPARE(currentClass(), to);
-    QCOMPARE(UiInspect::formClasses(ui_->window()), siblings);
-    QCOMPARE(current()->childButtonPosition(current()->currentRow()), focus);
+    QCOMPARE(currentClass(), menu);
+    QCOMPARE(UiInspect::formClasses(ui_->window()),
+             QStringList({"ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu",
+                          "ProtectionAnalogInputsMenu", "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu"}));
+    QCOMPARE(current()->currentRow(), row);
 }
 
 RVK_TEST_MAIN(TestProtectionsMenu)
