@@ -33,6 +33,7 @@
 #include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
 #include "ui/splashscreen.h"
+#include "ui/uiclock.h"
 
 MainApplication* MainApplication::instance_ = nullptr;
 
@@ -333,10 +334,14 @@ bool MainApplication::eventFilter(QObject* watched, QEvent* event)
 void MainApplication::slotShowWaitDialog(quint16 id, bool show)
 {
     if (show) {
+        // One dialog at a time: asked again while its closing waits, it stays open.
+        if (waitDialogClose_)
+            waitDialogClose_->stop();
         if (waitDialog_)
             return;
         waitDialog_ = new ProgressBarDialog(tr("Ожидание применения..."), mainWindow_, 0, false);
-        waitDialogCreated_ = QDateTime::currentMSecsSinceEpoch();
+        // A monotonic clock: the station clock may be set while the dialog is open.
+        waitDialogCreated_ = UiClock::nowMs();
         waitDialogId_ = id;
         QPointer<ProgressBarDialog> dialog = waitDialog_;
         QTimer::singleShot(100, this, [dialog] {
@@ -345,20 +350,27 @@ void MainApplication::slotShowWaitDialog(quint16 id, bool show)
         });
         return;
     }
-    if (!waitDialog_)
+    if (!waitDialog_ || (waitDialogClose_ && waitDialogClose_->isActive()))
         return;
     qint64 remaining = 0;
-    if (id == 761)
-        remaining = waitDialogCreated_ + kWaitDialog761MinMs - QDateTime::currentMSecsSinceEpoch();
-    QPointer<ProgressBarDialog> dialog = waitDialog_;
-    if (remaining > 0) {
-        QTimer::singleShot(static_cast<int>(remaining), this, [dialog] {
-            if (dialog)
-                dialog->deleteLater();
-        });
-    } else {
-        dialog->deleteLater();
+    if (id == 761 || waitDialogId_ == 761)
+        remaining = waitDialogCreated_ + kWaitDialog761MinMs - UiClock::nowMs();
+    if (remaining <= 0) {
+        closeWaitDialog();
+        return;
     }
+    if (!waitDialogClose_) {
+        waitDialogClose_ = new QTimer(this);
+        waitDialogClose_->setSingleShot(true);
+        connect(waitDialogClose_, &QTimer::timeout, this, &MainApplication::closeWaitDialog);
+    }
+    waitDialogClose_->start(static_cast<int>(remaining));
+}
+
+void MainApplication::closeWaitDialog()
+{
+    if (waitDialog_)
+        waitDialog_->deleteLater();
     waitDialog_ = nullptr;
 }
 

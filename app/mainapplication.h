@@ -100,6 +100,7 @@ public slots:
 private slots:
     void slotSyncFinished();
     void slotSyncProgress(int done, int total);
+    void closeWaitDialog();
 
 private:
     void buildMainWindow();
@@ -124,6 +125,8 @@ private:
     QPointer<ProgressBarDialog> waitDialog_;
     qint64 waitDialogCreated_ = 0;
     quint16 waitDialogId_ = 0;
+    // Runs while the closing of the wait dialog waits for its minimum time.
+    QTimer* waitDialogClose_ = nullptr;
     QTimer* accessTimer_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;

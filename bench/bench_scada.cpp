@@ -1,4 +1,4 @@
-// CPU cost of the register maps: one 100 ms refresh of the Vuduzu2000 table, and the SCADA thread
+// CPU cost of the register maps: one 100 ms refresh of every registered table, and the SCADA thread
 // while one master polls 125 registers as fast as it can.
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,7 +20,6 @@
 #include "app/mainapplication.h"
 #include "app/parameterdef.h"
 #include "app/parameters.h"
-#include "scada/scada_vuduzu2000.h"
 #include "scada/scadafactory.h"
 
 namespace {
@@ -40,16 +39,6 @@ protected:
         fillTable(rows);
     }
     void calcParams() override {}
-};
-
-class RefreshMap : public ScadaVuduzu2000
-{
-public:
-    explicit RefreshMap(Parameters* params)
-    {
-        attach(params);
-        buildTable();
-    }
 };
 
 double threadCpuSeconds()
@@ -145,18 +134,21 @@ int main(int argc, char** argv)
         params->slotParamUpdated(id, raw, 0);
     }
 
-    // One refresh of the Vuduzu2000 table: copy of the mirrored rows and the computed registers.
-    {
-        RefreshMap map(params);
-        const int rounds = 200000;
+    // One refresh of each registered table: copy of the mirrored rows and the computed registers.
+    for (int code : ScadaFactory::codes()) {
+        if (code == kBenchProfile)
+            continue;
+        QScopedPointer<Scada> map(ScadaFactory::create(code, params));
+        map->buildTable();
+        const int rounds = 100000;
         for (int i = 0; i < 1000; ++i)
-            map.calcParamsStart();
+            map->calcParamsStart();
         const double start = threadCpuSeconds();
         for (int i = 0; i < rounds; ++i)
-            map.calcParamsStart();
+            map->calcParamsStart();
         const double perRefresh = (threadCpuSeconds() - start) / rounds;
-        std::printf("vuduzu2000 refresh: %.2f us CPU per 100 ms refresh (%d rows, %d rounds)\n", perRefresh * 1e6,
-                    map.rowCount(), rounds);
+        std::printf("profile %d refresh: %.2f us CPU per 100 ms refresh (%d rows, %d rounds)\n", code,
+                    perRefresh * 1e6, map->rowCount(), rounds);
     }
 
     // The SCADA thread serving one master that polls 125 registers back to back.

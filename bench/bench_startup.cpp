@@ -1,28 +1,12 @@
 // Start-up of the panel on the simulated controller, to the main screen: the database copy, the first
 // synchronisation and the window build, then the resident memory of the running panel.
-#include <QFile>
 #include <QTimer>
 #include <QtTest>
 
 #include <cstdio>
 
 #include "app/mainapplication.h"
-
-namespace {
-
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
-
-} // namespace
+#include "bench/resident.h"
 
 int main(int argc, char** argv)
 {

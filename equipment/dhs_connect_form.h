@@ -2,7 +2,8 @@
 
 #include "ui/baseform.h"
 
-// Downhole sensor link settings. No rows yet: only the title and the way back.
+// The quality of the controller's link with the downhole sensor system: its counters and their reset, and for
+// two types the delay between requests to the surface unit.
 class DhsConnectForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +12,7 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    void showResetCountersDialog();
 };

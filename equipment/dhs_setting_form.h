@@ -2,7 +2,9 @@
 
 #include "ui/baseform.h"
 
-// Downhole sensor parameters. No rows yet: only the title and the way back.
+// The values of the downhole sensor system, laid out per system type: each value labelled with the register of
+// the system's protocol it comes from, a few settings and a command for some types, and the sensor-failure
+// archive switch last. The layout is chosen once, when the rows are built.
 class DhsSettingForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +13,8 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    void showResetPicV2Dialog();
+    void showReadStaticParamsDialog();
 };

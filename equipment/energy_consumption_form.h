@@ -2,7 +2,8 @@
 
 #include "ui/baseform.h"
 
-// Consumed active energy. No rows yet: only the title and the way back.
+// Active energy consumed by day, month, year and in total, the first day of the accounting period, and the
+// reset of the counted consumption.
 class EnergyConsumptionForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +12,7 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    void resetEnergyConsumption();
 };

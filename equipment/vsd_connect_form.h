@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Drive link settings. No rows yet: only the title and the way back.
+// The link between the controller and the drive: quality counters and, for the own drive, the port settings.
 class VsdConnectForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +11,9 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    void showResetCountersDialog();
+    // Applies the port settings.
+    void rebootSoft();
 };

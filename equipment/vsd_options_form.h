@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Drive settings. No rows yet: only the title and the way back.
+// Drive settings: control type, direction, frequencies, ramps, braking and the PWM of the drive fitted.
 class VsdOptionsForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +11,11 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    void slotParamUpdated(quint16 id, quint8 cmd = 0);
+
+private:
+    // The PWM frequency codes of a Danfoss drive that fit the station's rated current.
+    static PairList switchingFreqCodes(int ratedCurrent);
 };

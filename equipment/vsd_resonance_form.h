@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Resonance suppression of the drive. No rows yet: only the title and the way back.
+// Resonance suppression of the own drive: its kind and its gains.
 class VsdResonanceForm : public BaseForm
 {
     Q_OBJECT

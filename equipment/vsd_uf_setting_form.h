@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// U/f curve of the drive. No rows yet: only the title and the way back.
+// The U/f curve of the drive: its points (frequency, voltage and, on the own drive, current).
 class VsdUfSettingForm : public BaseForm
 {
     Q_OBJECT

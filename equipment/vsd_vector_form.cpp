@@ -12,6 +12,8 @@ VsdVectorForm::VsdVectorForm(QWidget* parent)
 
 void VsdVectorForm::createForm()
 {
+    for (quint16 id : {10087, 10088, 10077, 10064, 10066, 10067, 10341})
+        addEdit(id);
 }
 
 void VsdVectorForm::returnBackForm()

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Vector control of the drive. No rows yet: only the title and the way back.
+// The control loops of the own drive in vector mode.
 class VsdVectorForm : public BaseForm
 {
     Q_OBJECT

@@ -471,7 +471,7 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         if (index < 0)
             return MB_ERR_NO_REGISTER;
         ScadaParameter& row = parameters_[index];
-        if (row.operation != 2)
+        if (!isWritableNow(row))
             return MB_ERR_INVALID;
         const int size = sizeDataFromTypeData(row.dataType);
         if (size < 0)
@@ -512,6 +512,15 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
             p->set(w.id, w.raw, w.eventType);
     }
     return MB_ERR_NONE;
+}
+
+bool Scada::isWritableNow(const ScadaParameter& row) const
+{
+    if (row.operation == 2)
+        return true;
+    // Operation 3: a setting that the station changes only with the motor stopped (state 13 is 0).
+    const Parameters* p = params();
+    return row.operation == 3 && p && Common::toInt(p->get(13)) == 0;
 }
 
 void Scada::setParameter(quint16 id, quint32 raw, int eventType)

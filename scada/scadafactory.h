@@ -23,8 +23,9 @@ public:
     static QList<int> codes();
 };
 
-// Registers a map class from its own source file: RVK_REGISTER_SCADA(3, ScadaVuduzu2000)
+// Registers a map class from its own source file: RVK_REGISTER_SCADA(3, ScadaVuduzu2000); a class may
+// serve several codes.
 #define RVK_REGISTER_SCADA(code, Class) \
     namespace { \
-    const bool registered_##Class = (ScadaFactory::registerProfile(code, [] { return static_cast<Scada*>(new Class()); }), true); \
+    const bool registered_##Class##_##code = (ScadaFactory::registerProfile(code, [] { return static_cast<Scada*>(new Class()); }), true); \
     }

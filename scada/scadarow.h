@@ -15,6 +15,7 @@
 //         R.at(1).id(580).range(1, 247),
 //         R.at(40042, 40045).ids(20028, 20029).physic(25).type(5).coef(0.1),   // two two-register rows
 //         R.at(455, 474).reserved().op(1),
+//         R.at(130, 133).ids(511, 514).coef(0.001).valueRange(0.001, 9.999),   // raw 1...9999
 class ScadaRow
 {
 public:
@@ -35,39 +36,73 @@ public:
     {
     }
 
+    // Each setter copies the row and sets its fields itself: clang cannot evaluate a member template called from
+    // inside the class in a constant expression.
     constexpr ScadaRow at(int address) const { return at(address, address); }
     constexpr ScadaRow at(int first, int last) const
     {
-        return with(&ScadaRow::first_, first).with(&ScadaRow::last_, last);
+        ScadaRow r = *this;
+        r.first_ = first;
+        r.last_ = last;
+        return r;
     }
     constexpr ScadaRow id(int id) const { return ids(id, id); }
     constexpr ScadaRow ids(int first, int last) const
     {
-        return with(&ScadaRow::id_, first).with(&ScadaRow::lastId_, last);
+        ScadaRow r = *this;
+        r.id_ = first;
+        r.lastId_ = last;
+        return r;
     }
     // Filled by the map's calcParams, or a command that its setNewValue turns into parameter writes.
     constexpr ScadaRow computed() const { return id(0); }
     constexpr ScadaRow reserved() const { return id(-1); }
-    constexpr ScadaRow op(int v) const { return with(&ScadaRow::operation_, v); }
-    constexpr ScadaRow physic(int v) const { return with(&ScadaRow::physic_, v); }
-    constexpr ScadaRow unit(int v) const { return with(&ScadaRow::unit_, v); }
-    constexpr ScadaRow type(int v) const { return with(&ScadaRow::dataType_, v); }
-    constexpr ScadaRow coef(double v) const { return with(&ScadaRow::coefficient_, v); }
+    constexpr ScadaRow op(int v) const
+    {
+        ScadaRow r = *this;
+        r.operation_ = v;
+        return r;
+    }
+    constexpr ScadaRow physic(int v) const
+    {
+        ScadaRow r = *this;
+        r.physic_ = v;
+        return r;
+    }
+    constexpr ScadaRow unit(int v) const
+    {
+        ScadaRow r = *this;
+        r.unit_ = v;
+        return r;
+    }
+    constexpr ScadaRow type(int v) const
+    {
+        ScadaRow r = *this;
+        r.dataType_ = v;
+        return r;
+    }
+    constexpr ScadaRow coef(double v) const
+    {
+        ScadaRow r = *this;
+        r.coefficient_ = v;
+        return r;
+    }
     constexpr ScadaRow range(double min, double max) const
     {
-        return with(&ScadaRow::min_, min).with(&ScadaRow::max_, max);
+        ScadaRow r = *this;
+        r.min_ = min;
+        r.max_ = max;
+        return r;
+    }
+    // A range that the table gives in the value's units (0.001...9.999 at coefficient 0.001): the raw
+    // register range is that divided by the coefficient, so set the coefficient first.
+    constexpr ScadaRow valueRange(double min, double max) const
+    {
+        return coefficient_ == 0.0 ? range(min, max) : range(min / coefficient_, max / coefficient_);
     }
 
 private:
     friend class Scada;
-
-    template <typename T>
-    constexpr ScadaRow with(T ScadaRow::*field, T v) const
-    {
-        ScadaRow r = *this;
-        r.*field = v;
-        return r;
-    }
 
     int first_ = 0;
     int last_ = 0;

@@ -31,6 +31,20 @@ constexpr quint16 kUnblock = 774;
 constexpr quint16 kLogCompress = 1181;
 constexpr quint16 kLogStatus = 1182;
 constexpr quint16 kLogSize = 1183;
+// The drive and the controller's link to it.
+constexpr quint16 kVsdType = 685;
+constexpr quint16 kVsdApplyPort = 761;
+constexpr quint16 kVsdResetDefaults = 772;
+constexpr quint16 kVsdLinkQuality = 890;
+constexpr quint16 kVsdRequests = 891;
+constexpr quint16 kVsdAnswers = 892;
+constexpr quint16 kVsdLastCounter = 896;   // 893-896: faulty, checksum, device errors, lost answers
+constexpr quint16 kVsdResetCounters = 913;
+constexpr quint16 kVsdFirst = 10000;       // the drive's own parameters
+constexpr quint16 kVsdLast = 10558;
+constexpr quint16 kVsdProxyControl = 10538;
+constexpr float kVsdProxyReset = 2.0f;
+constexpr float kVsdPollsPerSecond = 10.0f;
 
 constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
 constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
@@ -59,6 +73,22 @@ const RunningValue kRunningValues[] = {
     {10001, 50.0f},                              // output frequency, Hz
 };
 
+// Commands that clear a group of counters: the command, the value that clears, the counters.
+struct CounterReset {
+    quint16 command;
+    float value;
+    QVector<quint16> counters;
+};
+const QVector<CounterReset>& counterResets()
+{
+    static const QVector<CounterReset> list{
+        {912, 1.0f, {902, 903, 904, 905, 906, 907}},                     // downhole sensor link
+        {998, 1.0f, {988, 989, 990, 991, 992, 993}},                     // electricity meter link
+        {852, 3.0f, {20028, 20030, 20032, 20034, 20036, 20051, 20052}},  // consumed active energy
+    };
+    return list;
+}
+
 qint64 operationDuration(quint16 id)
 {
     switch (id) {
@@ -66,6 +96,7 @@ qint64 operationDuration(quint16 id)
     case kDeleteArchives: return 3000;
     case kDeleteServiceArchives: return 2000;
     case kLogCompress: return 2000;
+    case kVsdApplyPort: return 2000;
     default: return 0;
     }
 }
@@ -120,8 +151,9 @@ void McSimCore::seed(const QVector<ParamSeed>& catalogue)
         p.defRaw = p.raw;
         params_.insert(s.id, p);
     }
-    // The panel requests a compressed log by writing these two, whatever the catalogue says of them.
-    for (quint16 id : {kLogCompress, kLogSize}) {
+    // The panel requests a compressed log and applies the drive's port settings by writing these, whatever the
+    // catalogue says of them.
+    for (quint16 id : {kLogCompress, kLogSize, kVsdApplyPort}) {
         auto it = params_.find(id);
         if (it != params_.end() && it->operation == 1)
             it->operation = 2;
@@ -484,9 +516,8 @@ void McSimCore::command(quint16 id, int eventType)
             break;
         }
         if (on && (id != kCopyArchives || value == 1.0f)) {
-            for (const Operation& op : operations_)
-                if (op.id == id)
-                    return;
+            if (pending(id))
+                return;
             operations_.append({id, clock_(), operationDuration(id)});
             if (id == kLogCompress) {
                 storeFloat(kLogStatus, 1.0f);
@@ -496,9 +527,57 @@ void McSimCore::command(quint16 id, int eventType)
             }
         }
         break;
+    case kVsdApplyPort:
+        // Non-zero while the drive's port is set up again.
+        if (on && !pending(id))
+            operations_.append({id, clock_(), operationDuration(id)});
+        break;
+    case kVsdResetCounters:
+        if (on) {
+            for (quint16 counter = kVsdRequests; counter <= kVsdLastCounter; ++counter)
+                storeFloat(counter, 0.0f);
+        }
+        storeFloat(id, 0.0f);
+        break;
+    case kVsdResetDefaults:
+        if (on)
+            resetDriveSettings();
+        storeFloat(id, 0.0f);
+        break;
+    case kVsdProxyControl:
+        if (value == kVsdProxyReset)
+            storeFloat(id, 0.0f);
+        break;
     default:
+        for (const CounterReset& reset : counterResets()) {
+            if (reset.command != id)
+                continue;
+            if (value == reset.value) {
+                for (quint16 counter : reset.counters)
+                    store(counter, toRaw(params_.value(counter), 0.0f));
+            }
+            storeFloat(id, 0.0f);
+        }
         resetToDefaults(id, value);
         break;
+    }
+}
+
+bool McSimCore::pending(quint16 id) const
+{
+    for (const Operation& op : operations_) {
+        if (op.id == id)
+            return true;
+    }
+    return false;
+}
+
+void McSimCore::resetDriveSettings()
+{
+    for (auto it = params_.begin(); it != params_.end(); ++it) {
+        const quint16 id = it.key();
+        if (id >= kVsdFirst && id <= kVsdLast && it->kind == 0 && it->operation != 1 && it->raw != it->defRaw)
+            store(id, it->defRaw);
     }
 }
 
@@ -534,7 +613,7 @@ void McSimCore::advance()
             finishOperation(op);
             continue;
         }
-        if (op.id != kLogCompress)
+        if (op.id != kLogCompress && op.id != kVsdApplyPort)
             storeFloat(kProgress, static_cast<float>((now - op.start) * kProgressSteps / op.duration));
         ++i;
     }
@@ -561,6 +640,9 @@ void McSimCore::finishOperation(const Operation& op)
     case kDeleteServiceArchives:
         storeFloat(kProgress, static_cast<float>(kProgressSteps));
         storeFloat(kDeleteServiceArchives, 0.0f);
+        break;
+    case kVsdApplyPort:
+        storeFloat(kVsdApplyPort, 0.0f);
         break;
     case kLogCompress:
         buildLog();
@@ -601,6 +683,19 @@ void McSimCore::plantStep()
         auto it = params_.constFind(rv.id);
         if (it != params_.constEnd())
             plantStore(rv.id, toRaw(*it, run ? rv.value + ripple : 0.0f));
+    }
+    // The controller polls a fitted drive, and every poll is answered.
+    if (Common::toCode(floatOf(kVsdType)) != 0) {
+        if (params_.contains(kVsdLinkQuality))
+            plantStore(kVsdLinkQuality, toRaw(params_.value(kVsdLinkQuality), 100.0f));
+        for (quint16 counter : {kVsdRequests, kVsdAnswers}) {
+            auto it = params_.constFind(counter);
+            if (it == params_.constEnd())
+                continue;
+            // The counters wrap at their top.
+            const float next = floatOf(counter) + kVsdPollsPerSecond;
+            plantStore(counter, toRaw(*it, next > it->max ? 0.0f : next));
+        }
     }
 }
 

@@ -114,6 +114,9 @@ private:
     // A reset command: restores the defaults of its settings and returns to 0.
     void resetToDefaults(quint16 id, float value);
     void advance();
+    bool pending(quint16 id) const;
+    // Every setting of the drive back to its default, each change reported.
+    void resetDriveSettings();
     void finishOperation(const Operation& op);
     void plantStep();
     void store(quint16 id, quint32 raw);

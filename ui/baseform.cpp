@@ -15,6 +15,7 @@
 #include "ui/basestatuswidget.h"
 #include "ui/basestringeditwidget.h"
 #include "ui/mainwindow.h"
+#include "ui/messagedialog.h"
 #include "ui/pushbutton.h"
 #include "ui/rowlistlayout.h"
 #include "ui/statuspushbutton.h"
@@ -81,6 +82,20 @@ bool BaseForm::isAccess(int id, int mode, const QString& prompt)
 {
     MainApplication* app = MainApplication::getInstance();
     return app && app->isAccess(this, id, mode, prompt);
+}
+
+bool BaseForm::sendCommand(quint16 id, float value, bool guarded, const QString& question)
+{
+    if (guarded && !isAccess(id, 0))
+        return false;
+    if (!question.isEmpty() && (new MessageDialog(question, MessageDialog::Question, mainWindow()))->exec() != 1)
+        return false;
+    // The question ran an event loop in which this screen may have been replaced: only the mirror is used now.
+    Parameters* p = params();
+    if (!p)
+        return false;
+    p->set(id, value, 1);
+    return true;
 }
 
 void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)

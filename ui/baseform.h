@@ -93,6 +93,9 @@ public:
     static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
     bool isAccess(int id, int mode, const QString& prompt = QString());
+    // Writes command `id` = `value` as the operator: after the access check of `id` when `guarded`, and after
+    // "Да" to `question` when one is given (asked over the main window). True when the command was written.
+    bool sendCommand(quint16 id, float value, bool guarded, const QString& question = QString());
 
     // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
     static void showForms(const QList<BaseForm*>& forms, const QMetaObject& current);

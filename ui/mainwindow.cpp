@@ -184,7 +184,7 @@ void MainWindow::showMessageAdaptation()
 {
     const quint16 drive = static_cast<quint16>(Common::toCode(BaseForm::value(685)) & 0xFFFF);
     if (drive == 2 && BaseForm::value(783) != 0.0f)
-        (new MessageDialog(tr("Внимание!\nНеобходимо провести автоадаптацию"), MessageDialog::Information, this))->show();
+        MessageDialog::showOnce(tr("Внимание!\nНеобходимо провести автоадаптацию"), MessageDialog::Information, this);
 }
 
 void MainWindow::slotLogCopyStart()

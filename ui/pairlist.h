@@ -4,11 +4,14 @@
 #include <QString>
 #include <QVector>
 
+#include <initializer_list>
+
 // An ordered list of (key, text) pairs: the choices of a selection row, the icons of a status button.
 class PairList
 {
 public:
     PairList() = default;
+    PairList(std::initializer_list<QPair<int, QString>> items) : items_(items) {}
 
     void append(int key, const QString& text);
     void clear();

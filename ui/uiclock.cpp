@@ -12,6 +12,7 @@ constexpr int kProgressPeriod = 250;
 constexpr int kArchiveTimeout = 15 * 60 * 1000;
 // The controller reports the values changed by one write within a few link polls.
 constexpr int kRebuildDelay = 50;
+constexpr int kResetWait = 10000;
 
 std::function<qint64()>& clockFn()
 {
@@ -25,6 +26,7 @@ int messageTimeout = kMessageTimeout;
 int progressPeriod = kProgressPeriod;
 int archiveTimeout = kArchiveTimeout;
 int rebuildDelay = kRebuildDelay;
+int resetWait = kResetWait;
 
 } // namespace
 
@@ -93,6 +95,7 @@ void UiClock::reset()
     progressPeriod = kProgressPeriod;
     archiveTimeout = kArchiveTimeout;
     rebuildDelay = kRebuildDelay;
+    resetWait = kResetWait;
 }
 
 int UiClock::rebuildDelayMs()
@@ -103,4 +106,14 @@ int UiClock::rebuildDelayMs()
 void UiClock::setRebuildDelayMs(int ms)
 {
     rebuildDelay = qMax(0, ms);
+}
+
+int UiClock::resetWaitMs()
+{
+    return resetWait;
+}
+
+void UiClock::setResetWaitMs(int ms)
+{
+    resetWait = qMax(0, ms);
 }

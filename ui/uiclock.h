@@ -33,6 +33,10 @@ public:
     static int rebuildDelayMs();
     static void setRebuildDelayMs(int ms);
 
+    // How long the wait dialog stays after the drive's setpoints were reset to their defaults.
+    static int resetWaitMs();
+    static void setResetWaitMs(int ms);
+
     // Restores every default.
     static void reset();
 };

@@ -4,37 +4,15 @@
 Usage: e2e_vuduzu2000.py <path of rvk_gui>. Starts the program on a free loopback port, checks the
 Vuduzu2000 map end to end and stops the program. Exit status 0 only when every check passed."""
 import os
-import signal
-import socket
-import subprocess
 import sys
-import tempfile
 import time
 
 from pymodbus.client import ModbusTcpClient
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest, WriteFileRecordRequest
 from pymodbus.mei_message import ReadDeviceInformationRequest
 
+from mape2e import Program, free_port, wait_until
 from peercheck import check, exception_code, failures, finish
-
-
-def free_port():
-    s = socket.socket()
-    s.bind(("127.0.0.1", 0))
-    port = s.getsockname()[1]
-    s.close()
-    return port
-
-
-def wait_until(fn, timeout):
-    """Polls fn until it returns a true value; returns (value, seconds) or (None, timeout)."""
-    start = time.monotonic()
-    while time.monotonic() - start < timeout:
-        v = fn()
-        if v:
-            return v, time.monotonic() - start
-        time.sleep(0.02)
-    return None, timeout
 
 
 def reg(c, address):
@@ -135,8 +113,7 @@ def main():
     port = free_port()
     values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
     env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
-    log = tempfile.TemporaryFile()
-    proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+    prog = Program(program, env)
     try:
         c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
         ready, secs = wait_until(lambda: c.connect() and reg(c, 579) is not None, 60.0)
@@ -145,16 +122,10 @@ def main():
             run(c)
         c.close()
     finally:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            code = proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            code = None
+        code = prog.stop()
         check("program quits cleanly", code == 0, code)
         if failures:
-            log.seek(0)
-            sys.stdout.write(log.read().decode(errors="replace")[-4000:])
+            prog.print_log()
     finish()
 
 

@@ -18,6 +18,22 @@ if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
     set_tests_properties(scada_vuduzu2000_pymodbus PROPERTIES TIMEOUT 200)
 endif()
 
+# The RiZovo (9), Dovedera (4) and Zevovo30 (2, 8, 12) maps end to end, every mirrored register checked
+# against the columns of the map's table.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    add_test(NAME scada_ri_zovo_pymodbus
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_ri_zovo.py $<TARGET_FILE:rvk_gui> ${CMAKE_SOURCE_DIR})
+    add_test(NAME scada_dovedera_pymodbus
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_dovedera.py $<TARGET_FILE:rvk_gui> ${CMAKE_SOURCE_DIR})
+    foreach(profile 2 8 12)
+        add_test(NAME scada_region_3_0_${profile}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_region_3_0.py $<TARGET_FILE:rvk_gui>
+                ${CMAKE_SOURCE_DIR} ${profile})
+    endforeach()
+    set_tests_properties(scada_ri_zovo_pymodbus scada_dovedera_pymodbus scada_region_3_0_2_pymodbus
+        scada_region_3_0_8_pymodbus scada_region_3_0_12_pymodbus PROPERTIES TIMEOUT 200)
+endif()
+
 # ThreadSanitizer builds: the suppressions for the uninstrumented Qt and GLib internals.
 if(RVK_TSAN)
     foreach(t tst_scada tst_scadaprofileswitch tst_scadalink tst_scadavuduzu2000)
@@ -25,5 +41,24 @@ if(RVK_TSAN)
             set_property(TEST ${t} APPEND PROPERTY ENVIRONMENT
                 "TSAN_OPTIONS=ignore_noninstrumented_modules=1 suppressions=${CMAKE_CURRENT_LIST_DIR}/tsan.supp")
         endif()
+    endforeach()
+endif()
+
+# The Doveduvivedodi (7) and RuzidarIrirud (10) maps end to end, every register checked against its table.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    foreach(map doveduvivedodi ruzidar_irirud)
+        add_test(NAME scada_${map}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>
+                ${CMAKE_SOURCE_DIR}/scada/scada_${map}_init_parameters.cpp)
+        set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
+    endforeach()
+endif()
+
+# The Zizedu, Zevodorar and Dez maps end to end: every block read, every writable row written.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    foreach(map zizedu zevodorar dez)
+        add_test(NAME scada_${map}_pymodbus
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>)
+        set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
     endforeach()
 endif()

@@ -25,7 +25,7 @@
 namespace {
 
 // Children of every menu, by class, in the order of its buttons, for the station set up below
-// (own drive, extension board, downhole sensor system of type 17, permanent-magnet motor).
+// (own drive, extension board, downhole sensor system of type 17, an electricity meter, permanent-magnet motor).
 const QMap<QString, QStringList>& menuTree()
 {
     static const QMap<QString, QStringList> tree{
@@ -39,7 +39,11 @@ const QMap<QString, QStringList>& menuTree()
         {"VsdMenu",
          {"RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm",
           "VsdServiceMenu", "VsdConnectForm"}},
+        {"VsdServiceMenu",
+         {"VsdServiceIndicationParamForm", "VsdServiceAdditionalForm", "VsdServicePswForm", "VsdTemperatureForm",
+          "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm"}},
         {"DhsMenu", {"DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm"}},
+        {"EmForm", {"EmConnectForm"}},
         {"ProtectionsMenu",
          {"ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
           "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu"}},
@@ -173,7 +177,7 @@ bool TestMenuTree::waitValue(quint16 id, float value, int timeoutMs)
 
 void TestMenuTree::initTestCase()
 {
-    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17;782=1");
+    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17;705=1;782=1");
     DialogGate::setRejectUnanswered(true);
     for (int code = 1; code <= 12; ++code) {
         ScadaFactory::registerProfile(code, [this, code]() -> Scada* {

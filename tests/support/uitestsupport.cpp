@@ -96,6 +96,34 @@ QList<DialogGate::Record> UiFixture::messages()
     return list;
 }
 
+int UiFixture::dialogCount(DialogGate::Kind kind, const QString& text)
+{
+    int count = 0;
+    for (const DialogGate::Record& r : DialogGate::records()) {
+        if (r.kind == kind && (text.isNull() || r.text == text))
+            ++count;
+    }
+    return count;
+}
+
+QStringList UiFixture::rowLines(const BaseForm* form)
+{
+    QStringList lines;
+    for (const RowInfo& row : UiInspect::rows(form))
+        lines << QStringLiteral("%1 %2 %3").arg(row.kind).arg(row.id).arg(row.label);
+    return lines;
+}
+
+QStringList FakeController::writesOf(quint16 id) const
+{
+    QStringList list;
+    for (const Write& w : writes_) {
+        if (w.id == id)
+            list << QStringLiteral("%1/%2").arg(w.value()).arg(w.eventType);
+    }
+    return list;
+}
+
 float FakeController::Write::value() const
 {
     return Common::bitsFloat(raw);

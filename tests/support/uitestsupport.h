@@ -47,6 +47,10 @@ public:
     BaseForm* showPage(const QList<BaseForm*>& pages, const QString& screen);
 
     static QList<DialogGate::Record> messages();
+    // Dialogs of `kind` recorded (only those of `text` when one is given).
+    static int dialogCount(DialogGate::Kind kind, const QString& text = QString());
+    // The rows of `form` as "kind id label", one a row.
+    static QStringList rowLines(const BaseForm* form);
 
 private:
     MainWindow* window_ = nullptr;
@@ -67,6 +71,8 @@ public:
         float value() const;
     };
     QList<Write> writes() const { return writes_; }
+    // The writes of `id` as "value/eventType".
+    QStringList writesOf(quint16 id) const;
     void clear() { writes_.clear(); }
 
 private:

@@ -19,7 +19,10 @@ const QStringList kTree{
     "AnalogOutputsMenu",
     "RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm", "VsdServiceMenu",
     "VsdConnectForm",
+    "VsdServiceIndicationParamForm", "VsdServiceAdditionalForm", "VsdServicePswForm", "VsdTemperatureForm",
+    "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
+    "EmConnectForm",
     "ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
     "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu",
     "ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
@@ -68,9 +71,10 @@ void TestScreenDump::everyScreenOnce_data()
     // Level 3 adds the supply outage screen; an induction motor has no synchronism protection.
     QStringList levelThree = kTree;
     levelThree.removeOne("DhsConfigurationForm");
+    levelThree.removeOne("EmConnectForm");
     levelThree.removeOne("ProtectionOutOfSyncMotorForm");
     levelThree << "ProtectionPowerOffForm";
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17;782=1" << QString() << kTree << "0";
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString() << kTree << "0";
     QTest::newRow("profile 3, level 3") << "578=3;782=0" << "3" << levelThree << "3";
 }
 

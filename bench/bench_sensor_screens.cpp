@@ -1,0 +1,157 @@
+// The downhole sensor, electricity meter and energy screens: time to build and show each (the largest layouts of
+// the sensor parameter screen included), and the resident memory after opening all of them by keys 20 times.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSet>
+#include <QTest>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "app/mainapplication.h"
+#include "equipment/dhs_connect_form.h"
+#include "equipment/dhs_menu.h"
+#include "equipment/dhs_setting_form.h"
+#include "equipment/em_connect_form.h"
+#include "equipment/emform.h"
+#include "equipment/energy_consumption_form.h"
+#include "equipment/equipmentmenu.h"
+#include "screens/mainmenu.h"
+#include "support/uitestsupport.h"
+#include "ui/baseform.h"
+#include "ui/mainwindow.h"
+
+namespace {
+
+QSet<QString> seen;
+
+struct Case {
+    const char* name;
+    float dhsType;
+    std::function<BaseForm*()> make;
+};
+
+long residentKb()
+{
+    long pages = 0;
+    long resident = 0;
+    FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (!statm)
+        return -1;
+    const bool read = std::fscanf(statm, "%ld %ld", &pages, &resident) == 2;
+    std::fclose(statm);
+    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
+}
+
+void key(MainWindow* window, Qt::Key k)
+{
+    QWidget* target = window->focusWidget();
+    if (!target || !window->isAncestorOf(target))
+        target = window->currentForm();
+    QTest::keyClick(target, k);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    if (BaseForm* form = window->currentForm())
+        seen.insert(QString::fromLatin1(form->metaObject()->className()));
+}
+
+// Opens the child row at `position` of the current menu.
+void open(MainWindow* window, int position)
+{
+    BaseForm* form = window->currentForm();
+    for (int row = 0; row < form->rowCount(); ++row) {
+        if (form->childButtonPosition(row) == position) {
+            form->setCurrentRow(row);
+            key(window, Qt::Key_Return);
+            return;
+        }
+    }
+}
+
+// Every screen of this family, reached by keys from the main menu, and back.
+void walk(MainWindow* window)
+{
+    window->addForm(new MainMenu(nullptr), 0);
+    open(window, 2);  // equipment
+    open(window, 3);  // sensor system menu
+    open(window, 0);  // its pages, each in turn
+    for (int i = 0; i < 3; ++i)
+        key(window, Qt::Key_Right);
+    key(window, Qt::Key_Escape);
+    key(window, Qt::Key_Right);  // meter
+    open(window, 0);
+    key(window, Qt::Key_Escape);
+    key(window, Qt::Key_Escape);
+    key(window, Qt::Key_Escape);
+    open(window, 5);  // notebook
+    open(window, 4);  // energy
+    key(window, Qt::Key_Escape);
+}
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    MainApplication app(argc, argv);
+    if (!app.initDatabase())
+        return 1;
+    app.initParameters();
+    UiFixture ui(0);
+    ui.report(705, 1.0f);
+
+    const Case cases[] = {
+        {"sensor parameters, type 14", 14.0f, [] { return new DhsSettingForm; }},
+        {"sensor parameters, type 17", 17.0f, [] { return new DhsSettingForm; }},
+        {"sensor menu, type 17", 17.0f, [] { return new DhsMenu; }},
+        {"sensor link, type 16", 16.0f, [] { return new DhsConnectForm; }},
+        {"meter", 17.0f, [] { return new EmForm; }},
+        {"meter link", 17.0f, [] { return new EmConnectForm; }},
+        {"energy consumption", 17.0f, [] { return new EnergyConsumptionForm; }},
+    };
+    for (const Case& c : cases) {
+        ui.report(39, c.dhsType);
+        std::vector<double> times;
+        int rows = 0;
+        for (int run = 0; run < 30; ++run) {
+            QElapsedTimer t;
+            t.start();
+            ui.window()->addForm(c.make(), 0);
+            QCoreApplication::processEvents();
+            ui.window()->repaint();
+            times.push_back(t.nsecsElapsed() / 1e6);
+            rows = ui.window()->currentForm()->rowCount();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        std::printf("%-28s %2d rows built and shown: median %.2f ms, max %.2f ms (target < 20 ms)\n", c.name, rows,
+                    median(times), *std::max_element(times.begin(), times.end()));
+    }
+
+    ui.report(39, 17.0f);
+    walk(ui.window());
+    const QStringList expected{"DhsMenu", "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm", "EmForm",
+                               "EmConnectForm", "EnergyConsumptionForm"};
+    for (const QString& name : expected) {
+        if (!seen.contains(name)) {
+            std::printf("the walk did not reach %s\n", qPrintable(name));
+            return 1;
+        }
+    }
+    const long before = residentKb();
+    for (int round = 0; round < 20; ++round)
+        walk(ui.window());
+    const long after = residentKb();
+    std::printf("resident memory after 20 walks of these screens: %+ld kB (target < 1024 kB)\n", after - before);
+    return 0;
+}
