@@ -237,9 +237,11 @@ inline void checkRead(Scada& map)
     setMirror(values);
     map.calcParamsStart();
     QCOMPARE(read(map, address, count), registers);
+}
+
 // Writes as "id=value;...", the value a float, or "u" and the raw cell for the ids in `rawIds`; an
 // event type other than 3 follows as "@type".
-inline QString describe(const QVector<Write>& writes, std::initializer_list<quint16> rawIds = {})
+inline QString describeText(const QVector<Write>& writes, std::initializer_list<quint16> rawIds = {})
 {
     QStringList out;
     for (const Write& w : writes) {

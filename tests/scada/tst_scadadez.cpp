@@ -69,7 +69,7 @@ private slots:
         QCOMPARE(write(map, 0, {45}), MB_ERR_NONE);
         QCOMPARE(write(map, 1, {1}), MB_ERR_NONE);
         QCOMPARE(write(map, 0, {40, 1}), MB_ERR_NONE);
-        QCOMPARE(describe(log.take()), QStringLiteral("10002=45;592=1;10002=40;592=1"));
+        QCOMPARE(describeText(log.take()), QStringLiteral("10002=45;592=1;10002=40;592=1"));
 
         QCOMPARE(write(map, 1, {2}), MB_ERR_INVALID);
         QCOMPARE(write(map, 1, {0}), MB_ERR_INVALID);

@@ -239,7 +239,7 @@ private slots:
         const eMBErrorCode r = write(map, static_cast<quint16>(address), registers(words));
         setTimeZone(kMoscow);
         QCOMPARE(r, result == 0 ? MB_ERR_NONE : MB_ERR_INVALID);
-        QCOMPARE(describe(log.take(), {562}), writes);
+        QCOMPARE(describeText(log.take(), {562}), writes);
     }
 
     void refusedWritesKeepTheOldValue()
