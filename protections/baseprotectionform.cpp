@@ -1,8 +1,6 @@
 #include "protections/baseprotectionform.h"
 
-#include "app/parameters.h"
 #include "texts/common.h"
-#include "ui/messagedialog.h"
 
 namespace {
 constexpr quint16 kDeviationAlarms = 1483;
@@ -65,16 +63,6 @@ void BaseProtectionForm::addButtonResetDefault(unsigned short id)
 void BaseProtectionForm::showResetDefaultDialog()
 {
     // The question mark goes after the translation: the text is the button's own.
-    askAndWrite(this, resetId_, 1, QObject::tr("Сбросить уставки по умолчанию") + QLatin1Char('?'));
-}
-
-void BaseProtectionForm::askAndWrite(BaseForm* screen, quint16 id, int value, const QString& question)
-{
-    if (!id || !screen->isAccess(id, 0))
-        return;
-    // The screen may be replaced while the question is open: nothing of it is used after.
-    if ((new MessageDialog(question, MessageDialog::Question, screen))->exec() == 1) {
-        if (Parameters* p = params())
-            p->set(id, value, 1);
-    }
+    if (resetId_)
+        sendCommand(resetId_, 1.0f, true, QObject::tr("Сбросить уставки по умолчанию") + QLatin1Char('?'));
 }

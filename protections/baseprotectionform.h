@@ -35,8 +35,6 @@ public:
     static quint16 valueCode(quint16 id);
     // The deviation-alarm rows are shown.
     static bool isDeviationShown();
-    // A command guarded by access and a question: `value` is written to `id` once on "Да", nothing otherwise.
-    static void askAndWrite(BaseForm* screen, quint16 id, int value, const QString& question);
 
 public slots:
     void showResetDefaultDialog();

@@ -14,7 +14,7 @@ namespace {
 constexpr quint16 kDeviationAlarms = 1483;
 constexpr quint16 kResetAll = 599;
 // The value of the reset command that resets every protection.
-constexpr int kResetEveryProtection = 3;
+constexpr float kResetEveryProtection = 3.0f;
 }
 
 ProtectionsMenu::ProtectionsMenu(QWidget* parent)
@@ -51,6 +51,5 @@ void ProtectionsMenu::returnBackForm()
 
 void ProtectionsMenu::showResetDefaultDialog()
 {
-    BaseProtectionForm::askAndWrite(this, kResetAll, kResetEveryProtection,
-                                    QObject::tr("Сбросить значения уставок по умолчанию?"));
+    sendCommand(kResetAll, kResetEveryProtection, true, QObject::tr("Сбросить значения уставок по умолчанию?"));
 }
