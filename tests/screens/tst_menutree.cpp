@@ -25,7 +25,7 @@
 namespace {
 
 // Children of every menu, by class, in the order of its buttons, for the station set up below
-// (own drive, extension board, downhole sensor system of type 17, an electricity meter, permanent-magnet motor).
+// (own drive, valve motor, extension board, downhole sensor system of type 17, an electricity meter).
 const QMap<QString, QStringList>& menuTree()
 {
     static const QMap<QString, QStringList> tree{
@@ -36,6 +36,7 @@ const QMap<QString, QStringList>& menuTree()
         {"EquipmentMenu",
          {"MotorForm", "TransForm", "VsdMenu", "DhsMenu", "EmForm", "FiltersForm", "PumpForm",
           "RelayOutputsOptionsMenu", "AnalogOutputsMenu"}},
+        {"MotorForm", {"MasterMotorForm"}},
         {"VsdMenu",
          {"RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm",
           "VsdServiceMenu", "VsdConnectForm"}},
@@ -177,7 +178,7 @@ bool TestMenuTree::waitValue(quint16 id, float value, int timeoutMs)
 
 void TestMenuTree::initTestCase()
 {
-    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17;705=1;782=1");
+    qputenv("RVK_SIM_VALUES", "685=1;782=1;1644=1;39=17;705=1");
     DialogGate::setRejectUnanswered(true);
     for (int code = 1; code <= 12; ++code) {
         ScadaFactory::registerProfile(code, [this, code]() -> Scada* {

@@ -168,30 +168,6 @@ bool SimStation::waitFor(const std::function<bool()>& condition, int timeoutMs)
     return true;
 }
 
-bool SimStation::setValues(const QString& values, int timeoutMs)
-{
-    QVector<QPair<quint16, float>> list;
-    for (const QString& pair : values.split(';', Qt::SkipEmptyParts)) {
-        bool okId = false;
-        bool okValue = false;
-        const uint id = pair.section('=', 0, 0).trimmed().toUInt(&okId);
-        const float value = pair.section('=', 1).trimmed().toFloat(&okValue);
-        if (!okId || !okValue || id > 0xFFFF || !core_ || !core_->contains(static_cast<quint16>(id)))
-            return false;
-        list.append({static_cast<quint16>(id), value});
-    }
-    // Reported as the controller's own changes.
-    for (const auto& v : list)
-        core_->setValue(v.first, v.second);
-    for (const auto& v : list) {
-        if (!waitForValue(v.first, v.second, timeoutMs)) {
-            qWarning() << "SimStation: parameter" << v.first << "did not reach" << v.second;
-            return false;
-        }
-    }
-    return true;
-}
-
 bool SimStation::waitForValue(quint16 id, float value, int timeoutMs)
 {
     MainApplication* a = MainApplication::getInstance();
@@ -199,4 +175,22 @@ bool SimStation::waitForValue(quint16 id, float value, int timeoutMs)
         return false;
     Parameters* p = a->params();
     return waitFor([p, id, value] { return p->get(id) == value; }, timeoutMs);
+}
+
+bool SimStation::setValues(const QString& values)
+{
+    if (!core_)
+        return false;
+    for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        bool okId = false;
+        bool okValue = false;
+        const uint id = pair.section(QLatin1Char('='), 0, 0).toUInt(&okId);
+        const float value = pair.section(QLatin1Char('='), 1).toFloat(&okValue);
+        if (!okId || !okValue || id > 0xFFFF)
+            return false;
+        core_->setValue(static_cast<quint16>(id), value);
+        if (!waitForValue(static_cast<quint16>(id), value))
+            return false;
+    }
+    return !clock_ || advance(100);
 }
