@@ -31,14 +31,9 @@ PairList BaseProtectionForm::actionIcons()
     return icons;
 }
 
-quint16 BaseProtectionForm::valueCode(quint16 id)
-{
-    return static_cast<quint16>(Common::toCode(value(id)) & 0xFFFF);
-}
-
 bool BaseProtectionForm::isDeviationShown()
 {
-    return valueCode(kDeviationAlarms) != 0;
+    return selector(kDeviationAlarms) != 0;
 }
 
 void BaseProtectionForm::addActionRows(quint16 action, std::initializer_list<int> modes, quint16 deviation)

@@ -31,8 +31,6 @@ public:
     static PairList onOff();
     // Status-button icons of a protection's action, indexed by its code.
     static PairList actionIcons();
-    // The value of `id` as the screens test it: truncated, negative and NaN as 0, its low 16 bits.
-    static quint16 valueCode(quint16 id);
     // The deviation-alarm rows are shown.
     static bool isDeviationShown();
 

@@ -13,7 +13,7 @@ ProtectionConnectDhsForm::ProtectionConnectDhsForm(QWidget* parent)
 void ProtectionConnectDhsForm::createForm()
 {
     addActionRows(2088, {0, 1, 2}, 2107);
-    const quint16 action = valueCode(2088);
+    const quint16 action = selector(2088);
     if (action != 0)
         addEdits({2090, 2091});
     if (action == 2)

@@ -16,17 +16,17 @@ void ProtectionOutOfSyncMotorForm::createForm()
     addActionRows(193, {1, 2}, 1491);
     addEdits({200, 201});
     addComboBox(1217, onOff());
-    const bool emf = valueCode(1217) != 0;
+    const bool emf = selector(1217) != 0;
     if (emf) {
         addEdit(1212);
         addStatusNum(1177);
         addStatusNum(1211);
     }
-    const quint16 vsdType = valueCode(685);
+    const quint16 vsdType = selector(685);
     const bool adaptation = emf && (vsdType == 1 || vsdType == 2);
     if (adaptation)
         addComboBox(1322, onOff());
-    if (adaptation && valueCode(1322) != 0) {
+    if (adaptation && selector(1322) != 0) {
         addStatusNum(10497);
         addStatusNum(Common::getTextFromId(10496) + QStringLiteral(" (214(D6h))"), 10496);
     }

@@ -19,15 +19,15 @@ void ProtectionResistanceIsolationForm::createForm()
     // Sources that this station has: the drive only with the reference drive, the sensors only when fitted.
     PairList sources;
     sources.append(1, Common::getTextSourceR(1));
-    if (valueCode(685) == 3)
+    if (selector(685) == 3)
         sources.append(2, Common::getTextSourceR(2));
     if (Common::toInt(value(39)) != 0)
         sources.append(3, Common::getTextSourceR(3));
     sources.append(4, Common::getTextSourceR(4));
     addComboBox(1130, sources);
-    if (valueCode(1130) == 1) {
+    if (selector(1130) == 1) {
         addStatusText(1131, choices(&Common::getTextSourceR, {0, 2, 3, 4}));
-        if (valueCode(572) > 2)
+        if (selector(572) > 2)
             addEdit(1402);
     }
     addComboBox(1033, choices(&Common::getTextAiAxisZeroShift, {-1, 1}));

@@ -16,7 +16,7 @@ void ProtectionTurbineRotationForm::createForm()
     addEdit(185);
     addStatusNum(10);
     // The reference drive measures backspin without a correction.
-    if (valueCode(685) != 3)
+    if (selector(685) != 3)
         addEdit(1214);
     addButtonResetDefault(612);
 }

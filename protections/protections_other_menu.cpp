@@ -40,7 +40,7 @@ QList<BaseForm*> ProtectionsOtherMenu::createNextForm()
 
 bool ProtectionsOtherMenu::isShowProtectionOverheatInputFilter()
 {
-    const quint16 vsdType = BaseProtectionForm::valueCode(685);
+    const quint16 vsdType = selector(685);
     return vsdType == 1 || vsdType == 2;
 }
 

@@ -20,7 +20,7 @@ ProtectionsSupplyMenu::ProtectionsSupplyMenu(QWidget* parent)
 QList<MenuItem> ProtectionsSupplyMenu::items()
 {
     // The outage ride-through is for the service levels.
-    const bool powerOff = BaseProtectionForm::valueCode(572) > 2;
+    const bool powerOff = selector(572) > 2;
     const PairList icons = BaseProtectionForm::actionIcons();
     return {
         MenuItem::status<ProtectionOvervoltageInputForm>(43, QObject::tr("Повышенное напряжение"), icons),

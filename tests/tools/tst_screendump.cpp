@@ -74,7 +74,9 @@ void TestScreenDump::everyScreenOnce_data()
     levelThree.removeOne("EmConnectForm");
     levelThree.removeOne("ProtectionOutOfSyncMotorForm");
     levelThree << "ProtectionPowerOffForm";
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString() << kTree << "0";
+    // A permanent-magnet motor adds its choice wizard too.
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString()
+                                << kTree + QStringList{"MasterMotorForm"} << "0";
     QTest::newRow("profile 3, level 3") << "578=3;782=0" << "3" << levelThree << "3";
 }
 
