@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
-#include <QtDebug>
 
 #include "app/database.h"
 #include "app/mainapplication.h"
