@@ -42,6 +42,9 @@ public:
     void reportRaw(quint16 id, quint32 raw);
     // Runs the event loop until the rows refreshed.
     void settle(int ms = 30);
+    // Shows `pages` current on the screen of class `screen`, as a way back or a rebuild does; null when the page
+    // on show is not of that class.
+    BaseForm* showPage(const QList<BaseForm*>& pages, const QString& screen);
 
     static QList<DialogGate::Record> messages();
     // Dialogs of `kind` recorded (only those of `text` when one is given).
