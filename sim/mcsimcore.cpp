@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "sim/mcsimresets.h"
 #include "texts/common.h"
 
 namespace {
@@ -571,6 +572,7 @@ void McSimCore::command(quint16 id, int eventType)
             }
             storeFloat(id, 0.0f);
         }
+        resetToDefaults(id, value);
         break;
     }
 }
@@ -591,6 +593,28 @@ void McSimCore::resetDriveSettings()
         if (id >= kVsdFirst && id <= kVsdLast && it->kind == 0 && it->operation != 1 && it->raw != it->defRaw)
             store(id, it->defRaw);
     }
+}
+
+void McSimCore::resetToDefaults(quint16 id, float value)
+{
+    QVector<quint16> settings;
+    if (id == McSimResets::kResetAll) {
+        if (value == static_cast<float>(McSimResets::kResetAllValue))
+            settings = McSimResets::allSettings();
+    } else {
+        settings = McSimResets::settingsOf(id);
+        if (settings.isEmpty())
+            return;
+        if (value == 0.0f)
+            settings.clear();
+    }
+    // The restored values reach the panel as changed parameters.
+    for (quint16 setting : qAsConst(settings)) {
+        auto it = params_.constFind(setting);
+        if (it != params_.constEnd() && it->raw != it->defRaw)
+            store(setting, it->defRaw);
+    }
+    storeFloat(id, 0.0f);
 }
 
 void McSimCore::advance()

@@ -23,7 +23,7 @@
 namespace {
 
 // Shows `screen` among the page list of the menu that opens it.
-bool show(MainWindow* window, const QString& screen)
+bool show(UiFixture* ui, const QString& screen)
 {
     using PageList = QList<BaseForm*> (*)();
     for (PageList list : {&TechnologParamsMenu::createNextForm, &CorrectionsForm::createNextForm,
@@ -31,10 +31,8 @@ bool show(MainWindow* window, const QString& screen)
                           &EquipmentMenu::createNextForm}) {
         const QList<BaseForm*> forms = list();
         for (BaseForm* form : forms) {
-            if (QLatin1String(form->metaObject()->className()) == screen) {
-                window->addForm(forms, screen);
-                return UiInspect::currentClass(window) == screen;
-            }
+            if (QLatin1String(form->metaObject()->className()) == screen)
+                return ui->showPage(forms, screen) != nullptr;
         }
         qDeleteAll(forms);
     }
@@ -254,7 +252,7 @@ void TestIoScreens::rowsPerConfiguration()
     QFETCH(int, choiceRow);
     QFETCH(QStringList, choices);
     ui_->report(values);
-    QVERIFY(show(ui_->window(), screen));
+    QVERIFY(show(ui_.get(), screen));
     BaseForm* form = ui_->window()->currentForm();
     QCOMPARE(form->title(), title.toUpper());
     QCOMPARE(UiFixture::rowLines(form), rows);
@@ -278,7 +276,7 @@ void TestIoScreens::relayMenuReadsBoardOncePerBuild()
     };
 
     // Twelve buttons built; the board reported gone before the press: the twelfth still opens relay 12.
-    QVERIFY(show(window, "RelayOutputsOptionsMenu"));
+    QVERIFY(show(ui_.get(), "RelayOutputsOptionsMenu"));
     QCOMPARE(window->currentForm()->childButtonCount(), 12);
     ui_->report("1644=0");
     press(11);
@@ -348,7 +346,7 @@ void TestIoScreens::pagesRebuildOnTheirTrigger()
     QFETCH(int, rowAfter);
     MainWindow* window = ui_->window();
     ui_->report(values);
-    QVERIFY(show(window, screen));
+    QVERIFY(show(ui_.get(), screen));
     QPointer<BaseForm> form = window->currentForm();
     form->setCurrentRow(row);
     if (fromNeighbour) {
@@ -409,7 +407,7 @@ void TestIoScreens::analogScaleInCarriedUnit()
         before.append({ui_->params()->getParameter(id)->physic, ui_->params()->getParameter(id)->unitOut});
 
     ui_->report(QStringLiteral("1615=1;1625=%1;1633=%2;").arg(carried).arg(100) + values);
-    QVERIFY(show(ui_->window(), "AnalogOutput1Form"));
+    QVERIFY(show(ui_.get(), "AnalogOutput1Form"));
     ui_->settle();
     BaseForm* form = ui_->window()->currentForm();
     auto* minimum = qobject_cast<BaseEditWidget*>(form->rowAt(rowOfId(form, 1629)));
@@ -469,7 +467,7 @@ void TestIoScreens::bypassCommandsAskAndWrite()
     QFETCH(quint16, id);
     QFETCH(QStringList, writes);
     ui_->report("685=3;" + values);
-    QVERIFY(show(ui_->window(), "BypassContactorsForm"));
+    QVERIFY(show(ui_.get(), "BypassContactorsForm"));
     BaseForm* form = ui_->window()->currentForm();
     FakeController mc;
     mc.setAccept(false);

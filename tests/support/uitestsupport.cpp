@@ -98,6 +98,14 @@ void UiFixture::settle(int ms)
     QTest::qWait(ms);
 }
 
+BaseForm* UiFixture::showPage(const QList<BaseForm*>& pages, const QString& screen)
+{
+    window_->addForm(pages, screen);
+    // Replaced screens are deleted later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return UiInspect::currentClass(window_) == screen ? window_->currentForm() : nullptr;
+}
+
 QList<DialogGate::Record> UiFixture::messages()
 {
     QList<DialogGate::Record> list;

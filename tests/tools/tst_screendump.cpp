@@ -23,6 +23,17 @@ const QStringList kTree{
     "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
     "EmConnectForm",
+    "ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
+    "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu",
+    "ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
+    "ProtectionImbalanceCurrentInputForm", "ProtectionPhaseRotationForm",
+    "ProtectionOverloadMotorForm", "ProtectionUnderloadMotorForm", "ProtectionImbalanceCurrentMotorForm",
+    "ProtectionTurbineRotationForm", "ProtectionCurrentMotorForm", "ProtectionOutOfSyncMotorForm",
+    "ProtectionPressureIntakeForm", "ProtectionPressureDischargeForm", "ProtectionTemperatureMotorForm",
+    "ProtectionVibrationMotorForm", "ProtectionFlowDischargeForm", "ProtectionTemperatureIntakeForm",
+    "ProtectionConnectDhsForm",
+    "ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
+    "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm",
     "ModesMenu", "CorrectionsForm", "MenuTechnologForm",
     "HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm",
     "OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
@@ -64,11 +75,16 @@ void TestScreenDump::everyScreenOnce_data()
     QTest::addColumn<QStringList>("screens");
     QTest::addColumn<QString>("accessShown");
 
-    QStringList noConfiguration = kTree;
-    noConfiguration.removeOne("DhsConfigurationForm");
-    noConfiguration.removeOne("EmConnectForm");
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1" << QString() << kTree << "0";
-    QTest::newRow("profile 3, level 3") << "578=3" << "3" << noConfiguration << "3";
+    // Level 3 adds the supply outage screen; an induction motor has no synchronism protection.
+    QStringList levelThree = kTree;
+    levelThree.removeOne("DhsConfigurationForm");
+    levelThree.removeOne("EmConnectForm");
+    levelThree.removeOne("ProtectionOutOfSyncMotorForm");
+    levelThree << "ProtectionPowerOffForm";
+    // A permanent-magnet motor adds its choice wizard too.
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString()
+                                << kTree + QStringList{"MasterMotorForm"} << "0";
+    QTest::newRow("profile 3, level 3") << "578=3;782=0" << "3" << levelThree << "3";
 }
 
 void TestScreenDump::everyScreenOnce()
