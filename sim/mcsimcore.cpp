@@ -45,6 +45,9 @@ constexpr quint16 kVsdLast = 10558;
 constexpr quint16 kVsdProxyControl = 10538;
 constexpr float kVsdProxyReset = 2.0f;
 constexpr float kVsdPollsPerSecond = 10.0f;
+constexpr quint16 kDirectSync = 10504;
+constexpr quint16 kTransition = 10505;
+constexpr quint16 kTransitionState = 10507;  // 1 synchronised with the network
 
 constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
 constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
@@ -547,6 +550,17 @@ void McSimCore::command(quint16 id, int eventType)
     case kVsdProxyControl:
         if (value == kVsdProxyReset)
             storeFloat(id, 0.0f);
+        break;
+    case kDirectSync:
+        // The drive synchronises with the network at once; the command rests.
+        if (value == 1.0f) {
+            storeFloat(kTransitionState, 1.0f);
+            storeFloat(kDirectSync, 0.0f);
+        }
+        break;
+    case kTransition:
+        if (on)
+            storeFloat(kTransition, 0.0f);
         break;
     default:
         for (const CounterReset& reset : counterResets()) {

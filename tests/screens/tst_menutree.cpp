@@ -11,6 +11,7 @@
 #include "scada/scadafactory.h"
 #include "screens/mainscreenform.h"
 #include "support/testmain.h"
+#include "support/uitestsupport.h"
 #include "texts/common.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
@@ -62,6 +63,16 @@ const QMap<QString, QStringList>& menuTree()
          {"ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
           "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm"}},
         {"TechnologParamsMenu", {"ModesMenu", "CorrectionsForm", "MenuTechnologForm"}},
+        {"CorrectionsForm",
+         {"CorrectionsCurrentIn", "CorrectionsVoltageIn", "CorrectionsCurrentOut", "CorrectionsVoltageOut",
+          "CorrectionsCurrentTrans", "CorrectionsVoltageTrans", "CorrectionsCurrentMotor", "CorrectionsVoltageMotor",
+          "CorrectionAI"}},
+        {"RelayOutputsOptionsMenu",
+         {"RelayOutputsOptions1Form", "RelayOutputsOptions2Form", "RelayOutputsOptions3Form",
+          "RelayOutputsOptions4Form", "RelayOutputsOptions5Form", "RelayOutputsOptions6Form",
+          "RelayOutputsOptions7Form", "RelayOutputsOptions8Form", "RelayOutputsOptions9Form",
+          "RelayOutputsOptions10Form", "RelayOutputsOptions11Form", "RelayOutputsOptions12Form"}},
+        {"AnalogOutputsMenu", {"AnalogOutput1Form", "AnalogOutput2Form", "AnalogOutput3Form", "AnalogOutput4Form"}},
         {"NotebookMenu", {"HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm"}},
         {"OptionsMenu",
          {"OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
@@ -134,17 +145,7 @@ QStringList TestMenuTree::shownClasses() const
 
 void TestMenuTree::key(int k)
 {
-    // As the panel keys: to the widget with the focus, from which unhandled keys reach the screen.
-    QWidget* target = window()->focusWidget();
-    if (!target || !window()->isAncestorOf(target))
-        target = current();
-    // An open selection list takes the keys.
-    if (QWidget* popup = QApplication::activePopupWidget())
-        target = popup->focusWidget() ? popup->focusWidget() : popup;
-    QTest::keyClick(target, static_cast<Qt::Key>(k));
-    // Replaced screens are deleted later.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    UiFixture::key(window(), k);
 }
 
 void TestMenuTree::moveToRow(int row)

@@ -6,6 +6,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "ui/baseform.h"
 #include "ui/mainwindow.h"
 #include "ui/uiclock.h"
 #include "texts/common.h"
@@ -71,6 +72,25 @@ void UiFixture::report(quint16 id, float value)
 void UiFixture::reportRaw(quint16 id, quint32 raw)
 {
     params()->slotParamUpdated(id, raw, 0);
+}
+
+void UiFixture::report(const QString& values)
+{
+    for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        report(static_cast<quint16>(pair.section(QLatin1Char('='), 0, 0).toUInt()),
+               pair.section(QLatin1Char('='), 1).toFloat());
+}
+
+void UiFixture::key(MainWindow* window, int key)
+{
+    QWidget* target = window->focusWidget();
+    if (!target || !window->isAncestorOf(target))
+        target = window->currentForm();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        target = popup->focusWidget() ? popup->focusWidget() : popup;
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
 }
 
 void UiFixture::settle(int ms)

@@ -38,6 +38,13 @@ const QStringList kTree{
     "HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm",
     "OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
     "OptionsNetworkForm", "UpsForm",
+    "CorrectionsCurrentIn", "CorrectionsVoltageIn", "CorrectionsCurrentOut", "CorrectionsVoltageOut",
+    "CorrectionsCurrentTrans", "CorrectionsVoltageTrans", "CorrectionsCurrentMotor", "CorrectionsVoltageMotor",
+    "CorrectionAI",
+    "RelayOutputsOptions1Form", "RelayOutputsOptions2Form", "RelayOutputsOptions3Form", "RelayOutputsOptions4Form",
+    "RelayOutputsOptions5Form", "RelayOutputsOptions6Form", "RelayOutputsOptions7Form", "RelayOutputsOptions8Form",
+    "RelayOutputsOptions9Form", "RelayOutputsOptions10Form", "RelayOutputsOptions11Form", "RelayOutputsOptions12Form",
+    "AnalogOutput1Form", "AnalogOutput2Form", "AnalogOutput3Form", "AnalogOutput4Form",
 };
 
 QJsonObject rowOf(const QJsonObject& screen, int id)
