@@ -1036,475 +1036,475 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Ток фазы A</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current A</translation>
     </message>
     <message>
         <source>Ток фазы B</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current B</translation>
     </message>
     <message>
         <source>Ток фазы C</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current C</translation>
     </message>
     <message>
         <source>Дисб. токов</source>
-        <translation type="unfinished"></translation>
+        <translation>Current imbal.</translation>
     </message>
     <message>
         <source>Ток двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current</translation>
     </message>
     <message>
         <source>Загрузка</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>Коэф. мощн.</source>
-        <translation type="unfinished"></translation>
+        <translation>Power factor</translation>
     </message>
     <message>
         <source>Частота турб.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine frequency</translation>
     </message>
     <message>
         <source>Сопр.изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation res.</translation>
     </message>
     <message>
         <source>Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>State</translation>
     </message>
     <message>
         <source>Режим пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Start mode</translation>
     </message>
     <message>
         <source>Режим работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mode</translation>
     </message>
     <message>
         <source>Дисб. напряж.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbal.</translation>
     </message>
     <message>
         <source>Текущее значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Present value</translation>
     </message>
     <message>
         <source>Цифр. вх. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1</translation>
     </message>
     <message>
         <source>Цифр. вх. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2</translation>
     </message>
     <message>
         <source>Цифр. вх. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3</translation>
     </message>
     <message>
         <source>Цифр. вх. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4</translation>
     </message>
     <message>
         <source>Период записи в работе</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording interval while running</translation>
     </message>
     <message>
         <source>Период экстренной записи</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency recording interval</translation>
     </message>
     <message>
         <source>Период записи ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS recording interval</translation>
     </message>
     <message>
         <source>Номинальная мощность ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT rated power</translation>
     </message>
     <message>
         <source>Номинальный ток ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT rated current</translation>
     </message>
     <message>
         <source>Номинальное напряжение ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT rated voltage</translation>
     </message>
     <message>
         <source>Длина кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable length</translation>
     </message>
     <message>
         <source>Сечение кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable cross-section</translation>
     </message>
     <message>
         <source>Рекомендуемое напряжение отпайки</source>
-        <translation type="unfinished"></translation>
+        <translation>Recommended tap voltage</translation>
     </message>
     <message>
         <source>Напряжение отпайки</source>
-        <translation type="unfinished"></translation>
+        <translation>Tap voltage</translation>
     </message>
     <message>
         <source>Тип ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS type</translation>
     </message>
     <message>
         <source>Производительность</source>
-        <translation type="unfinished"></translation>
+        <translation>Capacity</translation>
     </message>
     <message>
         <source>Напор</source>
-        <translation type="unfinished"></translation>
+        <translation>Head</translation>
     </message>
     <message>
         <source>Глубина спуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Setting depth</translation>
     </message>
     <message>
         <source>Действие защиты</source>
-        <translation type="unfinished"></translation>
+        <translation>Action of protection</translation>
     </message>
     <message>
         <source>Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass delay</translation>
     </message>
     <message>
         <source>Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutdown delay</translation>
     </message>
     <message>
         <source>Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Restarts delay</translation>
     </message>
     <message>
         <source>Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Allowed Restarts</translation>
     </message>
     <message>
         <source>Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart counters reset</translation>
     </message>
     <message>
         <source>Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setpoint</translation>
     </message>
     <message>
         <source>Турбинное вращение</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Минимальный коэффициент мощности</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Minimum power factor</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Максимальный ток</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Maximum current</translation>
     </message>
     <message>
         <source>Уставка останова минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setpoint minimum</translation>
     </message>
     <message>
         <source>Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Setpoint</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Работа с пониженным сопротивлением</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Run with low resistance</translation>
     </message>
     <message>
         <source>Время минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutdown delay minimum</translation>
     </message>
     <message>
         <source>Уставка пуска минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Setpoint minimum</translation>
     </message>
     <message>
         <source>Уставка останова максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setpoint maximum</translation>
     </message>
     <message>
         <source>Действие режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode action</translation>
     </message>
     <message>
         <source>Периодика Время работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodic mode run time</translation>
     </message>
     <message>
         <source>Периодика Время паузы</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodic mode pause time</translation>
     </message>
     <message>
         <source>Черед. частот F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation F1</translation>
     </message>
     <message>
         <source>Черед. частот Время F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation time F1</translation>
     </message>
     <message>
         <source>Черед. частот Недогруз F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation underload F1</translation>
     </message>
     <message>
         <source>Черед. частот F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation F2</translation>
     </message>
     <message>
         <source>Черед. частот Время F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation time F2</translation>
     </message>
     <message>
         <source>Черед. частот Недогруз F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation underload F2</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Начальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) start frequency</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Конечная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) end frequency</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Период времени</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) time period</translation>
     </message>
     <message>
         <source>Задержка автоматического перехода в меню &quot;Текущие параметры&quot; при срабатывании защит</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay of the automatic return to &quot;Actual values&quot; when a protection trips</translation>
     </message>
     <message>
         <source>Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Поддержание параметра Зависимость</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance dependence</translation>
     </message>
     <message>
         <source>Поддержание параметра Поддерживаемое значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance target value</translation>
     </message>
     <message>
         <source>Поддержание параметра Период регулирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance control period</translation>
     </message>
     <message>
         <source>Поддержание параметра Пропорциональный коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance proportional gain</translation>
     </message>
     <message>
         <source>Поддержание параметра Интегральный коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance integral gain</translation>
     </message>
     <message>
         <source>Поддержание параметра Минимальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance minimum frequency</translation>
     </message>
     <message>
         <source>Поддержание параметра Максимальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance maximum frequency</translation>
     </message>
     <message>
         <source>Встряхивание Периодичность</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking period</translation>
     </message>
     <message>
         <source>Встряхивание Частота f1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking frequency f1</translation>
     </message>
     <message>
         <source>Встряхивание Темп увеличения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking frequency rise rate</translation>
     </message>
     <message>
         <source>Встряхивание Частота f2</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking frequency f2</translation>
     </message>
     <message>
         <source>Встряхивание Темп уменьшения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking frequency fall rate</translation>
     </message>
     <message>
         <source>Режим учёт нагрева кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable heating mode</translation>
     </message>
     <message>
         <source>Режим учёт нагрева кабеля Сопротивление при 20С</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable heating mode resistance at 20°C</translation>
     </message>
     <message>
         <source>Режим учёт нагрева кабеля Сопротивление при 80С</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable heating mode resistance at 80°C</translation>
     </message>
     <message>
         <source>Режим учёт нагрева кабеля Номинальный ток кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable heating mode cable rated current</translation>
     </message>
     <message>
         <source>Режим учёт нагрева кабеля Время нагрева</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable heating mode heating time</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Максимальное отклонение от U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation maximum deviation from U/f</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Шаг изменения напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation voltage step</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Первый цикл после пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation first cycle after start</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Периодичность оптимизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation period</translation>
     </message>
     <message>
         <source>Прокачка газа Частота F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge frequency F1</translation>
     </message>
     <message>
         <source>Прокачка газа Частота F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge frequency F2</translation>
     </message>
     <message>
         <source>Прокачка газа Время F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge time F1</translation>
     </message>
     <message>
         <source>Токоограничение Порог токоограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limiting threshold</translation>
     </message>
     <message>
         <source>Токоограничение Задержка отключения</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limiting trip delay</translation>
     </message>
     <message>
         <source>Коэффициент A</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент B</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент С</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient C</translation>
     </message>
     <message>
         <source>Коэффициент U</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient U</translation>
     </message>
     <message>
         <source>Коэффициент V</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient V</translation>
     </message>
     <message>
         <source>Коэффициент W</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient W</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Coefficient</translation>
     </message>
     <message>
         <source>№ ЦДНГ</source>
-        <translation type="unfinished"></translation>
+        <translation>Production shop No.</translation>
     </message>
     <message>
         <source>№ Куст</source>
-        <translation type="unfinished"></translation>
+        <translation>Cluster No.</translation>
     </message>
     <message>
         <source>№ Скв.</source>
-        <translation type="unfinished"></translation>
+        <translation>Well No.</translation>
     </message>
     <message>
         <source>Общее время работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Total running time</translation>
     </message>
     <message>
         <source>Текущий простой</source>
-        <translation type="unfinished"></translation>
+        <translation>Present idle time</translation>
     </message>
     <message>
         <source>Последнее включение</source>
-        <translation type="unfinished"></translation>
+        <translation>Last start</translation>
     </message>
     <message>
         <source>Причина последнего пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Last start reason</translation>
     </message>
     <message>
         <source>Последнее отключение</source>
-        <translation type="unfinished"></translation>
+        <translation>Last stop</translation>
     </message>
     <message>
         <source>Причина последнего отключения</source>
-        <translation type="unfinished"></translation>
+        <translation>Last stop reason</translation>
     </message>
     <message>
         <source>Тип РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK type</translation>
     </message>
     <message>
         <source>Предприятие изготовитель РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK manufacturer</translation>
     </message>
     <message>
         <source>ПО РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK software</translation>
     </message>
     <message>
         <source>ПО МС</source>
-        <translation type="unfinished"></translation>
+        <translation>MS software</translation>
     </message>
     <message>
         <source>ПО ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD software</translation>
     </message>
     <message>
         <source>Дата изготовления РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK manufacturing date</translation>
     </message>
     <message>
         <source>Дата установки ПО РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK software installation date</translation>
     </message>
     <message>
         <source>Дата генерации ПО РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK software build date</translation>
     </message>
     <message>
         <source>Дата установки ПО ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD software installation date</translation>
     </message>
     <message>
         <source>Тип СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station type</translation>
     </message>
     <message>
         <source>Предп.изг.СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station manufacturer</translation>
     </message>
     <message>
         <source>Заводской номер СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station serial No.</translation>
     </message>
     <message>
         <source>Дата изгот.СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station mfg. date</translation>
     </message>
     <message>
         <source>Примечание</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Дата и время</source>
@@ -1516,167 +1516,167 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Протокол</source>
-        <translation type="unfinished"></translation>
+        <translation>Protocol</translation>
     </message>
     <message>
         <source>Протокол обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Exchange protocol</translation>
     </message>
     <message>
         <source>Адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>Address</translation>
     </message>
     <message>
         <source>Скорость обмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>Четность</source>
-        <translation type="unfinished"></translation>
+        <translation>Parity</translation>
     </message>
     <message>
         <source>Стоп-бит</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop bits</translation>
     </message>
     <message>
         <source>Задержка ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Response delay</translation>
     </message>
     <message>
         <source>Давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressure</translation>
     </message>
     <message>
         <source>Температура</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>Виброускорение</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration acceleration</translation>
     </message>
     <message>
         <source>Расход</source>
-        <translation type="unfinished"></translation>
+        <translation>Flow</translation>
     </message>
     <message>
         <source>Сброс всех СчтчАПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset all restart counters</translation>
     </message>
     <message>
         <source>Сброс уставок во всех защитах</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset setpoints of all protections</translation>
     </message>
     <message>
         <source>СбросСчтчАПВ защит по сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset restart counters of supply protections</translation>
     </message>
     <message>
         <source>Защиты по сети Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply protections setpoints reset</translation>
     </message>
     <message>
         <source>Сбросить значения уставок по умолчанию?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset default settings?</translation>
     </message>
     <message>
         <source>СбросСчтчАПВ защит двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset restart counters of motor protections</translation>
     </message>
     <message>
         <source>Уста.по.умол.?</source>
-        <translation type="unfinished"></translation>
+        <translation>Default settings?</translation>
     </message>
     <message>
         <source>СбросСчтчАПВ защит ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset restart counters of DHS protections</translation>
     </message>
     <message>
         <source>Сброс счетчиков</source>
-        <translation type="unfinished"></translation>
+        <translation>Counters reset</translation>
     </message>
     <message>
         <source>Недогруз Прогрессивная задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload progressive restart delay</translation>
     </message>
     <message>
         <source>Недогруз Прогрессивная задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload progressive delay</translation>
     </message>
     <message>
         <source>Программное изменение частоты (ВНР) Начальная уставка ЗСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) initial ULP setpoint</translation>
     </message>
     <message>
         <source>Толчковый. Частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Frequency</translation>
     </message>
     <message>
         <source>Толчковый. Время толчков</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Pulse time</translation>
     </message>
     <message>
         <source>Толчковый. Время между толчками</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Time between pulses</translation>
     </message>
     <message>
         <source>Толчковый. Напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Voltage</translation>
     </message>
     <message>
         <source>Толчковый. Количество</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Count</translation>
     </message>
     <message>
         <source>Раскачка. Частота прямая</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Forward frequency</translation>
     </message>
     <message>
         <source>Раскачка. Напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Voltage</translation>
     </message>
     <message>
         <source>Раскачка. Количество</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Count</translation>
     </message>
     <message>
         <source>Тип ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD type</translation>
     </message>
     <message>
         <source>Поддержание параметра Давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance pressure</translation>
     </message>
     <message>
         <source>Поддержание параметра Температура</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance temperature</translation>
     </message>
     <message>
         <source>Поддержание параметра Аналоговый вход</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance analog input</translation>
     </message>
     <message>
         <source>Индуктивность выходного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter inductance</translation>
     </message>
     <message>
         <source>Индуктивность двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor inductance</translation>
     </message>
     <message>
         <source>Полное индуктивное сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase inductive impedance</translation>
     </message>
     <message>
         <source>Напряжение короткого замыкания</source>
-        <translation type="unfinished"></translation>
+        <translation>Short-circuit voltage</translation>
     </message>
     <message>
         <source>Частота питающей сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply frequency</translation>
     </message>
     <message>
         <source>Связь с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link</translation>
     </message>
     <message>
         <source>Связь с ТМС</source>
@@ -1688,427 +1688,427 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Тип счётчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter type</translation>
     </message>
     <message>
         <source>Напряжение A</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage A</translation>
     </message>
     <message>
         <source>Напряжение B</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage B</translation>
     </message>
     <message>
         <source>Напряжение C</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage C</translation>
     </message>
     <message>
         <source>Напряжение AB</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage AB</translation>
     </message>
     <message>
         <source>Напряжение BC</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage BC</translation>
     </message>
     <message>
         <source>Напряжение CA</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage CA</translation>
     </message>
     <message>
         <source>Входной фильтр</source>
-        <translation type="unfinished"></translation>
+        <translation>Input filter</translation>
     </message>
     <message>
         <source>Выходной фильтр</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter</translation>
     </message>
     <message>
         <source>Ёмкость выходного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter capacitance</translation>
     </message>
     <message>
         <source>Напряжение питающей сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply voltage</translation>
     </message>
     <message>
         <source>Максимальное рабочее напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum working voltage</translation>
     </message>
     <message>
         <source>Прогресс операции</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation progress</translation>
     </message>
     <message>
         <source>Объём операции</source>
-        <translation type="unfinished"></translation>
+        <translation>Operation size</translation>
     </message>
     <message>
         <source>Встряхивание. Количество</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking. Count</translation>
     </message>
     <message>
         <source>Кол-во разрешенных АПВ после других защит</source>
-        <translation type="unfinished"></translation>
+        <translation>Restarts allowed after other protections</translation>
     </message>
     <message>
         <source>Защиты сети зад. АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply protections restart delay</translation>
     </message>
     <message>
         <source>Период автоматического переключения окон в меню &quot;Текущие параметры&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Page switch period in &quot;Actual values&quot;</translation>
     </message>
     <message>
         <source>Сервисное меню ЧРП. Сброс значения уставок по умолчанию</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD service menu. Reset setpoints to defaults</translation>
     </message>
     <message>
         <source>Максимальная рабочая частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum working frequency</translation>
     </message>
     <message>
         <source>Таймер контроллера SL. Предел тока (13-20.6)</source>
-        <translation type="unfinished"></translation>
+        <translation>SL controller timer. Current limit (13-20.6)</translation>
     </message>
     <message>
         <source>Связь с ЧРП - быстрые архивы</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link - fast logs</translation>
     </message>
     <message>
         <source>Тип двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor type</translation>
     </message>
     <message>
         <source>Падение напряжения на кабеле</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage drop on the cable</translation>
     </message>
     <message>
         <source>Падение напряжения на фильтре</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage drop on the filter</translation>
     </message>
     <message>
         <source>Толчковый. Частота толчка</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Pulse frequency</translation>
     </message>
     <message>
         <source>Толчковый. Угол качания</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Swing angle</translation>
     </message>
     <message>
         <source>Толчковый. Количество оборотов двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Motor revolutions</translation>
     </message>
     <message>
         <source>Толчковый. Кратность напряжения импульса расклинки</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Unjamming pulse voltage ratio</translation>
     </message>
     <message>
         <source>Толчковый. Токоограничение в режиме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Current limit in the mode</translation>
     </message>
     <message>
         <source>Толчковый. Порог токоограничения импульса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Pulse current limit threshold</translation>
     </message>
     <message>
         <source>Раскачка. Частота толчка</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Pulse frequency</translation>
     </message>
     <message>
         <source>Раскачка. Угол качания</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Swing angle</translation>
     </message>
     <message>
         <source>Раскачка. Количество качаний на угол</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Swings per angle</translation>
     </message>
     <message>
         <source>Раскачка. Количество оборотов двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Motor revolutions</translation>
     </message>
     <message>
         <source>Раскачка. Кратность напряжения импульса расклинки</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Unjamming pulse voltage ratio</translation>
     </message>
     <message>
         <source>Раскачка. Токоограничение в режиме</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Current limit in the mode</translation>
     </message>
     <message>
         <source>Раскачка. Порог токоограничения импульса</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Pulse current limit threshold</translation>
     </message>
     <message>
         <source>Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal type</translation>
     </message>
     <message>
         <source>Действие по сигналу</source>
-        <translation type="unfinished"></translation>
+        <translation>Action on signal</translation>
     </message>
     <message>
         <source>Расчётное напряжение двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculated motor voltage</translation>
     </message>
     <message>
         <source>Цифр. вх. 7</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7</translation>
     </message>
     <message>
         <source>Цифр. вх. 8</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8</translation>
     </message>
     <message>
         <source>Цифр. вх. 9</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9</translation>
     </message>
     <message>
         <source>Цифр. вх. 10</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10</translation>
     </message>
     <message>
         <source>Ан. вх. 5</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 5</translation>
     </message>
     <message>
         <source>Тип входа</source>
-        <translation type="unfinished"></translation>
+        <translation>Input type</translation>
     </message>
     <message>
         <source>Минимум шкалы</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale minimum</translation>
     </message>
     <message>
         <source>Максимум шкалы</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale maximum</translation>
     </message>
     <message>
         <source>Ан. вх. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1</translation>
     </message>
     <message>
         <source>Ан. вх. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2</translation>
     </message>
     <message>
         <source>Ан. вх. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3</translation>
     </message>
     <message>
         <source>Ан. вх. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4</translation>
     </message>
     <message>
         <source>Код аварии ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD fault code</translation>
     </message>
     <message>
         <source>Сохранять в архивах отказы датчиков</source>
-        <translation type="unfinished"></translation>
+        <translation>Save sensor failures in the logs</translation>
     </message>
     <message>
         <source>Число начала расчётного периода в месяце</source>
-        <translation type="unfinished"></translation>
+        <translation>Accounting period start day</translation>
     </message>
     <message>
         <source>Коэффициент C</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient C</translation>
     </message>
     <message>
         <source>Полная загрузка</source>
-        <translation type="unfinished"></translation>
+        <translation>Full load</translation>
     </message>
     <message>
         <source>Расчётное время до отключения</source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated time to trip</translation>
     </message>
     <message>
         <source>Измерение токов ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD current measurement</translation>
     </message>
     <message>
         <source>IP-адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>IP address</translation>
     </message>
     <message>
         <source>Маска подсети</source>
-        <translation type="unfinished"></translation>
+        <translation>Subnet mask</translation>
     </message>
     <message>
         <source>Гарантированный пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Guaranteed start</translation>
     </message>
     <message>
         <source>Текущий недогруз</source>
-        <translation type="unfinished"></translation>
+        <translation>Present underload</translation>
     </message>
     <message>
         <source>Номинальный ток СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station rated current</translation>
     </message>
     <message>
         <source>N контроллера</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller No.</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП1</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 1</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП2</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 2</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП7</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 7</translation>
     </message>
     <message>
         <source>Качество связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Link quality</translation>
     </message>
     <message>
         <source>Счётчик запросов</source>
-        <translation type="unfinished"></translation>
+        <translation>Requests</translation>
     </message>
     <message>
         <source>Счетчик ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Responses</translation>
     </message>
     <message>
         <source>Счетчик некорректных ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Incorrect responses</translation>
     </message>
     <message>
         <source>Счётчик ошибок контрольной суммы</source>
-        <translation type="unfinished"></translation>
+        <translation>Checksum errors</translation>
     </message>
     <message>
         <source>Счётчик ошибок устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>Device errors</translation>
     </message>
     <message>
         <source>Счётчик потерянных ответов</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost responses</translation>
     </message>
     <message>
         <source>Сбросить счётчики качества связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset link quality counters</translation>
     </message>
     <message>
         <source>Максимум параметров в одном запросе</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. parameters per request</translation>
     </message>
     <message>
         <source>Релейный выход 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 1</translation>
     </message>
     <message>
         <source>Релейный выход 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 2</translation>
     </message>
     <message>
         <source>Релейный выход 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 3</translation>
     </message>
     <message>
         <source>Релейный выход 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 4</translation>
     </message>
     <message>
         <source>Приращение сопротивления статора</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator resistance increment</translation>
     </message>
     <message>
         <source>СА Снижение частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>SA frequency reduction</translation>
     </message>
     <message>
         <source>Спецалгоритмы Zazarere</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere special algorithms</translation>
     </message>
     <message>
         <source>СА Минимальное сопротивление изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>SA minimum insulation resistance</translation>
     </message>
     <message>
         <source>СА Наработка с момента первичного запуска</source>
-        <translation type="unfinished"></translation>
+        <translation>SA running hours since the first start</translation>
     </message>
     <message>
         <source>СА Подхват. Максимальная мощность двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Maximum motor power</translation>
     </message>
     <message>
         <source>СА Подхват. Снижение частоты между попытками</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Frequency reduction between attempts</translation>
     </message>
     <message>
         <source>Пропуск резонансных частот Начальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance frequency skip start frequency</translation>
     </message>
     <message>
         <source>Пропуск резонансных частот Конечная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance frequency skip end frequency</translation>
     </message>
     <message>
         <source>Пропуск резонансных частот Темп изменения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance frequency skip frequency change rate</translation>
     </message>
     <message>
         <source>Частота синхронизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation frequency</translation>
     </message>
     <message>
         <source>Время синхронизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation time</translation>
     </message>
     <message>
         <source>СА Время работы на пониженной частоте</source>
-        <translation type="unfinished"></translation>
+        <translation>SA run time at reduced frequency</translation>
     </message>
     <message>
         <source>Текущая уставка по току</source>
-        <translation type="unfinished"></translation>
+        <translation>Present current setpoint</translation>
     </message>
     <message>
         <source>СА Лимит наработки с момента первичного запуска</source>
-        <translation type="unfinished"></translation>
+        <translation>SA running hours limit since the first start</translation>
     </message>
     <message>
         <source>СА Кратность перегрузки</source>
-        <translation type="unfinished"></translation>
+        <translation>SA overload ratio</translation>
     </message>
     <message>
         <source>Профиль двигателя в ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor profile in the VSD</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Смещение</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Offset</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Знак смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Offset sign</translation>
     </message>
     <message>
         <source>Подхват. F ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Wait F</translation>
     </message>
     <message>
         <source>Подхват. Время ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Wait time</translation>
     </message>
     <message>
         <source>Подхват. Время разгона</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Acceleration time</translation>
     </message>
     <message>
         <source>Подхват. Время торм.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Decel. time</translation>
     </message>
     <message>
         <source>Удельная ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Specific EMF</translation>
     </message>
     <message>
         <source>Байпасные контакторы</source>
@@ -2116,115 +2116,115 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Состояние KM1</source>
-        <translation type="unfinished"></translation>
+        <translation>KM1 state</translation>
     </message>
     <message>
         <source>Состояние KM2</source>
-        <translation type="unfinished"></translation>
+        <translation>KM2 state</translation>
     </message>
     <message>
         <source>Прямой пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct start</translation>
     </message>
     <message>
         <source>Ан. вх. 6</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 6</translation>
     </message>
     <message>
         <source>Ан. вх. 6 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 6 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 6 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 6 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 7</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 7</translation>
     </message>
     <message>
         <source>Ан. вх. 7 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 7 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 7 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 7 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 8</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 8</translation>
     </message>
     <message>
         <source>Ан. вх. 8 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 8 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 8 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 8 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 6 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 6 Type</translation>
     </message>
     <message>
         <source>Ан. вх. 7 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 7 Type</translation>
     </message>
     <message>
         <source>Ан. вх. 8. Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 8. Type</translation>
     </message>
     <message>
         <source>Конфигурации. Сброс всех уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurations. Reset all setpoints</translation>
     </message>
     <message>
         <source>Ан. вх. 5 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 5 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 5 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 5 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 5 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 5 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 6 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 6 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 7 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 7 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 8 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 8 Sign</translation>
     </message>
     <message>
         <source>Калибровка. Смещение</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration. Offset</translation>
     </message>
     <message>
         <source>Калибровка. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration. Offset sign</translation>
     </message>
     <message>
         <source>Калибровка. Коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration. Coefficient</translation>
     </message>
     <message>
         <source>Ан. вх. 5 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 5 Type</translation>
     </message>
     <message>
         <source>Датчик температура фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter temperature sensor</translation>
     </message>
     <message>
         <source>Интерфейс</source>
-        <translation type="unfinished"></translation>
+        <translation>Interface</translation>
     </message>
     <message>
         <source>Единицы измерения</source>
@@ -2232,83 +2232,83 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Уставка пуска максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Setpoint maximum</translation>
     </message>
     <message>
         <source>Пркч. кол. циклов</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge cycles</translation>
     </message>
     <message>
         <source>Пркч. задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge delay</translation>
     </message>
     <message>
         <source>Прокачка газа. Уставка активации режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge. Mode activation setpoint</translation>
     </message>
     <message>
         <source>Режим &quot;мягкого&quot; пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;Soft&quot; start mode</translation>
     </message>
     <message>
         <source>Период записи ТМС первый час после останова</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS recording interval first hour after shutdown</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Источник</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Source</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Автовыбор источника</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Source auto-selection</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Пересчитывать границы</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation recalculate limits</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Восстанавливать характеристику U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation restore the U/f curve</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Первый шаг</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation first step</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Изменение тока для принятия решения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation current change for a decision</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Период усреднения тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation current averaging period</translation>
     </message>
     <message>
         <source>Оптимизация напряжения Начало цикла после возврата характеристики U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation cycle start after U/f curve return</translation>
     </message>
     <message>
         <source>Напряжение U</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage U</translation>
     </message>
     <message>
         <source>Напряжение V</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage V</translation>
     </message>
     <message>
         <source>Напряжение W</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage W</translation>
     </message>
     <message>
         <source>Напряжение UV</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage UV</translation>
     </message>
     <message>
         <source>Напряжение VW</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage VW</translation>
     </message>
     <message>
         <source>Напряжение WU</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage WU</translation>
     </message>
     <message>
         <source>Напряжение</source>
@@ -2316,1043 +2316,1043 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Ток фазы U</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current U</translation>
     </message>
     <message>
         <source>Ток фазы V</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current V</translation>
     </message>
     <message>
         <source>Ток фазы W</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current W</translation>
     </message>
     <message>
         <source>Полное сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase impedance</translation>
     </message>
     <message>
         <source>Активное сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase resistance</translation>
     </message>
     <message>
         <source>Погонная индуктивность кабеля на км</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable inductance per km</translation>
     </message>
     <message>
         <source>Температура жидкости</source>
-        <translation type="unfinished"></translation>
+        <translation>Fluid temperature</translation>
     </message>
     <message>
         <source>ЭДС по модели</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF by model</translation>
     </message>
     <message>
         <source>Формат вывода напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage display format</translation>
     </message>
     <message>
         <source>Поддержание параметра Загрузка</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance load</translation>
     </message>
     <message>
         <source>Поддержание параметра Мощность</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance power</translation>
     </message>
     <message>
         <source>Сжать архив</source>
-        <translation type="unfinished"></translation>
+        <translation>Compress log</translation>
     </message>
     <message>
         <source>Состояние архива</source>
-        <translation type="unfinished"></translation>
+        <translation>Log state</translation>
     </message>
     <message>
         <source>Размер сжатого архива</source>
-        <translation type="unfinished"></translation>
+        <translation>Compressed log size</translation>
     </message>
     <message>
         <source>Минимум шкалы. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale minimum. Offset sign</translation>
     </message>
     <message>
         <source>Максимум шкалы. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale maximum. Offset sign</translation>
     </message>
     <message>
         <source>Уставка останова минимум. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setpoint minimum. Offset sign</translation>
     </message>
     <message>
         <source>Уставка останова максимум. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm Setpoint maximum. Offset sign</translation>
     </message>
     <message>
         <source>Уставка пуска минимум. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Setpoint minimum. Offset sign</translation>
     </message>
     <message>
         <source>Уставка пуска максимум. Ось смещения</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart Setpoint maximum. Offset sign</translation>
     </message>
     <message>
         <source>Минимальная яркость дисплея</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum display brightness</translation>
     </message>
     <message>
         <source>Максимальная яркость дисплея</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum display brightness</translation>
     </message>
     <message>
         <source>ЭДС по паспортным данным</source>
-        <translation type="unfinished"></translation>
+        <translation>EMF by nameplate data</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Отклонение ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync EMF deviation</translation>
     </message>
     <message>
         <source>Мощность короткого замыкания</source>
-        <translation type="unfinished"></translation>
+        <translation>Short-circuit power</translation>
     </message>
     <message>
         <source>Турбинное вращение Коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation Coefficient</translation>
     </message>
     <message>
         <source>Положение датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor position</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Уставка останова по ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Alarm Setpoint by EMF</translation>
     </message>
     <message>
         <source>Автоадаптация.Запуск после автоадаптации</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Start after auto-adaptation</translation>
     </message>
     <message>
         <source>Автоадаптация.Время измерения тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Current measuring time</translation>
     </message>
     <message>
         <source>СА Время контроля специальных алгоритмов</source>
-        <translation type="unfinished"></translation>
+        <translation>SA special algorithm check time</translation>
     </message>
     <message>
         <source>Название входа</source>
-        <translation type="unfinished"></translation>
+        <translation>Input name</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Данные автоадаптации</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Auto-adaptation data</translation>
     </message>
     <message>
         <source>Металл кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable conductor metal</translation>
     </message>
     <message>
         <source>Параметр для расчёта индуктивности</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter for inductance calculation</translation>
     </message>
     <message>
         <source>Нефтяная компания</source>
-        <translation type="unfinished"></translation>
+        <translation>Oil company</translation>
     </message>
     <message>
         <source>Кратность пускового момента</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting torque ratio</translation>
     </message>
     <message>
         <source>Максимальная пусковая частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum starting frequency</translation>
     </message>
     <message>
         <source>Граничная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Limit frequency</translation>
     </message>
     <message>
         <source>Допустимый предел насыщения ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT permitted saturation limit</translation>
     </message>
     <message>
         <source>Компенсация выходного напряжения ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD output voltage compensation</translation>
     </message>
     <message>
         <source>Пусковая частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting frequency</translation>
     </message>
     <message>
         <source>Температура поверхности</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface temperature</translation>
     </message>
     <message>
         <source>Активное сопротивление фазы фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter phase resistance</translation>
     </message>
     <message>
         <source>СА Подхват. Разрешено попыток подхвата</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Flying start attempts allowed</translation>
     </message>
     <message>
         <source>СА Перегруз (ЗП)</source>
-        <translation type="unfinished"></translation>
+        <translation>SA overload (OLP)</translation>
     </message>
     <message>
         <source>Синхронизация времени с NTP сервером</source>
-        <translation type="unfinished"></translation>
+        <translation>Time synchronisation with the NTP server</translation>
     </message>
     <message>
         <source>Период синхронизации времени с NTP сервером</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP time synchronisation period</translation>
     </message>
     <message>
         <source>Адрес NTP сервера</source>
-        <translation type="unfinished"></translation>
+        <translation>NTP server address</translation>
     </message>
     <message>
         <source>Время отключения РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK switch-off time</translation>
     </message>
     <message>
         <source>Время отключения GUI</source>
-        <translation type="unfinished"></translation>
+        <translation>GUI switch-off time</translation>
     </message>
     <message>
         <source>Время отключения подсветки дисплея</source>
-        <translation type="unfinished"></translation>
+        <translation>Display backlight switch-off time</translation>
     </message>
     <message>
         <source>Часовой пояс</source>
-        <translation type="unfinished"></translation>
+        <translation>Time zone</translation>
     </message>
     <message>
         <source>Толчковый. Предел тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Current limit</translation>
     </message>
     <message>
         <source>Автоматический переход на следующий параметр после редактирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Go to the next parameter after editing</translation>
     </message>
     <message>
         <source>Плотность нефти</source>
-        <translation type="unfinished"></translation>
+        <translation>Oil density</translation>
     </message>
     <message>
         <source>Плотность воды</source>
-        <translation type="unfinished"></translation>
+        <translation>Water density</translation>
     </message>
     <message>
         <source>Обв., %</source>
-        <translation type="unfinished"></translation>
+        <translation>Water cut, %</translation>
     </message>
     <message>
         <source>Глубина скваж. До ИП</source>
-        <translation type="unfinished"></translation>
+        <translation>Well depth to PBTD</translation>
     </message>
     <message>
         <source>Искусств. забой</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugged-back total depth</translation>
     </message>
     <message>
         <source>Удлин. ЭК до ИЗ</source>
-        <translation type="unfinished"></translation>
+        <translation>Casing deviation to PBTD</translation>
     </message>
     <message>
         <source>Диаметр НКТ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tubing diameter</translation>
     </message>
     <message>
         <source>Толщина стенки НКТ</source>
-        <translation type="unfinished"></translation>
+        <translation>Tubing wall thickness</translation>
     </message>
     <message>
         <source>Диаметр ЭК</source>
-        <translation type="unfinished"></translation>
+        <translation>Casing diameter</translation>
     </message>
     <message>
         <source>Толщина стенки ЭК</source>
-        <translation type="unfinished"></translation>
+        <translation>Casing wall thickness</translation>
     </message>
     <message>
         <source>Динамический уровень</source>
-        <translation type="unfinished"></translation>
+        <translation>Dynamic level</translation>
     </message>
     <message>
         <source>Устьевое давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellhead pressure</translation>
     </message>
     <message>
         <source>Затрубное давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulus pressure</translation>
     </message>
     <message>
         <source>Линейное давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Flowline pressure</translation>
     </message>
     <message>
         <source>Отладочные сообщения телемеханики</source>
-        <translation type="unfinished"></translation>
+        <translation>SCADA debug messages</translation>
     </message>
     <message>
         <source>Автоадаптация. Частота ШИМ</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. PWM frequency</translation>
     </message>
     <message>
         <source>Автоадаптация. Нижняя граница</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Lower limit</translation>
     </message>
     <message>
         <source>Автоадаптация. Верхняя граница</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Upper limit</translation>
     </message>
     <message>
         <source>Автоадаптация. Делитель</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Divider</translation>
     </message>
     <message>
         <source>Автоадаптация. Максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Maximum</translation>
     </message>
     <message>
         <source>Автоадаптация. Мин. шаг</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Min. step</translation>
     </message>
     <message>
         <source>Время Rиз</source>
-        <translation type="unfinished"></translation>
+        <translation>Riz time</translation>
     </message>
     <message>
         <source>Раскачка. Частота обратная</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Reverse frequency</translation>
     </message>
     <message>
         <source>Раскачка. Предел тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Current limit</translation>
     </message>
     <message>
         <source>СА Уставка токоограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>SA current limit setpoint</translation>
     </message>
     <message>
         <source>Раскачка. Время разгона</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Acceleration time</translation>
     </message>
     <message>
         <source>Раскачка. Время торможения</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Deceleration time</translation>
     </message>
     <message>
         <source>Раскачка. Время толчка</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Pulse time</translation>
     </message>
     <message>
         <source>СА Прокачка. Период подсчета циклов прокачки</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Purge cycle counting period</translation>
     </message>
     <message>
         <source>СА Задержка на токоограничение</source>
-        <translation type="unfinished"></translation>
+        <translation>SA current limit delay</translation>
     </message>
     <message>
         <source>СА Снижение рабочего тока</source>
-        <translation type="unfinished"></translation>
+        <translation>SA working current reduction</translation>
     </message>
     <message>
         <source>Частота R</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency R</translation>
     </message>
     <message>
         <source>Частота L</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency L</translation>
     </message>
     <message>
         <source>Ток R</source>
-        <translation type="unfinished"></translation>
+        <translation>Current R</translation>
     </message>
     <message>
         <source>Ток L</source>
-        <translation type="unfinished"></translation>
+        <translation>Current L</translation>
     </message>
     <message>
         <source>Автонастройка</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning</translation>
     </message>
     <message>
         <source>Автонастройка. Частота ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning. EMF frequency</translation>
     </message>
     <message>
         <source>Автонастройка. Время измерения R</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning. R measuring time</translation>
     </message>
     <message>
         <source>Автонастройка. Время измерения L</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning. L measuring time</translation>
     </message>
     <message>
         <source>Автонастройка. Время измерения ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning. EMF measuring time</translation>
     </message>
     <message>
         <source>Автоадаптация. Источник тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Current source</translation>
     </message>
     <message>
         <source>Действие при подключении USB носителя</source>
-        <translation type="unfinished"></translation>
+        <translation>Action when a USB drive is connected</translation>
     </message>
     <message>
         <source>Коэффициент сглаживания момента</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque smoothing coefficient</translation>
     </message>
     <message>
         <source>Период записи в останове</source>
-        <translation type="unfinished"></translation>
+        <translation>Recording interval while stopped</translation>
     </message>
     <message>
         <source>Поддержание параметра Расход</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance flow</translation>
     </message>
     <message>
         <source>Источник входных напряжений</source>
-        <translation type="unfinished"></translation>
+        <translation>Input voltage source</translation>
     </message>
     <message>
         <source>Сигнализация отклонения рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Отображение форм модели работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Show work model pages</translation>
     </message>
     <message>
         <source>Использовать данные модели</source>
-        <translation type="unfinished"></translation>
+        <translation>Use model data</translation>
     </message>
     <message>
         <source>СА Подхват. Частота ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Wait frequency</translation>
     </message>
     <message>
         <source>СА Подхват. Время работы на частоте ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Run time at the wait frequency</translation>
     </message>
     <message>
         <source>СА Подхват. Время разгона до частоты ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Acceleration time to the wait frequency</translation>
     </message>
     <message>
         <source>СА Подхват. Время торможения с частоты ожидания</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Deceleration time from the wait frequency</translation>
     </message>
     <message>
         <source>СА Толчковый. Частота толчков</source>
-        <translation type="unfinished"></translation>
+        <translation>SA pulse start. Pulse frequency</translation>
     </message>
     <message>
         <source>СА Толчковый. Время толчков</source>
-        <translation type="unfinished"></translation>
+        <translation>SA pulse start. Pulse time</translation>
     </message>
     <message>
         <source>СА Толчковый. Время между толчками</source>
-        <translation type="unfinished"></translation>
+        <translation>SA pulse start. Time between pulses</translation>
     </message>
     <message>
         <source>СА Толчковый. Количество толчков</source>
-        <translation type="unfinished"></translation>
+        <translation>SA pulse start. Pulse count</translation>
     </message>
     <message>
         <source>СА Толчковый. Напряжение толчков</source>
-        <translation type="unfinished"></translation>
+        <translation>SA pulse start. Pulse voltage</translation>
     </message>
     <message>
         <source>СА Раскачка. Частота прямая</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Forward frequency</translation>
     </message>
     <message>
         <source>СА Раскачка. Частота обратная</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Reverse frequency</translation>
     </message>
     <message>
         <source>СА Раскачка. Время раскачки</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Rocking time</translation>
     </message>
     <message>
         <source>СА Раскачка. Время разгона</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Acceleration time</translation>
     </message>
     <message>
         <source>СА Раскачка. Время торможения</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Deceleration time</translation>
     </message>
     <message>
         <source>СА Раскачка. Количество циклов</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Cycle count</translation>
     </message>
     <message>
         <source>СА Раскачка. Напряжение раскачки</source>
-        <translation type="unfinished"></translation>
+        <translation>SA rocking start. Rocking voltage</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. State</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Частота нижняя</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Lower frequency</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Частота верхняя</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Upper frequency</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Максимальное число циклов</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Maximum cycle count</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Порог отключения</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Trip threshold</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Время фиксации недогруза</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Underload detection time</translation>
     </message>
     <message>
         <source>СА Подхват. Снижение напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Voltage reduction</translation>
     </message>
     <message>
         <source>СА Подхват. Шаги возврата напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Voltage return steps</translation>
     </message>
     <message>
         <source>СА Подхват. Частота возврата напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Voltage return frequency</translation>
     </message>
     <message>
         <source>СА Подхват. Время разгона после разворота</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Acceleration time after reversal</translation>
     </message>
     <message>
         <source>Тип выхода</source>
-        <translation type="unfinished"></translation>
+        <translation>Output type</translation>
     </message>
     <message>
         <source>Оптимизация напряжения при холостом ходе</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation at no load</translation>
     </message>
     <message>
         <source>Оптимизация напряжения.Уставка холостого хода</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation. No-load setpoint</translation>
     </message>
     <message>
         <source>Знак температуры прогрева</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm-up temperature sign</translation>
     </message>
     <message>
         <source>Тестовый режим контроллера ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD controller test mode</translation>
     </message>
     <message>
         <source>Ошибка связи с термодатчиками</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor link error</translation>
     </message>
     <message>
         <source>Тепловая защита радиаторов</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink thermal protection</translation>
     </message>
     <message>
         <source>Тепловая защита по воздуху</source>
-        <translation type="unfinished"></translation>
+        <translation>Air thermal protection</translation>
     </message>
     <message>
         <source>Тепловая защита тиристоров</source>
-        <translation type="unfinished"></translation>
+        <translation>Thyristor thermal protection</translation>
     </message>
     <message>
         <source>Тепловая защита реактора</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactor thermal protection</translation>
     </message>
     <message>
         <source>СА Период записи в работе</source>
-        <translation type="unfinished"></translation>
+        <translation>SA recording interval while running</translation>
     </message>
     <message>
         <source>Релейный вых.4 Температура включения</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 on temperature</translation>
     </message>
     <message>
         <source>Релейный вых.4 Температура отключения</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 off temperature</translation>
     </message>
     <message>
         <source>Единицы измерения мощность двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor power units</translation>
     </message>
     <message>
         <source>Единицы измерения сечения кабеля</source>
-        <translation type="unfinished"></translation>
+        <translation>Cable cross-section units</translation>
     </message>
     <message>
         <source>Недогруз. Не учитывать коэффициентов мощности</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload. Ignore power factor</translation>
     </message>
     <message>
         <source>Значение cos при холостом ходе</source>
-        <translation type="unfinished"></translation>
+        <translation>No-load cos value</translation>
     </message>
     <message>
         <source>Сброс счётчиков качества связи с СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset station link quality counters</translation>
     </message>
     <message>
         <source>Имя ЦДНГ</source>
-        <translation type="unfinished"></translation>
+        <translation>Production shop name</translation>
     </message>
     <message>
         <source>Имя куста</source>
-        <translation type="unfinished"></translation>
+        <translation>Cluster name</translation>
     </message>
     <message>
         <source>Имя Скв.</source>
-        <translation type="unfinished"></translation>
+        <translation>Well name</translation>
     </message>
     <message>
         <source>Использовать имя скважины/куста/месторождения</source>
-        <translation type="unfinished"></translation>
+        <translation>Use the well/cluster/field name</translation>
     </message>
     <message>
         <source>Задержка на чтение после записи</source>
-        <translation type="unfinished"></translation>
+        <translation>Read delay after a write</translation>
     </message>
     <message>
         <source>Оптимизация напряжения.Уставка тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation. Current setpoint</translation>
     </message>
     <message>
         <source>Меню технолога</source>
-        <translation type="unfinished"></translation>
+        <translation>Technologist menu</translation>
     </message>
     <message>
         <source>Меню.Параметр 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 1</translation>
     </message>
     <message>
         <source>Меню.Параметр 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 2</translation>
     </message>
     <message>
         <source>Меню.Параметр 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 3</translation>
     </message>
     <message>
         <source>Меню.Параметр 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 4</translation>
     </message>
     <message>
         <source>Меню.Параметр 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 5</translation>
     </message>
     <message>
         <source>Меню.Параметр 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 6</translation>
     </message>
     <message>
         <source>Меню.Параметр 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 7</translation>
     </message>
     <message>
         <source>Меню.Параметр 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 8</translation>
     </message>
     <message>
         <source>Меню.Параметр 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 9</translation>
     </message>
     <message>
         <source>Меню.Параметр 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 10</translation>
     </message>
     <message>
         <source>Меню.Параметр 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 11</translation>
     </message>
     <message>
         <source>Меню.Параметр 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 12</translation>
     </message>
     <message>
         <source>Меню.Параметр 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 13</translation>
     </message>
     <message>
         <source>Меню.Параметр 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 14</translation>
     </message>
     <message>
         <source>Меню.Параметр 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu. Parameter 15</translation>
     </message>
     <message>
         <source>Оптимизация напряжения.Использовать настройки из меню</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation. Use the menu settings</translation>
     </message>
     <message>
         <source>Поддержание параметра.Тип регулирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance. Control type</translation>
     </message>
     <message>
         <source>Уставка включения контактора входного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Input filter contactor on setpoint</translation>
     </message>
     <message>
         <source>Уставка выключения контактора входного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Input filter contactor off setpoint</translation>
     </message>
     <message>
         <source>Время между контролем</source>
-        <translation type="unfinished"></translation>
+        <translation>Time between checks</translation>
     </message>
     <message>
         <source>Количество ошибок контроля</source>
-        <translation type="unfinished"></translation>
+        <translation>Check error count</translation>
     </message>
     <message>
         <source>Индуктивность двигателя по оси D</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor D-axis inductance</translation>
     </message>
     <message>
         <source>Индуктивность двигателя по оси Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Q-axis inductance</translation>
     </message>
     <message>
         <source>Количество шагов снижения напряжения до 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage reduction steps to 0</translation>
     </message>
     <message>
         <source>Периодика Zazarere</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere periodic mode</translation>
     </message>
     <message>
         <source>Периодика Zazarere. Время работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere periodic mode. Run time</translation>
     </message>
     <message>
         <source>Периодика Zazarere. Время паузы</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere periodic mode. Pause time</translation>
     </message>
     <message>
         <source>Периодика Zazarere. Минимальное давление</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere periodic mode. Minimum pressure</translation>
     </message>
     <message>
         <source>Сервисное меню ЧРП. Сохранить значения уставок?</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD service menu. Save the setpoints?</translation>
     </message>
     <message>
         <source>Скорость порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Port speed</translation>
     </message>
     <message>
         <source>Количество стоп бит</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop bits</translation>
     </message>
     <message>
         <source>Ожидание ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>Response timeout</translation>
     </message>
     <message>
         <source>Повторы</source>
-        <translation type="unfinished"></translation>
+        <translation>Retries</translation>
     </message>
     <message>
         <source>Номер канала</source>
-        <translation type="unfinished"></translation>
+        <translation>Channel</translation>
     </message>
     <message>
         <source>Время контроля потери связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Link loss check time</translation>
     </message>
     <message>
         <source>Количество потерь связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Link loss count</translation>
     </message>
     <message>
         <source>Время тишины</source>
-        <translation type="unfinished"></translation>
+        <translation>Silence time</translation>
     </message>
     <message>
         <source>Ошибки Flash ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD flash errors</translation>
     </message>
     <message>
         <source>Прокачка газа Время F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge time F2</translation>
     </message>
     <message>
         <source>Время F - F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Time F - F1</translation>
     </message>
     <message>
         <source>Время F1 - F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Time F1 - F2</translation>
     </message>
     <message>
         <source>Время F2 - F</source>
-        <translation type="unfinished"></translation>
+        <translation>Time F2 - F</translation>
     </message>
     <message>
         <source>Расширенные настройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Advanced settings</translation>
     </message>
     <message>
         <source>Время изменения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency change time</translation>
     </message>
     <message>
         <source>Пркч. деактивация</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge deactivation</translation>
     </message>
     <message>
         <source>Прокачка газа. Использовать уставку недогруза</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge. Use the underload setpoint</translation>
     </message>
     <message>
         <source>Прокачка газа. Анализ загрузки после каждого цикла</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge. Load check after every cycle</translation>
     </message>
     <message>
         <source>Релейный выход 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 5</translation>
     </message>
     <message>
         <source>Релейный выход 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 6</translation>
     </message>
     <message>
         <source>Релейный выход 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 7</translation>
     </message>
     <message>
         <source>Релейный выход 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 8</translation>
     </message>
     <message>
         <source>Релейный выход 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 9</translation>
     </message>
     <message>
         <source>Релейный выход 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 10</translation>
     </message>
     <message>
         <source>Релейный выход 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 11</translation>
     </message>
     <message>
         <source>Релейный выход 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 12</translation>
     </message>
     <message>
         <source>Авария СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station fault</translation>
     </message>
     <message>
         <source>Время задержки срабатывания</source>
-        <translation type="unfinished"></translation>
+        <translation>Operate delay</translation>
     </message>
     <message>
         <source>Время удержания реле</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay hold time</translation>
     </message>
     <message>
         <source>Цифр. вх. 13</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13</translation>
     </message>
     <message>
         <source>Цифр. вх. 14</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14</translation>
     </message>
     <message>
         <source>Цифр. вх. 15</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15</translation>
     </message>
     <message>
         <source>Цифр. вх. 16</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16</translation>
     </message>
     <message>
         <source>Цифр. вх. 17</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17</translation>
     </message>
     <message>
         <source>Цифр. вх. 18</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18</translation>
     </message>
     <message>
         <source>Цифр. вх. 19</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19</translation>
     </message>
     <message>
         <source>Цифр. вх. 20</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20</translation>
     </message>
     <message>
         <source>Цифр. вх. 21</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21</translation>
     </message>
     <message>
         <source>Цифр. вх. 22</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22</translation>
     </message>
     <message>
         <source>Цифр. вх. 23</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23</translation>
     </message>
     <message>
         <source>Цифр. вх. 24</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24</translation>
     </message>
     <message>
         <source>СА Учитывать дату изготовления СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>SA take the station mfg. date into account</translation>
     </message>
     <message>
         <source>Блокирововать кнопки</source>
-        <translation type="unfinished"></translation>
+        <translation>Lock the keys</translation>
     </message>
     <message>
         <source>Шлюз</source>
-        <translation type="unfinished"></translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>Уставки останова двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor stop setpoints</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Время увеличения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) frequency rise time</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Время уменьшения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) frequency fall time</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР) Шаг изменения частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off) frequency step</translation>
     </message>
     <message>
         <source>Тип калибровки</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibration type</translation>
     </message>
     <message>
         <source>Аварийная кнопка</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency button</translation>
     </message>
     <message>
         <source>Запуск и останов по SCADA в ручном режиме работы</source>
-        <translation type="unfinished"></translation>
+        <translation>SCADA start and stop in manual mode</translation>
     </message>
     <message>
         <source>Время максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Shutdown delay maximum</translation>
     </message>
     <message>
         <source>Действие защиты максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Action of protection maximum</translation>
     </message>
     <message>
         <source>Задержка АПВ максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Restarts delay maximum</translation>
     </message>
     <message>
         <source>Вых. частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Output frequency</translation>
     </message>
     <message>
         <source>Уставка частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency setpoint</translation>
     </message>
     <message>
         <source>Вых. напряж.</source>
-        <translation type="unfinished"></translation>
+        <translation>Output voltage</translation>
     </message>
     <message>
         <source>Тип управления</source>
-        <translation type="unfinished"></translation>
+        <translation>Control type</translation>
     </message>
     <message>
         <source>Напр.вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation direction</translation>
     </message>
     <message>
         <source>Ток DC</source>
-        <translation type="unfinished"></translation>
+        <translation>DC current</translation>
     </message>
     <message>
         <source>Напряжение DC</source>
-        <translation type="unfinished"></translation>
+        <translation>DC voltage</translation>
     </message>
     <message>
         <source>Активная мощн.</source>
-        <translation type="unfinished"></translation>
+        <translation>Active power</translation>
     </message>
     <message>
         <source>Полная мощн.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparent power</translation>
     </message>
     <message>
         <source>Номинальная мощность ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated power</translation>
     </message>
     <message>
         <source>Номинальное напряжение ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated voltage</translation>
     </message>
     <message>
         <source>Номинальный ток ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated current</translation>
     </message>
     <message>
         <source>Номинальная скорость ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated speed</translation>
     </message>
     <message>
         <source>Номинальная частота ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated frequency</translation>
     </message>
     <message>
         <source>Номинальный коэффициент мощности ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor rated power factor</translation>
     </message>
     <message>
         <source>Индуктивность по оси d</source>
-        <translation type="unfinished"></translation>
+        <translation>D-axis inductance</translation>
     </message>
     <message>
         <source>Количество пар полюсов ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor pole pairs</translation>
     </message>
     <message>
         <source>Минимальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum frequency</translation>
     </message>
     <message>
         <source>Максимальная частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency</translation>
     </message>
     <message>
         <source>Время разгона</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration time</translation>
     </message>
     <message>
         <source>Время торможен.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deceleration time</translation>
     </message>
     <message>
         <source>Характеристика U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>U/f curve</translation>
     </message>
     <message>
         <source>U1</source>
@@ -3404,231 +3404,231 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Постоянная времени усреднения тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current averaging time constant</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП5</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 5</translation>
     </message>
     <message>
         <source>Коэффициент отображения тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current display coefficient</translation>
     </message>
     <message>
         <source>Конфигурация разъема платы расширения</source>
-        <translation type="unfinished"></translation>
+        <translation>Extension board connector configuration</translation>
     </message>
     <message>
         <source>Состояние дискретных выходов</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital output state</translation>
     </message>
     <message>
         <source>Состояние дискретных входов</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input state</translation>
     </message>
     <message>
         <source>Маска включения выходов</source>
-        <translation type="unfinished"></translation>
+        <translation>Output on mask</translation>
     </message>
     <message>
         <source>Маска выключения выходов</source>
-        <translation type="unfinished"></translation>
+        <translation>Output off mask</translation>
     </message>
     <message>
         <source>Температура включения вентилятора</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan on temperature</translation>
     </message>
     <message>
         <source>Температура выключения вентилятора</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan off temperature</translation>
     </message>
     <message>
         <source>Период проверки температуры вентилятора</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan temperature check period</translation>
     </message>
     <message>
         <source>Измерение мощности</source>
-        <translation type="unfinished"></translation>
+        <translation>Power measurement</translation>
     </message>
     <message>
         <source>Частота удержания</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold frequency</translation>
     </message>
     <message>
         <source>Темп снижения частоты при токоограничении</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency reduction rate at current limiting</translation>
     </message>
     <message>
         <source>Темп снижения частоты при нехватке напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency reduction rate at low voltage</translation>
     </message>
     <message>
         <source>Подхват. Напряжение форсировки</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Boost voltage</translation>
     </message>
     <message>
         <source>Подхват. Частота форсировки</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Boost frequency</translation>
     </message>
     <message>
         <source>Компенсации нагрузки</source>
-        <translation type="unfinished"></translation>
+        <translation>Load compensation</translation>
     </message>
     <message>
         <source>Пропорциональный коэффициент частотного контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency loop proportional gain</translation>
     </message>
     <message>
         <source>Интегральный коэффициент частотного контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency loop integral gain</translation>
     </message>
     <message>
         <source>Коэффициент перехода с вектора на U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector to U/f transition coefficient</translation>
     </message>
     <message>
         <source>Суммарная индуктивность на выходе ЧРП (128)</source>
-        <translation type="unfinished"></translation>
+        <translation>Total inductance at the VSD output (128)</translation>
     </message>
     <message>
         <source>Интегральный коэффициент фазового контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase loop integral gain</translation>
     </message>
     <message>
         <source>Компенсация выходного напряжения по амплитуде</source>
-        <translation type="unfinished"></translation>
+        <translation>Output voltage amplitude compensation</translation>
     </message>
     <message>
         <source>Компенсация фазы выходного напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Output voltage phase compensation</translation>
     </message>
     <message>
         <source>Т1 тиристора дравера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 thyristor T1</translation>
     </message>
     <message>
         <source>Максимальное напряжение DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum DC voltage</translation>
     </message>
     <message>
         <source>Т2 тиристора дравера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 thyristor T2</translation>
     </message>
     <message>
         <source>Пусковая частота ВПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor starting frequency</translation>
     </message>
     <message>
         <source>Пропорциональный коэффициент фазового контура</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase loop proportional gain</translation>
     </message>
     <message>
         <source>Пропорциональный коэффициент подавления резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression proportional gain</translation>
     </message>
     <message>
         <source>Начальная частота подавления резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression start frequency</translation>
     </message>
     <message>
         <source>Фаза выходного тока B</source>
-        <translation type="unfinished"></translation>
+        <translation>Output current phase B</translation>
     </message>
     <message>
         <source>Фаза выходного тока C</source>
-        <translation type="unfinished"></translation>
+        <translation>Output current phase C</translation>
     </message>
     <message>
         <source>Подхват. Время торможения</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Deceleration time</translation>
     </message>
     <message>
         <source>Напряжение окончания разряда</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge end voltage</translation>
     </message>
     <message>
         <source>Подхват. Начальная частота режима остановки турбинного вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Start frequency of turbine rotation stopping</translation>
     </message>
     <message>
         <source>Автоадаптация. Измерительный ток автонастройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Auto-tuning measuring current</translation>
     </message>
     <message>
         <source>Автоадаптация. Измерительное напряж. автонастройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. Auto-tuning measuring voltage</translation>
     </message>
     <message>
         <source>Фаза выходного тока A</source>
-        <translation type="unfinished"></translation>
+        <translation>Output current phase A</translation>
     </message>
     <message>
         <source>Фаза тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current phase</translation>
     </message>
     <message>
         <source>Выходной ток ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD output current</translation>
     </message>
     <message>
         <source>Порог ограничителя по действующему току</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS current limiter threshold</translation>
     </message>
     <message>
         <source>Делитель частоты работы ограничителя тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limiter frequency divider</translation>
     </message>
     <message>
         <source>Угол фиксации вектора в режиме OVERPWM2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector hold angle in OVERPWM2 mode</translation>
     </message>
     <message>
         <source>Постоянная времени режима OVERPWM</source>
-        <translation type="unfinished"></translation>
+        <translation>OVERPWM mode time constant</translation>
     </message>
     <message>
         <source>Напряжение подхвата</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start voltage</translation>
     </message>
     <message>
         <source>Номинальный ток ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD rated current</translation>
     </message>
     <message>
         <source>Постоянная времени перегрузки ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD overload time constant</translation>
     </message>
     <message>
         <source>Масштаб измерения напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage measurement scale</translation>
     </message>
     <message>
         <source>Масштаб измерения тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current measurement scale</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 0 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 0 temperature delta</translation>
     </message>
     <message>
         <source>Чувствительность ограничителя по току</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limiter sensitivity</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП3</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 3</translation>
     </message>
     <message>
         <source>Время разгона до номинал. частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Acceleration time to rated frequency</translation>
     </message>
     <message>
         <source>Время торм. с номинал. частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Deceleration time from rated frequency</translation>
     </message>
     <message>
         <source>Сопротивление статора</source>
-        <translation type="unfinished"></translation>
+        <translation>Stator resistance</translation>
     </message>
     <message>
         <source>U7</source>
@@ -3640,239 +3640,239 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Подавление резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression</translation>
     </message>
     <message>
         <source>Постоянная времени системы подавления резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression time constant</translation>
     </message>
     <message>
         <source>Минимальный ток при низкой скорости</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum current at low speed</translation>
     </message>
     <message>
         <source>Режим пуска вентильного двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor start mode</translation>
     </message>
     <message>
         <source>Функция при остановке</source>
-        <translation type="unfinished"></translation>
+        <translation>Function at stop</translation>
     </message>
     <message>
         <source>Длительность действия тока (2-07)</source>
-        <translation type="unfinished"></translation>
+        <translation>Current duration (2-07)</translation>
     </message>
     <message>
         <source>Ограничение момента</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque limit</translation>
     </message>
     <message>
         <source>Предел тока двигателя (4-18)</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit (4-18)</translation>
     </message>
     <message>
         <source>Минимальная скорость</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum speed</translation>
     </message>
     <message>
         <source>Частота ШИМ</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM frequency</translation>
     </message>
     <message>
         <source>Сверхмодуляция</source>
-        <translation type="unfinished"></translation>
+        <translation>Overmodulation</translation>
     </message>
     <message>
         <source>Минимальное напряжение DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum DC voltage</translation>
     </message>
     <message>
         <source>Режим сброса</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset mode</translation>
     </message>
     <message>
         <source>Постоянная времени перегрузки ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD overload time constant</translation>
     </message>
     <message>
         <source>Задержка перед выключение при пределе моменте</source>
-        <translation type="unfinished"></translation>
+        <translation>Trip delay at the torque limit</translation>
     </message>
     <message>
         <source>Время фильтра регулятора предела по току</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limit controller filter time</translation>
     </message>
     <message>
         <source>Компенсация напряжения постоянного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>DC voltage compensation</translation>
     </message>
     <message>
         <source>Управление вентилятором</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan control</translation>
     </message>
     <message>
         <source>Т1 фазы 0 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 0 T1</translation>
     </message>
     <message>
         <source>Т2 фазы 0 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 0 T2</translation>
     </message>
     <message>
         <source>Tемпер. igbt 1</source>
-        <translation type="unfinished"></translation>
+        <translation>IGBT temp. 1</translation>
     </message>
     <message>
         <source>Т3 фазы 0 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 0 T3</translation>
     </message>
     <message>
         <source>Т4 фазы 0 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 0 T4</translation>
     </message>
     <message>
         <source>Т1 фазы 1 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 1 T1</translation>
     </message>
     <message>
         <source>Т2 фазы 1 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 1 T2</translation>
     </message>
     <message>
         <source>Т3 фазы 1 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 1 T3</translation>
     </message>
     <message>
         <source>Время применения высокого пускового момента</source>
-        <translation type="unfinished"></translation>
+        <translation>High starting torque time</translation>
     </message>
     <message>
         <source>Пусковой ток в % от номинального</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting current in % of rated</translation>
     </message>
     <message>
         <source>Коэфф.коррек.напряж.Uab</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage correction coef. Uab</translation>
     </message>
     <message>
         <source>Коэфф.коррек.напряж.Ubс</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage correction coef. Ubc</translation>
     </message>
     <message>
         <source>Коэфф.коррек.напряж.Uca</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage correction coef. Uca</translation>
     </message>
     <message>
         <source>Коэфф.коррек.напряж.Udc</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage correction coef. Udc</translation>
     </message>
     <message>
         <source>Коэфф.коррек.тока Idc</source>
-        <translation type="unfinished"></translation>
+        <translation>Current correction coef. Idc</translation>
     </message>
     <message>
         <source>Коэфф.коррек.показ.напряж.Uвых</source>
-        <translation type="unfinished"></translation>
+        <translation>Shown voltage correction coef. Uout</translation>
     </message>
     <message>
         <source>Омическое сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase ohmic resistance</translation>
     </message>
     <message>
         <source>Нижний предел регулирования для ВД</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower control limit for PM motor</translation>
     </message>
     <message>
         <source>Верхний предел регулирования для ВД</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper control limit for PM motor</translation>
     </message>
     <message>
         <source>Максимальный угол положения ротора для ВД</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum rotor position angle for PM motor</translation>
     </message>
     <message>
         <source>Стабилизация выходного напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Output voltage stabilisation</translation>
     </message>
     <message>
         <source>Сдвиг контроллера</source>
-        <translation type="unfinished"></translation>
+        <translation>Controller shift</translation>
     </message>
     <message>
         <source>Сдвиг ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT shift</translation>
     </message>
     <message>
         <source>Тип торможения</source>
-        <translation type="unfinished"></translation>
+        <translation>Braking type</translation>
     </message>
     <message>
         <source>Максимальная доб. верхнего предела для ВД</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum upper limit addition for PM motor</translation>
     </message>
     <message>
         <source>Сл.сост.ЧРП4</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD status word 4</translation>
     </message>
     <message>
         <source>Напряжение входное линейное Uab</source>
-        <translation type="unfinished"></translation>
+        <translation>Input line voltage Uab</translation>
     </message>
     <message>
         <source>Напряжение входное линейное Ubc</source>
-        <translation type="unfinished"></translation>
+        <translation>Input line voltage Ubc</translation>
     </message>
     <message>
         <source>Напряжение входное линейное Uca</source>
-        <translation type="unfinished"></translation>
+        <translation>Input line voltage Uca</translation>
     </message>
     <message>
         <source>Коэф. коррекции тока Iu</source>
-        <translation type="unfinished"></translation>
+        <translation>Current correction coef. Iu</translation>
     </message>
     <message>
         <source>Коэф. коррекции тока Iv</source>
-        <translation type="unfinished"></translation>
+        <translation>Current correction coef. Iv</translation>
     </message>
     <message>
         <source>Коэф. коррекции тока Iw</source>
-        <translation type="unfinished"></translation>
+        <translation>Current correction coef. Iw</translation>
     </message>
     <message>
         <source>Температура выходного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter temperature</translation>
     </message>
     <message>
         <source>Температура выходного фильтра 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter temperature 2</translation>
     </message>
     <message>
         <source>Источник U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>U/f source</translation>
     </message>
     <message>
         <source>Сопротивление изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance</translation>
     </message>
     <message>
         <source>Температура пласта</source>
-        <translation type="unfinished"></translation>
+        <translation>Formation temperature</translation>
     </message>
     <message>
         <source>Коэф.МТЗ мотор</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor overcurrent protection coef.</translation>
     </message>
     <message>
         <source>Максимально допустимое отклонение частоты векторного режима</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum frequency deviation in vector mode</translation>
     </message>
     <message>
         <source>Интегральный коэффициент подавления резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression integral gain</translation>
     </message>
     <message>
         <source>Вых. Мгновенная мощность</source>
-        <translation type="unfinished"></translation>
+        <translation>Output instantaneous power</translation>
     </message>
     <message>
         <source>I1</source>
@@ -3904,619 +3904,619 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Режим модуляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation mode</translation>
     </message>
     <message>
         <source>Тип подавления резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression type</translation>
     </message>
     <message>
         <source>Т1 тиристора драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 thyristor T1</translation>
     </message>
     <message>
         <source>Т2 тиристора драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 thyristor T2</translation>
     </message>
     <message>
         <source>Т1 платы измерений</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring board T1</translation>
     </message>
     <message>
         <source>Т2 платы измерений</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring board T2</translation>
     </message>
     <message>
         <source>Т3 платы измерений</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring board T3</translation>
     </message>
     <message>
         <source>Т воздуха драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 air T</translation>
     </message>
     <message>
         <source>Т1 фазы 0 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 0 T1</translation>
     </message>
     <message>
         <source>Т воздуха драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 air T</translation>
     </message>
     <message>
         <source>Т1 фазы 1 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 1 T1</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 1 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 1 temperature delta</translation>
     </message>
     <message>
         <source>Т1 фазы 2 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 2 T1</translation>
     </message>
     <message>
         <source>Т2 фазы 0 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 0 T2</translation>
     </message>
     <message>
         <source>Т2 фазы 1 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 1 T2</translation>
     </message>
     <message>
         <source>Т2 фазы 2 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 2 T2</translation>
     </message>
     <message>
         <source>Т3 фазы 0 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 0 T3</translation>
     </message>
     <message>
         <source>Т3 фазы 1 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 1 T3</translation>
     </message>
     <message>
         <source>Т3 фазы 2 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 2 T3</translation>
     </message>
     <message>
         <source>Т4 фазы 0 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 0 T4</translation>
     </message>
     <message>
         <source>Т4 фазы 1 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 1 T4</translation>
     </message>
     <message>
         <source>Т4 фазы 2 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 2 T4</translation>
     </message>
     <message>
         <source>Текущий коэффициент регулирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Present control coefficient</translation>
     </message>
     <message>
         <source>Текущий угол дельта тета положения ротора</source>
-        <translation type="unfinished"></translation>
+        <translation>Present rotor position delta theta angle</translation>
     </message>
     <message>
         <source>Тепловая защита IGBT</source>
-        <translation type="unfinished"></translation>
+        <translation>IGBT thermal protection</translation>
     </message>
     <message>
         <source>Тепловая защита отсека электроники</source>
-        <translation type="unfinished"></translation>
+        <translation>Electronics compartment thermal protection</translation>
     </message>
     <message>
         <source>Режим работы термодатчиков</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature sensor mode</translation>
     </message>
     <message>
         <source>Мониторы питания</source>
-        <translation type="unfinished"></translation>
+        <translation>Power monitors</translation>
     </message>
     <message>
         <source>Пусковое напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting voltage</translation>
     </message>
     <message>
         <source>Макс. время токоограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. current limiting time</translation>
     </message>
     <message>
         <source>Действующий ток фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS phase current</translation>
     </message>
     <message>
         <source>Коэффициент нормиров. хар-ки</source>
-        <translation type="unfinished"></translation>
+        <translation>Curve normalisation coefficient</translation>
     </message>
     <message>
         <source>Среднее значение вх. Напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Mean input voltage</translation>
     </message>
     <message>
         <source>Т4 фазы 1 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 1 T4</translation>
     </message>
     <message>
         <source>Т1 фазы 2 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 2 T1</translation>
     </message>
     <message>
         <source>Т2 фазы 2 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 2 T2</translation>
     </message>
     <message>
         <source>Т3 фазы 2 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 2 T3</translation>
     </message>
     <message>
         <source>Т4 фазы 2 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 2 T4</translation>
     </message>
     <message>
         <source>Добавка уровня токоограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limit level addition</translation>
     </message>
     <message>
         <source>Суммарное выходное сопротивление</source>
-        <translation type="unfinished"></translation>
+        <translation>Total output resistance</translation>
     </message>
     <message>
         <source>Индуктивность на выходе СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance at the station output</translation>
     </message>
     <message>
         <source>Уставка перегрузки по току ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD current overload setpoint</translation>
     </message>
     <message>
         <source>Синхронизация с сетью</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation with the supply</translation>
     </message>
     <message>
         <source>Команда перехода с режима на режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode transition command</translation>
     </message>
     <message>
         <source>Состояние перехода</source>
-        <translation type="unfinished"></translation>
+        <translation>Transition state</translation>
     </message>
     <message>
         <source>Коэффициент коррекции Riz</source>
-        <translation type="unfinished"></translation>
+        <translation>Riz correction coefficient</translation>
     </message>
     <message>
         <source>Максимальный ток ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD maximum current</translation>
     </message>
     <message>
         <source>Пусковой ток</source>
-        <translation type="unfinished"></translation>
+        <translation>Starting current</translation>
     </message>
     <message>
         <source>Коэфф. трансформации трансформаторов выходного тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Output current transformer ratio</translation>
     </message>
     <message>
         <source>Т4 платы измерений</source>
-        <translation type="unfinished"></translation>
+        <translation>Measuring board T4</translation>
     </message>
     <message>
         <source>Снижение частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency reduction</translation>
     </message>
     <message>
         <source>Смещение угла расчета Id конечное</source>
-        <translation type="unfinished"></translation>
+        <translation>Id calculation angle offset, final</translation>
     </message>
     <message>
         <source>Стартовый угол в режиме регулятора угла</source>
-        <translation type="unfinished"></translation>
+        <translation>Start angle in angle control mode</translation>
     </message>
     <message>
         <source>Коэффициент демпфирования</source>
-        <translation type="unfinished"></translation>
+        <translation>Damping coefficient</translation>
     </message>
     <message>
         <source>Текущее значение тока Id</source>
-        <translation type="unfinished"></translation>
+        <translation>Present Id current</translation>
     </message>
     <message>
         <source>Тип векторного управления</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector control type</translation>
     </message>
     <message>
         <source>Пусковой коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Start coefficient</translation>
     </message>
     <message>
         <source>Время старта</source>
-        <translation type="unfinished"></translation>
+        <translation>Start time</translation>
     </message>
     <message>
         <source>Косинус срыва синхронизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Loss of synchronism cosine</translation>
     </message>
     <message>
         <source>Контроль срыва синхронизации по косинусу</source>
-        <translation type="unfinished"></translation>
+        <translation>Loss of synchronism check by cosine</translation>
     </message>
     <message>
         <source>Пусковое время для контроля срыва синхронизации по косинусу</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass delay of the loss of synchronism check by cosine</translation>
     </message>
     <message>
         <source>Стартовый ток ВД</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor start current</translation>
     </message>
     <message>
         <source>Температура прогрева</source>
-        <translation type="unfinished"></translation>
+        <translation>Warm-up temperature</translation>
     </message>
     <message>
         <source>Температура включения обдува реактора</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactor blower on temperature</translation>
     </message>
     <message>
         <source>Положение датчика тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current sensor position</translation>
     </message>
     <message>
         <source>Просадка напряжения DC до нуля</source>
-        <translation type="unfinished"></translation>
+        <translation>DC voltage dip to zero</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 0 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 0 temperature delta</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 1 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 1 temperature delta</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 2 драйвера 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 0 phase 2 temperature delta</translation>
     </message>
     <message>
         <source>Регистр управления прокси</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy control register</translation>
     </message>
     <message>
         <source>Блокировка двери Отключение питания</source>
-        <translation type="unfinished"></translation>
+        <translation>Door lock power off</translation>
     </message>
     <message>
         <source>Индуктивность для расчетов</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance for calculations</translation>
     </message>
     <message>
         <source>Нормирование времени</source>
-        <translation type="unfinished"></translation>
+        <translation>Time normalisation</translation>
     </message>
     <message>
         <source>Регистр управления proxy</source>
-        <translation type="unfinished"></translation>
+        <translation>Proxy control register</translation>
     </message>
     <message>
         <source>Скорость порта ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD port speed</translation>
     </message>
     <message>
         <source>Уровень рассогласования тока в ветвях фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase branch current mismatch level</translation>
     </message>
     <message>
         <source>Гармонический анализ</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonic analysis</translation>
     </message>
     <message>
         <source>Компенсация нагрузки на низкой скорости</source>
-        <translation type="unfinished"></translation>
+        <translation>Load compensation at low speed</translation>
     </message>
     <message>
         <source>Компенсация нагрузки на высокой скорости</source>
-        <translation type="unfinished"></translation>
+        <translation>Load compensation at high speed</translation>
     </message>
     <message>
         <source>Коэффициент трансформации входных токов</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current transformer ratio</translation>
     </message>
     <message>
         <source>Смещение угла расчёта Id начальное</source>
-        <translation type="unfinished"></translation>
+        <translation>Id calculation angle offset, initial</translation>
     </message>
     <message>
         <source>Температура входного фильтра или фильтра DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Input filter or DC filter temperature</translation>
     </message>
     <message>
         <source>Дельта температуры фазы 2 драйвера 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Driver 1 phase 2 temperature delta</translation>
     </message>
     <message>
         <source>Управление ШИМ при просадках</source>
-        <translation type="unfinished"></translation>
+        <translation>PWM control at voltage dips</translation>
     </message>
     <message>
         <source>P на приёме</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake P</translation>
     </message>
     <message>
         <source>Т обм. двиг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor winding T</translation>
     </message>
     <message>
         <source>Т на приёме</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake T</translation>
     </message>
     <message>
         <source>Gx двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Gx</translation>
     </message>
     <message>
         <source>Gy двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Gy</translation>
     </message>
     <message>
         <source>Gz двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Gz</translation>
     </message>
     <message>
         <source>Р на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge P</translation>
     </message>
     <message>
         <source>Т на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge T</translation>
     </message>
     <message>
         <source>Q на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Discharge Q</translation>
     </message>
     <message>
         <source>Gху двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Gxy</translation>
     </message>
     <message>
         <source>Gхуz двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Gxyz</translation>
     </message>
     <message>
         <source>Макс.Рвх</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Pin</translation>
     </message>
     <message>
         <source>Максимальная температура обмотки</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum winding temperature</translation>
     </message>
     <message>
         <source>Максимальная температура на приёме</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum intake temperature</translation>
     </message>
     <message>
         <source>Максимальное ускорение</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum acceleration</translation>
     </message>
     <message>
         <source>Отказ связи ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit link failure</translation>
     </message>
     <message>
         <source>Код изготовителя ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit manufacturer code</translation>
     </message>
     <message>
         <source>Серийный номер ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit serial No.</translation>
     </message>
     <message>
         <source>Дата изготовления ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit mfg. date</translation>
     </message>
     <message>
         <source>Код конструкции ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit design code</translation>
     </message>
     <message>
         <source>Код протокола ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit protocol code</translation>
     </message>
     <message>
         <source>Состав датчиков ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit sensor set</translation>
     </message>
     <message>
         <source>ПО ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit software</translation>
     </message>
     <message>
         <source>Длительность периода передачи одного бита</source>
-        <translation type="unfinished"></translation>
+        <translation>Bit period duration</translation>
     </message>
     <message>
         <source>Код завода изготовителя ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit manufacturer code</translation>
     </message>
     <message>
         <source>Заводской номер ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit serial No.</translation>
     </message>
     <message>
         <source>Дата изготовления ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit mfg. date</translation>
     </message>
     <message>
         <source>Код конструкции ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit design code</translation>
     </message>
     <message>
         <source>ПО ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit software</translation>
     </message>
     <message>
         <source>Код протокола ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit protocol code</translation>
     </message>
     <message>
         <source>Минимальный расход на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum discharge flow</translation>
     </message>
     <message>
         <source>Максимальный расход на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum discharge flow</translation>
     </message>
     <message>
         <source>Максимальное давление на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum discharge pressure</translation>
     </message>
     <message>
         <source>Максимальная температура на выкиде</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximum discharge temperature</translation>
     </message>
     <message>
         <source>Время измерения сопротивления изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance measuring time</translation>
     </message>
     <message>
         <source>Время измерения данных и передачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Data measuring and transmission time</translation>
     </message>
     <message>
         <source>Время перехода в режим измерения сопротивления изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Time to enter insulation resistance measuring</translation>
     </message>
     <message>
         <source>Номер скважины</source>
-        <translation type="unfinished"></translation>
+        <translation>Well number</translation>
     </message>
     <message>
         <source>Номер куста</source>
-        <translation type="unfinished"></translation>
+        <translation>Cluster number</translation>
     </message>
     <message>
         <source>Номер ЦДНГ</source>
-        <translation type="unfinished"></translation>
+        <translation>Production shop number</translation>
     </message>
     <message>
         <source>Адрес Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Modbus address</translation>
     </message>
     <message>
         <source>Скорость Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation>Modbus baud rate</translation>
     </message>
     <message>
         <source>Количество Стоп-бит</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop bits</translation>
     </message>
     <message>
         <source>Текущее дата время</source>
-        <translation type="unfinished"></translation>
+        <translation>Present date and time</translation>
     </message>
     <message>
         <source>Команда чтения статических параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Read static parameters command</translation>
     </message>
     <message>
         <source>Количество ошибок от ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit error count</translation>
     </message>
     <message>
         <source>Т масла двиг.</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor oil T</translation>
     </message>
     <message>
         <source>Сл.сост.ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS status word</translation>
     </message>
     <message>
         <source>Сл.сост.ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit status word</translation>
     </message>
     <message>
         <source>Сл.сост.ТМСП 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit status word 2</translation>
     </message>
     <message>
         <source>Зенитный угол двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor inclination</translation>
     </message>
     <message>
         <source>Обводненность</source>
-        <translation type="unfinished"></translation>
+        <translation>Water cut</translation>
     </message>
     <message>
         <source>Vxy насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump Vxy</translation>
     </message>
     <message>
         <source>Vz насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump Vz</translation>
     </message>
     <message>
         <source>Зенитный угол насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump inclination</translation>
     </message>
     <message>
         <source>Vxy двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Vxy</translation>
     </message>
     <message>
         <source>Vz двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor Vz</translation>
     </message>
     <message>
         <source>Ошибочные транзакции</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed transactions</translation>
     </message>
     <message>
         <source>Удачные транзакции</source>
-        <translation type="unfinished"></translation>
+        <translation>Successful transactions</translation>
     </message>
     <message>
         <source>Счетчик последнего успешно принятого кадра</source>
-        <translation type="unfinished"></translation>
+        <translation>Last frame received counter</translation>
     </message>
     <message>
         <source>Время последнего пакета</source>
-        <translation type="unfinished"></translation>
+        <translation>Last packet time</translation>
     </message>
     <message>
         <source>Конфигурация погружного блока ТМС Электон</source>
-        <translation type="unfinished"></translation>
+        <translation>Elekton DHS downhole unit configuration</translation>
     </message>
     <message>
         <source>Сл.сост ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Surface unit status word</translation>
     </message>
     <message>
         <source>Тип датчика давления для ТМСН-2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressure sensor type for TMSN-2</translation>
     </message>
     <message>
         <source>Единицы измерения для давления ТМСН-3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressure units for TMSN-3</translation>
     </message>
     <message>
         <source>P на приёме точное</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake P, precise</translation>
     </message>
     <message>
         <source>Статус загрузки</source>
-        <translation type="unfinished"></translation>
+        <translation>Load status</translation>
     </message>
     <message>
         <source>Тип погружного оборудования</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole equipment type</translation>
     </message>
     <message>
         <source>Актив. утечки</source>
-        <translation type="unfinished"></translation>
+        <translation>Active leakage</translation>
     </message>
     <message>
         <source>Пассив. утечки</source>
-        <translation type="unfinished"></translation>
+        <translation>Passive leakage</translation>
     </message>
     <message>
         <source>Cz</source>
@@ -4528,39 +4528,39 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Сброс PIC V2</source>
-        <translation type="unfinished"></translation>
+        <translation>PIC V2 reset</translation>
     </message>
     <message>
         <source>Сброс пассивных утечек тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Passive leakage current reset</translation>
     </message>
     <message>
         <source>Время режима RSR</source>
-        <translation type="unfinished"></translation>
+        <translation>RSR mode time</translation>
     </message>
     <message>
         <source>Включение режима RSR</source>
-        <translation type="unfinished"></translation>
+        <translation>RSR mode on</translation>
     </message>
     <message>
         <source>Служебная информация</source>
-        <translation type="unfinished"></translation>
+        <translation>Service information</translation>
     </message>
     <message>
         <source>Тип кадра</source>
-        <translation type="unfinished"></translation>
+        <translation>Frame type</translation>
     </message>
     <message>
         <source>Время определения отказа связи с ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit link failure detection time</translation>
     </message>
     <message>
         <source>Время сброса ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit reset time</translation>
     </message>
     <message>
         <source>Сброс питания ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit power reset</translation>
     </message>
     <message>
         <source>Vt</source>
@@ -4568,59 +4568,59 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Счетчик потерянных кадров</source>
-        <translation type="unfinished"></translation>
+        <translation>Lost frames counter</translation>
     </message>
     <message>
         <source>Накопленный расход, м3/ч</source>
-        <translation type="unfinished"></translation>
+        <translation>Accumulated flow, m³/h</translation>
     </message>
     <message>
         <source>Накопленный расход, м3/сут</source>
-        <translation type="unfinished"></translation>
+        <translation>Accumulated flow, m³/d</translation>
     </message>
     <message>
         <source>Звезда</source>
-        <translation type="unfinished"></translation>
+        <translation>Star</translation>
     </message>
     <message>
         <source>Проводимость</source>
-        <translation type="unfinished"></translation>
+        <translation>Conductivity</translation>
     </message>
     <message>
         <source>Задержка между запросами к ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Delay between surface unit requests</translation>
     </message>
     <message>
         <source>Общая активная энергия</source>
-        <translation type="unfinished"></translation>
+        <translation>Total active energy</translation>
     </message>
     <message>
         <source>Активная энергия за текущий день</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, current day</translation>
     </message>
     <message>
         <source>Активная энергия за предыдущий день</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, previous day</translation>
     </message>
     <message>
         <source>Активная энергия за текущий месяц</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, current month</translation>
     </message>
     <message>
         <source>Активная энергия за предыдущий месяц</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, previous month</translation>
     </message>
     <message>
         <source>Коэффициент трансформации тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current transformer ratio</translation>
     </message>
     <message>
         <source>Активная энергия за предыдущий год</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, previous year</translation>
     </message>
     <message>
         <source>Активная энергия за текущий год</source>
-        <translation type="unfinished"></translation>
+        <translation>Active energy, current year</translation>
     </message>
     <message>
         <source>с</source>
@@ -4728,51 +4728,51 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Контактный манометр</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact pressure gauge</translation>
     </message>
     <message>
         <source>Авария реле контроля фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase monitoring relay fault</translation>
     </message>
     <message>
         <source>Разрешение на запуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Start permission</translation>
     </message>
     <message>
         <source>Аварийное отключение</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency shutdown</translation>
     </message>
     <message>
         <source>Откл</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Блок</source>
-        <translation type="unfinished"></translation>
+        <translation>Block</translation>
     </message>
     <message>
         <source>АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart</translation>
     </message>
     <message>
         <source>Вкл</source>
-        <translation type="unfinished"></translation>
+        <translation>On</translation>
     </message>
     <message>
         <source>Однократно</source>
-        <translation type="unfinished"></translation>
+        <translation>Once</translation>
     </message>
     <message>
         <source>Постоянно</source>
-        <translation type="unfinished"></translation>
+        <translation>Always</translation>
     </message>
     <message>
         <source>Обмотка</source>
-        <translation type="unfinished"></translation>
+        <translation>Winding</translation>
     </message>
     <message>
         <source>Масло</source>
-        <translation type="unfinished"></translation>
+        <translation>Oil</translation>
     </message>
     <message>
         <source>Нет</source>
@@ -4780,7 +4780,7 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Авто</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <source>ЧРП</source>
@@ -4792,19 +4792,19 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>УКИ</source>
-        <translation type="unfinished"></translation>
+        <translation>IMD</translation>
     </message>
     <message>
         <source>РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK</translation>
     </message>
     <message>
         <source>Минус</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Плюс</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Стоп</source>
@@ -4812,35 +4812,35 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Откл. пит.</source>
-        <translation type="unfinished"></translation>
+        <translation>Power off</translation>
     </message>
     <message>
         <source>Валдрин</source>
-        <translation type="unfinished"></translation>
+        <translation>Valdrin</translation>
     </message>
     <message>
         <source>Эталон</source>
-        <translation type="unfinished"></translation>
+        <translation>Etalon</translation>
     </message>
     <message>
         <source>Асинхронный</source>
-        <translation type="unfinished"></translation>
+        <translation>Induction</translation>
     </message>
     <message>
         <source>Вентильный</source>
-        <translation type="unfinished"></translation>
+        <translation>Permanent magnet</translation>
     </message>
     <message>
         <source>Векторное</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector</translation>
     </message>
     <message>
         <source>По умолчанию</source>
-        <translation type="unfinished"></translation>
+        <translation>Default</translation>
     </message>
     <message>
         <source>Ток</source>
-        <translation type="unfinished"></translation>
+        <translation>Current</translation>
     </message>
     <message>
         <source>Мощность</source>
@@ -4848,95 +4848,95 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Прямая</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Обратная</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverse</translation>
     </message>
     <message>
         <source>Поддержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Maintain</translation>
     </message>
     <message>
         <source>Следование</source>
-        <translation type="unfinished"></translation>
+        <translation>Follow</translation>
     </message>
     <message>
         <source>1,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0 kHz</translation>
     </message>
     <message>
         <source>1,5 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>1.5 kHz</translation>
     </message>
     <message>
         <source>2,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0 kHz</translation>
     </message>
     <message>
         <source>2,5 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>2.5 kHz</translation>
     </message>
     <message>
         <source>3,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0 kHz</translation>
     </message>
     <message>
         <source>3,5 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>3.5 kHz</translation>
     </message>
     <message>
         <source>4,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0 kHz</translation>
     </message>
     <message>
         <source>5,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>5.0 kHz</translation>
     </message>
     <message>
         <source>6,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>6.0 kHz</translation>
     </message>
     <message>
         <source>7,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>7.0 kHz</translation>
     </message>
     <message>
         <source>8,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>8.0 kHz</translation>
     </message>
     <message>
         <source>9,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>9.0 kHz</translation>
     </message>
     <message>
         <source>12,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>12.0 kHz</translation>
     </message>
     <message>
         <source>14,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>14.0 kHz</translation>
     </message>
     <message>
         <source>16,0 кГц</source>
-        <translation type="unfinished"></translation>
+        <translation>16.0 kHz</translation>
     </message>
     <message>
         <source>Суммарная</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Раздельная</source>
-        <translation type="unfinished"></translation>
+        <translation>Separate</translation>
     </message>
     <message>
         <source>Замыкание</source>
-        <translation type="unfinished"></translation>
+        <translation>Closing</translation>
     </message>
     <message>
         <source>Размыкание</source>
-        <translation type="unfinished"></translation>
+        <translation>Opening</translation>
     </message>
     <message>
         <source>Пуск</source>
@@ -4944,123 +4944,123 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Реверс</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>Защита</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection</translation>
     </message>
     <message>
         <source>Кнопка оператора</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator button</translation>
     </message>
     <message>
         <source>Предупреждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>4 - 20 мА</source>
-        <translation type="unfinished"></translation>
+        <translation>4 - 20 mA</translation>
     </message>
     <message>
         <source>0 - 4 В</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 4 V</translation>
     </message>
     <message>
         <source>Не выбран</source>
-        <translation type="unfinished"></translation>
+        <translation>Not selected</translation>
     </message>
     <message>
         <source>Виброскорость</source>
-        <translation type="unfinished"></translation>
+        <translation>Vibration velocity</translation>
     </message>
     <message>
         <source>Частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency</translation>
     </message>
     <message>
         <source>Алюминий</source>
-        <translation type="unfinished"></translation>
+        <translation>Aluminium</translation>
     </message>
     <message>
         <source>Инд. сопр. фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase ind. reactance</translation>
     </message>
     <message>
         <source>Инд. по осям</source>
-        <translation type="unfinished"></translation>
+        <translation>Axis inductances</translation>
     </message>
     <message>
         <source>3000 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>3000 rpm</translation>
     </message>
     <message>
         <source>ВДМ</source>
-        <translation type="unfinished"></translation>
+        <translation>VDM</translation>
     </message>
     <message>
         <source>ВВД</source>
-        <translation type="unfinished"></translation>
+        <translation>VVD</translation>
     </message>
     <message>
         <source>500 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>500 rpm</translation>
     </message>
     <message>
         <source>1000 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>1000 rpm</translation>
     </message>
     <message>
         <source>3600 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>3600 rpm</translation>
     </message>
     <message>
         <source>6000 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>6000 rpm</translation>
     </message>
     <message>
         <source>8500 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>8500 rpm</translation>
     </message>
     <message>
         <source>12000 Об/мин</source>
-        <translation type="unfinished"></translation>
+        <translation>12000 rpm</translation>
     </message>
     <message>
         <source>СЭТ-4ТМ03</source>
-        <translation type="unfinished"></translation>
+        <translation>SET-4TM03</translation>
     </message>
     <message>
         <source>ГРАН СС-301-5.1</source>
-        <translation type="unfinished"></translation>
+        <translation>GRAN SS-301-5.1</translation>
     </message>
     <message>
         <source>ПСЧ-4ТМ</source>
-        <translation type="unfinished"></translation>
+        <translation>PSCh-4TM</translation>
     </message>
     <message>
         <source>Счётчик</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter</translation>
     </message>
     <message>
         <source>Фазное</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase</translation>
     </message>
     <message>
         <source>Линейное</source>
-        <translation type="unfinished"></translation>
+        <translation>Line</translation>
     </message>
     <message>
         <source>Коэффициент</source>
-        <translation type="unfinished"></translation>
+        <translation>Coefficient</translation>
     </message>
     <message>
         <source>Значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>0 - 10 В</source>
-        <translation type="unfinished"></translation>
+        <translation>0 - 10 V</translation>
     </message>
     <message>
         <source>Работа</source>
@@ -5068,87 +5068,87 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>СУ готова к запуску</source>
-        <translation type="unfinished"></translation>
+        <translation>Station ready to start</translation>
     </message>
     <message>
         <source>Удалённое управление</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote control</translation>
     </message>
     <message>
         <source>Ручной/Авто</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual/Auto</translation>
     </message>
     <message>
         <source>Регион 3.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Region 3.0</translation>
     </message>
     <message>
         <source>Регион 2000</source>
-        <translation type="unfinished"></translation>
+        <translation>Region 2000</translation>
     </message>
     <message>
         <source>RUZEVA-ЗС</source>
-        <translation type="unfinished"></translation>
+        <translation>RUZEVA-ZS</translation>
     </message>
     <message>
         <source>Универсал 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Universal 3</translation>
     </message>
     <message>
         <source>Прямое</source>
-        <translation type="unfinished"></translation>
+        <translation>Forward</translation>
     </message>
     <message>
         <source>Обратное</source>
-        <translation type="unfinished"></translation>
+        <translation>Reverse</translation>
     </message>
     <message>
         <source>Плавный</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramp</translation>
     </message>
     <message>
         <source>Выбегом</source>
-        <translation type="unfinished"></translation>
+        <translation>Coast</translation>
     </message>
     <message>
         <source>Линейная</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear</translation>
     </message>
     <message>
         <source>Квадратичная</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratic</translation>
     </message>
     <message>
         <source>Обр. квадр.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inv. quadratic</translation>
     </message>
     <message>
         <source>По точкам</source>
-        <translation type="unfinished"></translation>
+        <translation>By points</translation>
     </message>
     <message>
         <source>Угол</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Мин.ток</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. current</translation>
     </message>
     <message>
         <source>Основной</source>
-        <translation type="unfinished"></translation>
+        <translation>Main</translation>
     </message>
     <message>
         <source>Резервный</source>
-        <translation type="unfinished"></translation>
+        <translation>Reserve</translation>
     </message>
     <message>
         <source>На входе</source>
-        <translation type="unfinished"></translation>
+        <translation>At the input</translation>
     </message>
     <message>
         <source>На выходе</source>
-        <translation type="unfinished"></translation>
+        <translation>At the output</translation>
     </message>
     <message>
         <source>Русский</source>
@@ -5156,11 +5156,11 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Чёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Even</translation>
     </message>
     <message>
         <source>Нечёт</source>
-        <translation type="unfinished"></translation>
+        <translation>Odd</translation>
     </message>
     <message>
         <source>Потеряна</source>
@@ -5172,1142 +5172,1145 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Останов</source>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Неизвестный</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown</translation>
     </message>
     <message>
         <source>Медь</source>
-        <translation type="unfinished"></translation>
+        <translation>Copper</translation>
     </message>
     <message>
         <source>Индуктивность</source>
-        <translation type="unfinished"></translation>
+        <translation>Inductance</translation>
     </message>
     <message>
         <source>Алмаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Almaz</translation>
     </message>
     <message>
         <source>Борец СПТ</source>
-        <translation type="unfinished"></translation>
+        <translation>Borets SPT</translation>
     </message>
     <message>
         <source>Электон ТМСН</source>
-        <translation type="unfinished"></translation>
+        <translation>Elekton TMSN</translation>
     </message>
     <message>
         <source>ИРЗ</source>
-        <translation type="unfinished"></translation>
+        <translation>IRZ</translation>
     </message>
     <message>
         <source>Орион</source>
-        <translation type="unfinished"></translation>
+        <translation>Orion</translation>
     </message>
     <message>
         <source>Скад</source>
-        <translation type="unfinished"></translation>
+        <translation>Skad</translation>
     </message>
     <message>
         <source>Скан</source>
-        <translation type="unfinished"></translation>
+        <translation>Skan</translation>
     </message>
     <message>
         <source>Триол</source>
-        <translation type="unfinished"></translation>
+        <translation>Triol</translation>
     </message>
     <message>
         <source>СНГ</source>
-        <translation type="unfinished"></translation>
+        <translation>SNG</translation>
     </message>
     <message>
         <source>РН-Transfer</source>
-        <translation type="unfinished"></translation>
+        <translation>RN-Transfer</translation>
     </message>
     <message>
         <source>Оператор</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator</translation>
     </message>
     <message>
         <source>Недогруз двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor underload</translation>
     </message>
     <message>
         <source>Перегруз двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor overload</translation>
     </message>
     <message>
         <source>Снижение питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply undervoltage</translation>
     </message>
     <message>
         <source>Превышение питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply overvoltage</translation>
     </message>
     <message>
         <source>Перекос фаз сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply phase imbalance</translation>
     </message>
     <message>
         <source>Взлом СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station break-in</translation>
     </message>
     <message>
         <source>Таймер</source>
-        <translation type="unfinished"></translation>
+        <translation>Timer</translation>
     </message>
     <message>
         <source>ТМС. Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS. No link</translation>
     </message>
     <message>
         <source>Pmin на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake Pmin</translation>
     </message>
     <message>
         <source>Перегрев двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor overheating</translation>
     </message>
     <message>
         <source>Pmax на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake Pmax</translation>
     </message>
     <message>
         <source>Превышение вибрации</source>
-        <translation type="unfinished"></translation>
+        <translation>Excessive vibration</translation>
     </message>
     <message>
         <source>Ток утечки</source>
-        <translation type="unfinished"></translation>
+        <translation>Leakage current</translation>
     </message>
     <message>
         <source>Аварийный стоп</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency stop</translation>
     </message>
     <message>
         <source>Ошибка параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter error</translation>
     </message>
     <message>
         <source>Дисбаланс токов ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance</translation>
     </message>
     <message>
         <source>Авария ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD fault</translation>
     </message>
     <message>
         <source>Перегрев ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD overheating</translation>
     </message>
     <message>
         <source>По программе</source>
-        <translation type="unfinished"></translation>
+        <translation>By program</translation>
     </message>
     <message>
         <source>Периодический режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodic mode</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Max.</translation>
     </message>
     <message>
         <source>Телеуправление</source>
-        <translation type="unfinished"></translation>
+        <translation>Remote control</translation>
     </message>
     <message>
         <source>Обрыв фазы двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor phase loss</translation>
     </message>
     <message>
         <source>Отключение питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabling power supply</translation>
     </message>
     <message>
         <source>Заклинивание</source>
-        <translation type="unfinished"></translation>
+        <translation>Jamming</translation>
     </message>
     <message>
         <source>Сброс параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter reset</translation>
     </message>
     <message>
         <source>Смена режима работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mode change</translation>
     </message>
     <message>
         <source>Перегрев масла</source>
-        <translation type="unfinished"></translation>
+        <translation>Oil overheating</translation>
     </message>
     <message>
         <source>Низкое сопротивление изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Low insulation resistance</translation>
     </message>
     <message>
         <source>Ошибка памяти</source>
-        <translation type="unfinished"></translation>
+        <translation>Memory error</translation>
     </message>
     <message>
         <source>Ошибка часов</source>
-        <translation type="unfinished"></translation>
+        <translation>Clock error</translation>
     </message>
     <message>
         <source>Счётчик. Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter. No link</translation>
     </message>
     <message>
         <source>Снижение частоты сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply frequency too low</translation>
     </message>
     <message>
         <source>Превышение частоты сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply frequency too high</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Max.</translation>
     </message>
     <message>
         <source>Предел тока двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit</translation>
     </message>
     <message>
         <source>Рассинхронизация ПВЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor out of sync</translation>
     </message>
     <message>
         <source>Аппаратные защиты ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections</translation>
     </message>
     <message>
         <source>ЧРП. Нет связи</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD. No link</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance</translation>
     </message>
     <message>
         <source>Перегрев трансформатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer overheating</translation>
     </message>
     <message>
         <source>Превышение числа пусков</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many starts</translation>
     </message>
     <message>
         <source>Минимальный расход</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow</translation>
     </message>
     <message>
         <source>Pmax на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge Pmax</translation>
     </message>
     <message>
         <source>Перегрев фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating</translation>
     </message>
     <message>
         <source>Tmax на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge Tmax</translation>
     </message>
     <message>
         <source>Чередование фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase sequence</translation>
     </message>
     <message>
         <source>Обрыв датчика тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current sensor break</translation>
     </message>
     <message>
         <source>Низкое напряжение звена DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Low DC link voltage</translation>
     </message>
     <message>
         <source>Высокое напряжение звена DC</source>
-        <translation type="unfinished"></translation>
+        <translation>High DC link voltage</translation>
     </message>
     <message>
         <source>Замыкание на землю</source>
-        <translation type="unfinished"></translation>
+        <translation>Ground fault</translation>
     </message>
     <message>
         <source>Перегрузка ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD overload</translation>
     </message>
     <message>
         <source>Перегрев радиатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating</translation>
     </message>
     <message>
         <source>Неисправность вентилятора</source>
-        <translation type="unfinished"></translation>
+        <translation>Fan failure</translation>
     </message>
     <message>
         <source>Авария ИБП</source>
-        <translation type="unfinished"></translation>
+        <translation>UPS fault</translation>
     </message>
     <message>
         <source>Открыта дверь</source>
-        <translation type="unfinished"></translation>
+        <translation>Door open</translation>
     </message>
     <message>
         <source>Турбинное вращение при пуске</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation at start</translation>
     </message>
     <message>
         <source>Ошибка синхронизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation error</translation>
     </message>
     <message>
         <source>Неуспешный пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed start</translation>
     </message>
     <message>
         <source>Низкий уровень жидкости</source>
-        <translation type="unfinished"></translation>
+        <translation>Low fluid level</translation>
     </message>
     <message>
         <source>Газ на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas at the pump intake</translation>
     </message>
     <message>
         <source>Снижение дебита</source>
-        <translation type="unfinished"></translation>
+        <translation>Production drop</translation>
     </message>
     <message>
         <source>Потеря подачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Loss of flow</translation>
     </message>
     <message>
         <source>Ошибка плавного пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft start error</translation>
     </message>
     <message>
         <source>Ошибка внешнего контроллера</source>
-        <translation type="unfinished"></translation>
+        <translation>External controller error</translation>
     </message>
     <message>
         <source>Байпас</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass</translation>
     </message>
     <message>
         <source>Внешний останов</source>
-        <translation type="unfinished"></translation>
+        <translation>External stop</translation>
     </message>
     <message>
         <source>Обновление ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Software update</translation>
     </message>
     <message>
         <source>Цифровой вход</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input</translation>
     </message>
     <message>
         <source>Включение питания</source>
-        <translation type="unfinished"></translation>
+        <translation>Power on</translation>
     </message>
     <message>
         <source>Восстановление питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply power restored</translation>
     </message>
     <message>
         <source>Автоматический перезапуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic restart</translation>
     </message>
     <message>
         <source>Поддержание давления</source>
-        <translation type="unfinished"></translation>
+        <translation>Pressure maintenance</translation>
     </message>
     <message>
         <source>Встряхивание</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking</translation>
     </message>
     <message>
         <source>Раскачка</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking</translation>
     </message>
     <message>
         <source>Прокачка</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge</translation>
     </message>
     <message>
         <source>АПВ после турбинного вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after turbine rotation</translation>
     </message>
     <message>
         <source>АПВ по сопротивлению изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after insulation resistance</translation>
     </message>
     <message>
         <source>АПВ по недогрузу</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after underload</translation>
     </message>
     <message>
         <source>АПВ по перегрузу</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after overload</translation>
     </message>
     <message>
         <source>АПВ по напряжению</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after voltage</translation>
     </message>
     <message>
         <source>Смена направления вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation direction change</translation>
     </message>
     <message>
         <source>АПВ по дисбалансу напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after voltage imbalance</translation>
     </message>
     <message>
         <source>АПВ после аварии ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after VSD fault</translation>
     </message>
     <message>
         <source>АПВ по перегреву ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after VSD overheating</translation>
     </message>
     <message>
         <source>Пуск по программе</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by program</translation>
     </message>
     <message>
         <source>Пуск в периодическом режиме</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in periodic mode</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 1 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 1 max.</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 2 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 2 max.</translation>
     </message>
     <message>
         <source>Пуск по телеуправлению</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by remote control</translation>
     </message>
     <message>
         <source>АПВ по обрыву фазы двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after motor phase loss</translation>
     </message>
     <message>
         <source>Пуск после отключения питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after supply power loss</translation>
     </message>
     <message>
         <source>АПВ после заклинивания</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after jamming</translation>
     </message>
     <message>
         <source>Пуск после сброса параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after parameter reset</translation>
     </message>
     <message>
         <source>Пуск при смене режима работы</source>
-        <translation type="unfinished"></translation>
+        <translation>Start on control mode change</translation>
     </message>
     <message>
         <source>АПВ по перегреву масла</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after oil overheating</translation>
     </message>
     <message>
         <source>АПВ по низкому сопротивлению изоляции</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after low insulation resistance</translation>
     </message>
     <message>
         <source>Пуск после ошибки памяти</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after memory error</translation>
     </message>
     <message>
         <source>Пуск после ошибки часов</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after clock error</translation>
     </message>
     <message>
         <source>Пуск после восстановления связи со счётчиком</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the meter link is restored</translation>
     </message>
     <message>
         <source>АПВ по снижению частоты сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after supply frequency too low</translation>
     </message>
     <message>
         <source>АПВ по превышению частоты сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after supply frequency too high</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 1 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 1 min.</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 2 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 2 min.</translation>
     </message>
     <message>
         <source>Пуск с сервисной программы</source>
-        <translation type="unfinished"></translation>
+        <translation>Start from the service program</translation>
     </message>
     <message>
         <source>Пуск с командной консоли</source>
-        <translation type="unfinished"></translation>
+        <translation>Start from the command console</translation>
     </message>
     <message>
         <source>Пуск после калибровки</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after calibration</translation>
     </message>
     <message>
         <source>Отложенный пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start</translation>
     </message>
     <message>
         <source>Пуск после снятия блокировки</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after unblocking</translation>
     </message>
     <message>
         <source>Пуск после перезагрузки ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after software restart</translation>
     </message>
     <message>
         <source>Пуск после загрузки конфигурации</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after configuration loading</translation>
     </message>
     <message>
         <source>Пуск после автоадаптации</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after auto-adaptation</translation>
     </message>
     <message>
         <source>Пуск после автонастройки</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after auto-tuning</translation>
     </message>
     <message>
         <source>Пуск с подхватом</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start</translation>
     </message>
     <message>
         <source>Толчковый пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start</translation>
     </message>
     <message>
         <source>Пуск с раскачкой</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start</translation>
     </message>
     <message>
         <source>Пуск с синхронизацией</source>
-        <translation type="unfinished"></translation>
+        <translation>Start with synchronisation</translation>
     </message>
     <message>
         <source>Пуск с пропуском резонансных частот</source>
-        <translation type="unfinished"></translation>
+        <translation>Start with resonance frequency skip</translation>
     </message>
     <message>
         <source>Пуск с увеличенным моментом</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque start</translation>
     </message>
     <message>
         <source>Плавный пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft start</translation>
     </message>
     <message>
         <source>Пуск по спецалгоритму</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by special algorithm</translation>
     </message>
     <message>
         <source>Пуск в режиме чередования частот</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in frequency alternation mode</translation>
     </message>
     <message>
         <source>Пуск в режиме ВНР</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in kick-off mode</translation>
     </message>
     <message>
         <source>Пуск в режиме поддержания параметра</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in parameter maintenance mode</translation>
     </message>
     <message>
         <source>Пуск в режиме оптимизации напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in voltage optimisation mode</translation>
     </message>
     <message>
         <source>Пуск в режиме токоограничения</source>
-        <translation type="unfinished"></translation>
+        <translation>Start in current limiting mode</translation>
     </message>
     <message>
         <source>Пуск после встряхивания</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after shaking</translation>
     </message>
     <message>
         <source>Пуск после прокачки газа</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after gas purge</translation>
     </message>
     <message>
         <source>Пуск при работе от ИБП</source>
-        <translation type="unfinished"></translation>
+        <translation>Start on UPS power</translation>
     </message>
     <message>
         <source>Пуск после возврата питания с ИБП</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after return from UPS power</translation>
     </message>
     <message>
         <source>Пуск после переключения байпаса</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after bypass switching</translation>
     </message>
     <message>
         <source>Пуск после сброса аварии ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after VSD fault reset</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 1</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 2</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 3</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 4</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 5</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 6</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 7</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 8</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 9</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 10</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 11</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 12</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 13</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 14</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 15</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 16</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 17</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 17</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 18</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 19</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 19</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 20</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 21</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 22</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 22</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 23</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 23</translation>
     </message>
     <message>
         <source>Пуск по цифр. вх. 24</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by DI 24</translation>
     </message>
     <message>
         <source>Пуск по разрешению на запуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by start permission</translation>
     </message>
     <message>
         <source>Пуск после аварийного останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after emergency stop</translation>
     </message>
     <message>
         <source>Пуск после ошибки параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after parameter error</translation>
     </message>
     <message>
         <source>Пуск после смены направления вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after rotation direction change</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 3 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 3 min.</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 4 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 4 min.</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 3 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 3 max.</translation>
     </message>
     <message>
         <source>АПВ по Ан. вх. 4 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after AI 4 max.</translation>
     </message>
     <message>
         <source>АПВ по пределу тока двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after motor current limit</translation>
     </message>
     <message>
         <source>АПВ по рассинхронизации ПВЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after PM motor out of sync</translation>
     </message>
     <message>
         <source>АПВ по аппаратным защитам ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after VSD hardware protections</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 1</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 2</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 3</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 4</translation>
     </message>
     <message>
         <source>Пуск после восстановления связи с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the VSD link is restored</translation>
     </message>
     <message>
         <source>АПВ по дисбалансу входных токов</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after input current imbalance</translation>
     </message>
     <message>
         <source>АПВ по перегреву трансформатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after transformer overheating</translation>
     </message>
     <message>
         <source>Пуск после блокировки по числу пусков</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the too many starts block</translation>
     </message>
     <message>
         <source>АПВ по минимальному расходу</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after minimum flow</translation>
     </message>
     <message>
         <source>АПВ по Pmax на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after pump discharge Pmax</translation>
     </message>
     <message>
         <source>АПВ по перегреву фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after filter overheating</translation>
     </message>
     <message>
         <source>АПВ по Tmax на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after pump discharge Tmax</translation>
     </message>
     <message>
         <source>Пуск после восстановления чередования фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the phase sequence is restored</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 7</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 8</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 9</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 10</translation>
     </message>
     <message>
         <source>Пуск после восстановления датчика тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the current sensor is restored</translation>
     </message>
     <message>
         <source>АПВ по низкому напряжению звена DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after low DC link voltage</translation>
     </message>
     <message>
         <source>АПВ по высокому напряжению звена DC</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after high DC link voltage</translation>
     </message>
     <message>
         <source>АПВ после замыкания на землю</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after ground fault</translation>
     </message>
     <message>
         <source>АПВ по перегрузке ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after VSD overload</translation>
     </message>
     <message>
         <source>АПВ по перегреву радиатора</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after heatsink overheating</translation>
     </message>
     <message>
         <source>Пуск после ремонта вентилятора</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after fan repair</translation>
     </message>
     <message>
         <source>Пуск после аварии ИБП</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after UPS fault</translation>
     </message>
     <message>
         <source>Пуск после закрытия двери</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after the door is closed</translation>
     </message>
     <message>
         <source>Пуск после окончания турбинного вращения</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after turbine rotation ends</translation>
     </message>
     <message>
         <source>Повторный пуск после ошибки синхронизации</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeated start after synchronisation error</translation>
     </message>
     <message>
         <source>Повторный пуск после неуспешного</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeated start after a failed one</translation>
     </message>
     <message>
         <source>Пуск после накопления жидкости</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after fluid accumulation</translation>
     </message>
     <message>
         <source>Пуск после удаления газа</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after gas removal</translation>
     </message>
     <message>
         <source>АПВ по снижению дебита</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after production drop</translation>
     </message>
     <message>
         <source>АПВ по потере подачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after loss of flow</translation>
     </message>
     <message>
         <source>Повторный плавный пуск</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeated soft start</translation>
     </message>
     <message>
         <source>Пуск от внешнего контроллера</source>
-        <translation type="unfinished"></translation>
+        <translation>Start by external controller</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 13</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 14</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 15</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 16</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 16</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 17</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 17</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 18</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 18</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 19</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 19</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 20</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 20</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 21</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 21</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 22</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 22</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 23</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 23</translation>
     </message>
     <message>
         <source>АПВ по цифр. вх. 24</source>
-        <translation type="unfinished"></translation>
+        <translation>Restart after DI 24</translation>
     </message>
     <message>
         <source>Пуск через байпас</source>
-        <translation type="unfinished"></translation>
+        <translation>Start via bypass</translation>
     </message>
     <message>
         <source>Пуск после внешнего останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after external stop</translation>
     </message>
     <message>
         <source>Пуск после обновления ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Start after software update</translation>
     </message>
     <message>
         <source>Обычный</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Толчковый</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse</translation>
     </message>
     <message>
         <source>С раскачкой</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking</translation>
     </message>
     <message>
         <source>С синхронизацией</source>
-        <translation type="unfinished"></translation>
+        <translation>With synchronisation</translation>
     </message>
     <message>
         <source>Подхват</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start</translation>
     </message>
     <message>
         <source>Пропуск резонансных частот</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance frequency skip</translation>
     </message>
     <message>
         <source>С увеличенным моментом</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque</translation>
     </message>
     <message>
         <source>Спецалгоритм</source>
-        <translation type="unfinished"></translation>
+        <translation>Special algorithm</translation>
     </message>
     <message>
         <source>Прямой</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct</translation>
     </message>
     <message>
         <source>Мягкий</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft</translation>
     </message>
     <message>
         <source>Автоадаптация</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation</translation>
     </message>
     <message>
         <source>Перегрузка по току</source>
-        <translation type="unfinished"></translation>
+        <translation>Current overload</translation>
     </message>
     <message>
         <source>Короткое замыкание</source>
-        <translation type="unfinished"></translation>
+        <translation>Short circuit</translation>
     </message>
     <message>
         <source>Перенапряжение звена DC</source>
-        <translation type="unfinished"></translation>
+        <translation>DC link overvoltage</translation>
     </message>
     <message>
         <source>Обрыв входной фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Input phase loss</translation>
     </message>
     <message>
         <source>Перегрузка инвертора</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverter overload</translation>
     </message>
     <message>
         <source>Нет связи с платой управления</source>
-        <translation type="unfinished"></translation>
+        <translation>No link with the control board</translation>
     </message>
     <message>
         <source>Ошибка датчика тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current sensor error</translation>
     </message>
     <message>
         <source>Неисправность IGBT</source>
-        <translation type="unfinished"></translation>
+        <translation>IGBT failure</translation>
     </message>
     <message>
         <source>Внутренняя ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Internal error</translation>
     </message>
     <message>
         <source>Предел тока</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limit</translation>
     </message>
     <message>
         <source>Высокая температура радиатора</source>
-        <translation type="unfinished"></translation>
+        <translation>High heatsink temperature</translation>
     </message>
     <message>
         <source>Низкое напряжение сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Low supply voltage</translation>
     </message>
     <message>
         <source>Высокое напряжение сети</source>
-        <translation type="unfinished"></translation>
+        <translation>High supply voltage</translation>
     </message>
     <message>
         <source>Предел момента</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque limit</translation>
     </message>
     <message>
         <source>Дисбаланс входных фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Input phase imbalance</translation>
     </message>
     <message>
         <source>Высокая температура платы</source>
-        <translation type="unfinished"></translation>
+        <translation>High board temperature</translation>
     </message>
     <message>
         <source>Нет связи по резервному каналу</source>
-        <translation type="unfinished"></translation>
+        <translation>No link on the reserve channel</translation>
     </message>
     <message>
         <source>Неизвестный тип пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Unknown start type</translation>
     </message>
     <message>
         <source>Сбросить уставки по умолчанию</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset to Default</translation>
     </message>
     <message>
         <source>Защиты по аналоговым входам</source>
-        <translation type="unfinished"></translation>
+        <translation>Analog input protections</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss</translation>
     </message>
     <message>
         <source>Защиты по цифровым входам</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input protections</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance</translation>
     </message>
     <message>
         <source>Защита от открытия двери</source>
-        <translation type="unfinished"></translation>
+        <translation>Door opening protection</translation>
     </message>
     <message>
         <source>%1 %2 
  или 
  %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 
+ or 
+ %3</translation>
     </message>
     <message>
         <source>Для включения защиты включите: 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>To enable protection, enable: 
+</translation>
     </message>
     <message>
         <source>Перегруз (ЗП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP)</translation>
     </message>
     <message>
         <source>Защита от превышения числа пусков</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many starts protection</translation>
     </message>
     <message>
         <source>Повышенное напряжение</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure</translation>
     </message>
     <message>
         <source>Давление на приеме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure</translation>
     </message>
     <message>
         <source>Температура на приёме</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature</translation>
     </message>
     <message>
         <source>Температура двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP)</translation>
     </message>
     <message>
         <source>Пониженное напряжение</source>
@@ -6315,7 +6318,7 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Вибрация двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration</translation>
     </message>
     <message>
         <source>Защиты по ТМС</source>
@@ -6323,7 +6326,7 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Давление на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure</translation>
     </message>
     <message>
         <source>Защиты</source>
@@ -6343,15 +6346,15 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Защита открытия двери станции</source>
-        <translation type="unfinished"></translation>
+        <translation>Station door opening protection</translation>
     </message>
     <message>
         <source>Защита от потери связи с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link loss protection</translation>
     </message>
     <message>
         <source>Защита от перегрева фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheat protection</translation>
     </message>
     <message>
         <source>ИзмПарам</source>
@@ -6383,723 +6386,723 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Блокировка двери</source>
-        <translation type="unfinished"></translation>
+        <translation>Door lock</translation>
     </message>
     <message>
         <source>Цифровой вход 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 1</translation>
     </message>
     <message>
         <source>Цифровой вход 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 2</translation>
     </message>
     <message>
         <source>Цифровой вход 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 3</translation>
     </message>
     <message>
         <source>Цифровой вход 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 4</translation>
     </message>
     <message>
         <source>Нет питания сети</source>
-        <translation type="unfinished"></translation>
+        <translation>No supply power</translation>
     </message>
     <message>
         <source>Цифровой вход 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 7</translation>
     </message>
     <message>
         <source>Цифровой вход 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 8</translation>
     </message>
     <message>
         <source>Цифровой вход 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 9</translation>
     </message>
     <message>
         <source>Цифровой вход 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Digital input 10</translation>
     </message>
     <message>
         <source>Перегруз двигателя (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor overload (VSD protection)</translation>
     </message>
     <message>
         <source>Пониженное напряжение (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage (VSD protection)</translation>
     </message>
     <message>
         <source>Предел тока двигателя (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit (VSD protection)</translation>
     </message>
     <message>
         <source>Повышенное напряжение (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage (VSD protection)</translation>
     </message>
     <message>
         <source>Низкое напряжение шины (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>Low bus voltage (VSD protection)</translation>
     </message>
     <message>
         <source>Pmax критическое на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Critical pump intake Pmax</translation>
     </message>
     <message>
         <source>Рассинхронизация ПВЭД (защита ЧРП)</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor out of sync (VSD protection)</translation>
     </message>
     <message>
         <source>Отключение питания</source>
-        <translation type="unfinished"></translation>
+        <translation>Power off</translation>
     </message>
     <message>
         <source>Перезагрузка ПО</source>
-        <translation type="unfinished"></translation>
+        <translation>Software restart</translation>
     </message>
     <message>
         <source>Турбинное вращение. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation. Begin</translation>
     </message>
     <message>
         <source>Турбинное вращение. Окончание</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation. End</translation>
     </message>
     <message>
         <source>Режим программного изменения частоты отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change mode is off</translation>
     </message>
     <message>
         <source>Режим чередования частот отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation mode is off</translation>
     </message>
     <message>
         <source>Режим пуска толчками отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start mode is off</translation>
     </message>
     <message>
         <source>Режим пуска раскачкой отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start mode is off</translation>
     </message>
     <message>
         <source>Режим подхвата турбинного вращения отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation flying start mode is off</translation>
     </message>
     <message>
         <source>Режим автоадаптации отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation mode is off</translation>
     </message>
     <message>
         <source>Подключение ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS connected</translation>
     </message>
     <message>
         <source>Отключение ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS disconnected</translation>
     </message>
     <message>
         <source>Подключение ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD connected</translation>
     </message>
     <message>
         <source>Отключение ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD disconnected</translation>
     </message>
     <message>
         <source>Подключение СЭ</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter connected</translation>
     </message>
     <message>
         <source>Отключение СЭ</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter disconnected</translation>
     </message>
     <message>
         <source>Выбрано наличие выходного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter fitted</translation>
     </message>
     <message>
         <source>Выбрано отсутствие выходного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>No output filter</translation>
     </message>
     <message>
         <source>Копирование архивов</source>
-        <translation type="unfinished"></translation>
+        <translation>Copying logs</translation>
     </message>
     <message>
         <source>Удаление архивов</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting logs</translation>
     </message>
     <message>
         <source>Удаление служебных архивов</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting debug logs</translation>
     </message>
     <message>
         <source>Запись аварийного архива</source>
-        <translation type="unfinished"></translation>
+        <translation>Emergency log recording</translation>
     </message>
     <message>
         <source>Сигнал на цифровом входе 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal at digital input 1</translation>
     </message>
     <message>
         <source>Сигнал на цифровом входе 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal at digital input 2</translation>
     </message>
     <message>
         <source>Сигнал на цифровом входе 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal at digital input 3</translation>
     </message>
     <message>
         <source>Сигнал на цифровом входе 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Signal at digital input 4</translation>
     </message>
     <message>
         <source>Сработала защита: По мин.сигналу аналогового входа 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 1 min. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По мин.сигналу аналогового входа 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 2 min. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По мин.сигналу аналогового входа 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 3 min. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По мин.сигналу аналогового входа 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 4 min. signal</translation>
     </message>
     <message>
         <source>Сработала защита: Превышение числа пусков</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: too many starts</translation>
     </message>
     <message>
         <source>Режим работы: Ручной</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mode: manual</translation>
     </message>
     <message>
         <source>Режим работы: Автоматический</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mode: automatic</translation>
     </message>
     <message>
         <source>Режим работы: По программе</source>
-        <translation type="unfinished"></translation>
+        <translation>Control mode: by program</translation>
     </message>
     <message>
         <source>Режим встряхивания частота F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking mode frequency F1</translation>
     </message>
     <message>
         <source>Режим встряхивания частота F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking mode frequency F2</translation>
     </message>
     <message>
         <source>Запуск автоадаптации</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation start</translation>
     </message>
     <message>
         <source>Автоадаптация к ТМПН векторного управления успешно завершена. Подобранное сопротивление</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector control auto-adaptation to the SUT completed. Resistance found</translation>
     </message>
     <message>
         <source>Автоадаптация к ТМПН векторного управления не завершена</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector control auto-adaptation to the SUT not completed</translation>
     </message>
     <message>
         <source>Раскачка. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Begin</translation>
     </message>
     <message>
         <source>Раскачка. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. End</translation>
     </message>
     <message>
         <source>Толчковый. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Begin</translation>
     </message>
     <message>
         <source>Толчковый. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. End</translation>
     </message>
     <message>
         <source>Подхват. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Begin</translation>
     </message>
     <message>
         <source>Подхват. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. End</translation>
     </message>
     <message>
         <source>Пропуск F. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>F skip. Begin</translation>
     </message>
     <message>
         <source>Пропуск F. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>F skip. End</translation>
     </message>
     <message>
         <source>Пропуск F. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>F skip. Error</translation>
     </message>
     <message>
         <source>Пропуск F. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>F skip. Interrupted</translation>
     </message>
     <message>
         <source>Режим пропуска резонансных частот отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance frequency skip mode is off</translation>
     </message>
     <message>
         <source>Синхронизация. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation. Begin</translation>
     </message>
     <message>
         <source>Синхронизация. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation. End</translation>
     </message>
     <message>
         <source>Синхронизация. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation. Error</translation>
     </message>
     <message>
         <source>Режим пуска с синхронизацией отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>Start with synchronisation mode is off</translation>
     </message>
     <message>
         <source>Толчковый. Ошибка задания параметра</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Parameter setting error</translation>
     </message>
     <message>
         <source>Толчковый. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulse start. Interrupted</translation>
     </message>
     <message>
         <source>Раскачка. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Error</translation>
     </message>
     <message>
         <source>Раскачка. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>Rocking start. Interrupted</translation>
     </message>
     <message>
         <source>Выбрано наличие входного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Input filter fitted</translation>
     </message>
     <message>
         <source>Выбрано отсутствие входного фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>No input filter</translation>
     </message>
     <message>
         <source>Подхват. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Error</translation>
     </message>
     <message>
         <source>Подхват. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>Flying start. Interrupted</translation>
     </message>
     <message>
         <source>Восстановление связи с ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit link restored</translation>
     </message>
     <message>
         <source>Отказ связи с ТМСП</source>
-        <translation type="unfinished"></translation>
+        <translation>Downhole unit link failure</translation>
     </message>
     <message>
         <source>Датчик давления на приёме насоса в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика давления на приёме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure sensor failure</translation>
     </message>
     <message>
         <source>Датчик температуры на приеме насоса в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake temperature sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика температуры на приеме насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake temperature sensor failure</translation>
     </message>
     <message>
         <source>Датчик температуры обмотки ПЭД в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor winding temperature sensor OK</translation>
     </message>
     <message>
         <source>Температура обмотки ПЭД. Отказ датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor winding temperature. Sensor failure</translation>
     </message>
     <message>
         <source>Датчик температуры масла ПЭД в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor oil temperature sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика температуры масла ПЭД</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor oil temperature sensor failure</translation>
     </message>
     <message>
         <source>Датчик вибрации по оси X в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>X-axis vibration sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика вибрации по оси X</source>
-        <translation type="unfinished"></translation>
+        <translation>X-axis vibration sensor failure</translation>
     </message>
     <message>
         <source>Датчик вибрации по оси Y в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-axis vibration sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика вибрации по оси Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y-axis vibration sensor failure</translation>
     </message>
     <message>
         <source>Датчик вибрации по оси Z в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-axis vibration sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика вибрации по оси Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-axis vibration sensor failure</translation>
     </message>
     <message>
         <source>Датчик давления на выкиде насоса в НКТ в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure sensor in the tubing OK</translation>
     </message>
     <message>
         <source>Отказ датчика давления на выкиде насоса в НКТ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure sensor in the tubing failure</translation>
     </message>
     <message>
         <source>Датчик давления на выкиде насоса, затрубное в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure sensor, annulus, OK</translation>
     </message>
     <message>
         <source>Отказ датчика давления на выкиде насоса, затрубное</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure sensor, annulus, failure</translation>
     </message>
     <message>
         <source>Датчик температуры на выкиде насоса в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge temperature sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика температуры на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge temperature sensor failure</translation>
     </message>
     <message>
         <source>Датчик расхода жидкости на выкиде насоса в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge flow sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика расхода жидкости на выкиде насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge flow sensor failure</translation>
     </message>
     <message>
         <source>Датчик обводненности в норме</source>
-        <translation type="unfinished"></translation>
+        <translation>Water cut sensor OK</translation>
     </message>
     <message>
         <source>Отказ датчика обводненности</source>
-        <translation type="unfinished"></translation>
+        <translation>Water cut sensor failure</translation>
     </message>
     <message>
         <source>Прямой пуск. Начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct start. Begin</translation>
     </message>
     <message>
         <source>Прямой пуск. Завершение</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct start. End</translation>
     </message>
     <message>
         <source>Прямой пуск. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct start. Error</translation>
     </message>
     <message>
         <source>Прямой пуск. Отключён</source>
-        <translation type="unfinished"></translation>
+        <translation>Direct start. Off</translation>
     </message>
     <message>
         <source>Выбрано наличие байпасных контакторов</source>
-        <translation type="unfinished"></translation>
+        <translation>Bypass contactors fitted</translation>
     </message>
     <message>
         <source>Выбрано отсутствие байпасных контакторов</source>
-        <translation type="unfinished"></translation>
+        <translation>No bypass contactors</translation>
     </message>
     <message>
         <source>Сохранение уставок в профиль</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving setpoints to the profile</translation>
     </message>
     <message>
         <source>Загрузка уставок из профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading setpoints from the profile</translation>
     </message>
     <message>
         <source>Сохранение конфигурации на USB накопитель</source>
-        <translation type="unfinished"></translation>
+        <translation>Saving the configuration to a USB drive</translation>
     </message>
     <message>
         <source>Загрузка конфигурации c USB накопителя</source>
-        <translation type="unfinished"></translation>
+        <translation>Loading the configuration from a USB drive</translation>
     </message>
     <message>
         <source>Сброс счётчиков</source>
-        <translation type="unfinished"></translation>
+        <translation>Counters reset</translation>
     </message>
     <message>
         <source>Сброс уставок ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD setpoints reset</translation>
     </message>
     <message>
         <source>ТМС. Сброс счётчиков качества связи</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS. Link quality counters reset</translation>
     </message>
     <message>
         <source>ЧРП. Сброс счётчиков качества связи</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD. Link quality counters reset</translation>
     </message>
     <message>
         <source>СЭ. Сброс счётчиков качества связи</source>
-        <translation type="unfinished"></translation>
+        <translation>Meter. Link quality counters reset</translation>
     </message>
     <message>
         <source>Сработала защита: По макc.сигналу аналогового входа 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 1 max. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По макc.сигналу аналогового входа 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 2 max. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По макc.сигналу аналогового входа 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 3 max. signal</translation>
     </message>
     <message>
         <source>Сработала защита: По макc.сигналу аналогового входа 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: analog input 4 max. signal</translation>
     </message>
     <message>
         <source>Пркч. F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge F1</translation>
     </message>
     <message>
         <source>Пркч. F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge F2</translation>
     </message>
     <message>
         <source>Пркч. Начало цикла</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge cycle start</translation>
     </message>
     <message>
         <source>Работа от ИБП</source>
-        <translation type="unfinished"></translation>
+        <translation>Running on UPS</translation>
     </message>
     <message>
         <source>Оптимизация напряжения</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation</translation>
     </message>
     <message>
         <source>Оптимизация напряжения завершена</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation completed</translation>
     </message>
     <message>
         <source>Оптимизация напряжения возврат характеристики</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation curve return</translation>
     </message>
     <message>
         <source>Оптимизация напряжения прервана</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage optimisation interrupted</translation>
     </message>
     <message>
         <source>Останов двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor stop</translation>
     </message>
     <message>
         <source>Сработала защита: Чередование фаз</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection activated: phase sequence</translation>
     </message>
     <message>
         <source>Пуск с увеличенным моментом завершен</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque start completed</translation>
     </message>
     <message>
         <source>Режим пуска с увеличенным моментом отключен</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque start mode is off</translation>
     </message>
     <message>
         <source>Пуск с увеличенным моментом ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque start error</translation>
     </message>
     <message>
         <source>Пуск с увеличенным моментом прерван</source>
-        <translation type="unfinished"></translation>
+        <translation>High torque start interrupted</translation>
     </message>
     <message>
         <source>Синхронизация. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisation. Interrupted</translation>
     </message>
     <message>
         <source>Режим встряхивания завершен</source>
-        <translation type="unfinished"></translation>
+        <translation>Shaking mode completed</translation>
     </message>
     <message>
         <source>Режим чередования частот частота F1</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation mode frequency F1</translation>
     </message>
     <message>
         <source>Режим чередования частот частота F2</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation mode frequency F2</translation>
     </message>
     <message>
         <source>Пуск автонастройки параметров двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor parameter auto-tuning start</translation>
     </message>
     <message>
         <source>Пуск автонастройки параметров двигателя ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor parameter auto-tuning error</translation>
     </message>
     <message>
         <source>Пуск автонастройки параметров двигателя прерван</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor parameter auto-tuning interrupted</translation>
     </message>
     <message>
         <source>Отложенный пуск: запуск запрещён</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start: start denied</translation>
     </message>
     <message>
         <source>Отложенный пуск: попытка запуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start: start attempt</translation>
     </message>
     <message>
         <source>СА Активация</source>
-        <translation type="unfinished"></translation>
+        <translation>SA activation</translation>
     </message>
     <message>
         <source>СА Отключение</source>
-        <translation type="unfinished"></translation>
+        <translation>SA deactivation</translation>
     </message>
     <message>
         <source>Zazarere. Прервано</source>
-        <translation type="unfinished"></translation>
+        <translation>Zazarere. Interrupted</translation>
     </message>
     <message>
         <source>Пркч. Ошибка</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge error</translation>
     </message>
     <message>
         <source>Команда пуск двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor start command</translation>
     </message>
     <message>
         <source>Ошибка готовности аварийных архивов ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD emergency log readiness error</translation>
     </message>
     <message>
         <source>СА снижение частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>SA frequency reduction</translation>
     </message>
     <message>
         <source>Реж.раб.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl mode</translation>
     </message>
     <message>
         <source>Глубина спуска насоса</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump setting depth</translation>
     </message>
     <message>
         <source>Повышенное напряжение Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Bypass delay</translation>
     </message>
     <message>
         <source>Повышенное напряжение Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Shutdown delay</translation>
     </message>
     <message>
         <source>Повышенное напряжение Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Restarts delay</translation>
     </message>
     <message>
         <source>Повышенное напряжение Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Allowed Restarts</translation>
     </message>
     <message>
         <source>Повышенное напряжение Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Restart counters reset</translation>
     </message>
     <message>
         <source>Повышенное напряжение Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Alarm Setpoint</translation>
     </message>
     <message>
         <source>Пониженное напряжение Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Bypass delay</translation>
     </message>
     <message>
         <source>Пониженное напряжение Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Shutdown delay</translation>
     </message>
     <message>
         <source>Пониженное напряжение Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Restarts delay</translation>
     </message>
     <message>
         <source>Пониженное напряжение Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Allowed Restarts</translation>
     </message>
     <message>
         <source>Пониженное напряжение Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Restart counters reset</translation>
     </message>
     <message>
         <source>Пониженное напряжение Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Alarm Setpoint</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Bypass delay</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Shutdown delay</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Restarts delay</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Allowed Restarts</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Restart counters reset</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Alarm Setpoint</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Bypass delay</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Shutdown delay</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Restarts delay</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Allowed Restarts</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Restart counters reset</translation>
     </message>
     <message>
         <source>Дисбаланс входных токов Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current imbalance Alarm Setpoint</translation>
     </message>
     <message>
         <source>Черед. фаз</source>
@@ -7107,2299 +7110,2299 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Черед. фаз Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase seq. Alarm Setpoint</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Bypass delay</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Shutdown delay</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Restarts delay</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Allowed Restarts</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Restart counters reset</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Alarm Setpoint</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Bypass delay</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Shutdown delay</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Restarts delay</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Allowed Restarts</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Restart counters reset</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Alarm Setpoint</translation>
     </message>
     <message>
         <source>Предел тока двигателя Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Restarts delay</translation>
     </message>
     <message>
         <source>Предел тока двигателя Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Allowed Restarts</translation>
     </message>
     <message>
         <source>Предел тока двигателя Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Restart counters reset</translation>
     </message>
     <message>
         <source>Предел тока двигателя Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Alarm Setpoint</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Bypass delay</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Shutdown delay</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Restarts delay</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Allowed Restarts</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Restart counters reset</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Alarm Setpoint</translation>
     </message>
     <message>
         <source>Турбинное вращение Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation Alarm Setpoint</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Bypass delay</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Shutdown delay</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Restarts delay</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Allowed Restarts</translation>
     </message>
     <message>
         <source>Рассинхронизация двигателя Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor out of sync Restart counters reset</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Bypass delay</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Shutdown delay</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Restarts delay</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Allowed Restarts</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Restart counters reset</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Уставка останова минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Alarm Setpoint minimum</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Restart Setpoint</translation>
     </message>
     <message>
         <source>Температура двигателя Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Bypass delay</translation>
     </message>
     <message>
         <source>Температура двигателя Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Shutdown delay</translation>
     </message>
     <message>
         <source>Температура двигателя Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Restarts delay</translation>
     </message>
     <message>
         <source>Температура двигателя Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Allowed Restarts</translation>
     </message>
     <message>
         <source>Температура двигателя Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Restart counters reset</translation>
     </message>
     <message>
         <source>Температура двигателя Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Alarm Setpoint</translation>
     </message>
     <message>
         <source>Температура двигателя Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Restart Setpoint</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Alarm Setpoint</translation>
     </message>
     <message>
         <source>Вибрация двигателя Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Bypass delay</translation>
     </message>
     <message>
         <source>Вибрация двигателя Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Shutdown delay</translation>
     </message>
     <message>
         <source>Вибрация двигателя Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Restarts delay</translation>
     </message>
     <message>
         <source>Вибрация двигателя Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Allowed Restarts</translation>
     </message>
     <message>
         <source>Вибрация двигателя Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Restart counters reset</translation>
     </message>
     <message>
         <source>Вибрация двигателя Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Alarm Setpoint</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Bypass delay</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Время минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Shutdown delay minimum</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Restarts delay</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Allowed Restarts</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Restart reset</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Останов мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Stop min.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Пуск мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Start min.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Останов макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Stop max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Bypass delay</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Время минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Shutdown delay minimum</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Restarts delay</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Allowed Restarts</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Restart reset</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Останов мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Stop min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Пуск мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Start min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Останов макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Stop max.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Bypass delay</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Время минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Shutdown delay minimum</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Restarts delay</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Allowed Restarts</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Restart reset</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Останов мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Stop min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Пуск мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Start min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Останов макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Stop max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Bypass delay</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Время минимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Shutdown delay minimum</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Restarts delay</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Allowed Restarts</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Restart reset</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Останов мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Stop min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Пуск мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Start min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Останов макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Stop max.</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Restart reset</translation>
     </message>
     <message>
         <source>Превышение числа пусков Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many starts Alarm Setpoint</translation>
     </message>
     <message>
         <source>Превышение числа пусков Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many starts Restart counters reset</translation>
     </message>
     <message>
         <source>Аппаратные защиты ЧРП Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections Restarts delay</translation>
     </message>
     <message>
         <source>Аппаратные защиты ЧРП Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections Allowed Restarts</translation>
     </message>
     <message>
         <source>Аппаратные защиты ЧРП Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections Restart counters reset</translation>
     </message>
     <message>
         <source>Периодика</source>
-        <translation type="unfinished"></translation>
+        <translation>Periodic mode</translation>
     </message>
     <message>
         <source>Черед. частот</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency alternation</translation>
     </message>
     <message>
         <source>Программное изменения частоты (ВНР)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmed frequency change (kick-off)</translation>
     </message>
     <message>
         <source>Поддержание параметра</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance</translation>
     </message>
     <message>
         <source>Поддержание параметра Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter maintenance parameter</translation>
     </message>
     <message>
         <source>Прокачка газа</source>
-        <translation type="unfinished"></translation>
+        <translation>Gas purge</translation>
     </message>
     <message>
         <source>Токоограничение</source>
-        <translation type="unfinished"></translation>
+        <translation>Current limiting</translation>
     </message>
     <message>
         <source>Коэффициент напряжения на входе A</source>
-        <translation type="unfinished"></translation>
+        <translation>Input voltage coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент напряжения на входе B</source>
-        <translation type="unfinished"></translation>
+        <translation>Input voltage coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент напряжения на входе C</source>
-        <translation type="unfinished"></translation>
+        <translation>Input voltage coefficient C</translation>
     </message>
     <message>
         <source>Коэффициент тока фазы U</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current coefficient U</translation>
     </message>
     <message>
         <source>Коэффициент тока фазы V</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current coefficient V</translation>
     </message>
     <message>
         <source>Коэффициент тока фазы W</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase current coefficient W</translation>
     </message>
     <message>
         <source>Повышенное напряжение Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Setpoints reset</translation>
     </message>
     <message>
         <source>Пониженное напряжение Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Setpoints reset</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Setpoints reset</translation>
     </message>
     <message>
         <source>Дисбаланс токов Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Current imbalance Setpoints reset</translation>
     </message>
     <message>
         <source>Черед. фаз Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Phase seq. Setpoints reset</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Setpoints reset</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Setpoints reset</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Setpoints reset</translation>
     </message>
     <message>
         <source>Турбинное вращение Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Turbine rotation Setpoints reset</translation>
     </message>
     <message>
         <source>Рассинхронизация Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Out of sync Setpoints reset</translation>
     </message>
     <message>
         <source>Рвх.нас. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Setpoints reset</translation>
     </message>
     <message>
         <source>Температура двигателя. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature. Setpoints reset</translation>
     </message>
     <message>
         <source>Сопр.изоляции. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation res.. Setpoints reset</translation>
     </message>
     <message>
         <source>Вибрация двиг. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Setpoints reset</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Setpoints reset</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Setpoints reset</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Setpoints reset</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Setpoints reset</translation>
     </message>
     <message>
         <source>U КЗ ТМПН</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT Usc</translation>
     </message>
     <message>
         <source>Тип счётчика электроэнергии</source>
-        <translation type="unfinished"></translation>
+        <translation>Energy meter type</translation>
     </message>
     <message>
         <source>Ёмк. вых. фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Output filter cap.</translation>
     </message>
     <message>
         <source>Напряж. Сети</source>
-        <translation type="unfinished"></translation>
+        <translation>Supply voltage</translation>
     </message>
     <message>
         <source>Макс. рабочее U</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. working U</translation>
     </message>
     <message>
         <source>Аппарат.защиты ЧРП. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections. Setpoints reset</translation>
     </message>
     <message>
         <source>Макс. рабочая частота</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. working frequency</translation>
     </message>
     <message>
         <source>Потеря связи с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link loss</translation>
     </message>
     <message>
         <source>Потеря связи с ЧРП Время</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link loss Shutdown delay</translation>
     </message>
     <message>
         <source>Потеря связи с ЧРП. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link loss. Setpoints reset</translation>
     </message>
     <message>
         <source>Автоадаптация.Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-adaptation. State</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Action</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Parameter</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Type</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Parameter</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Type</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Parameter</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Type</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Parameter</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Type</translation>
     </message>
     <message>
         <source>Коэффициент тока на входе A</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент тока на входе B</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент тока на входе C</source>
-        <translation type="unfinished"></translation>
+        <translation>Input current coefficient C</translation>
     </message>
     <message>
         <source>Номинал. ток СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station rated current</translation>
     </message>
     <message>
         <source>Зав.№ СУ</source>
-        <translation type="unfinished"></translation>
+        <translation>Station serial No.</translation>
     </message>
     <message>
         <source>Сброс счётчиков качества связи с ТМС</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset DHS link quality counters</translation>
     </message>
     <message>
         <source>Сброс счётчиков качества связи с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset VSD link quality counters</translation>
     </message>
     <message>
         <source>Отложенный пуск Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Delayed start Shutdown delay</translation>
     </message>
     <message>
         <source>Превыш.пусков Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Too many starts Setpoints reset</translation>
     </message>
     <message>
         <source>Минимальный расход Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Bypass delay</translation>
     </message>
     <message>
         <source>Мин. расход Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. flow Shutdown delay</translation>
     </message>
     <message>
         <source>Минимальный расход Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Restarts delay</translation>
     </message>
     <message>
         <source>Минимальный расход Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Allowed Restarts</translation>
     </message>
     <message>
         <source>Минимальный расход Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Restart counters reset</translation>
     </message>
     <message>
         <source>Минимальный расход Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Alarm Setpoint</translation>
     </message>
     <message>
         <source>Минимальный расход Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Setpoints reset</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Bypass delay</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Shutdown delay</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Restarts delay</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Allowed Restarts</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Restart counters reset</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Alarm Setpoint</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Restart Setpoint</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Setpoints reset</translation>
     </message>
     <message>
         <source>СА Перегруз (ЗП). Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>SA overload (OLP). Allowed Restarts</translation>
     </message>
     <message>
         <source>Релейный вых.1 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1 function</translation>
     </message>
     <message>
         <source>Релейный вых.2 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2 function</translation>
     </message>
     <message>
         <source>Релейный вых.3 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3 function</translation>
     </message>
     <message>
         <source>Релейный вых.4 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 function</translation>
     </message>
     <message>
         <source>Предел тока двигателя Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Setpoints reset</translation>
     </message>
     <message>
         <source>Перегрев фильтра Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating Restarts delay</translation>
     </message>
     <message>
         <source>Перегрев фильтра Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating Allowed Restarts</translation>
     </message>
     <message>
         <source>Перегрев фильтра Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating Restart counters reset</translation>
     </message>
     <message>
         <source>Перегрев фильтра Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating Setpoints reset</translation>
     </message>
     <message>
         <source>СА Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>SA state</translation>
     </message>
     <message>
         <source>СА Подхват. Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>SA flying start. Restarts delay</translation>
     </message>
     <message>
         <source>Удел. ЭДС</source>
-        <translation type="unfinished"></translation>
+        <translation>Specific EMF</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Coef.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Смещ.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Offset</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Sign</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Коэф.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Coef.</translation>
     </message>
     <message>
         <source>Датчик темп. Фильтра</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter temp. sensor</translation>
     </message>
     <message>
         <source>ТМС. Интерфейс</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS. Interface</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Ед. изм.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Units</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Ед. изм.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Units</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Ед. изм.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Units</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Ед. изм.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Units</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Пуск макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Start max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Пуск макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Start max.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Пуск макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Start max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Пуск макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Start max.</translation>
     </message>
     <message>
         <source>Период записи ТМС после останова</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS recording interval after shutdown</translation>
     </message>
     <message>
         <source>ТМПН Полное сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT phase impedance</translation>
     </message>
     <message>
         <source>ТМПН Активное сопротивление фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT phase resistance</translation>
     </message>
     <message>
         <source>ТМПН Погонная индуктивность кабеля на км</source>
-        <translation type="unfinished"></translation>
+        <translation>SUT cable inductance per km</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак останова мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Stop sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак останова макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Stop sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак пуска мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Start sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Знак пуска макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Start sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак останова мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Stop sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак останова макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Stop sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак пуска мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Start sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Знак пуска макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Start sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак останова мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Stop sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак останова макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Stop sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак пуска мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Start sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Знак пуска макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Start sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак останова мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Stop sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак останова макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Stop sign max.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак пуска мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Start sign min.</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Знак пуска макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Start sign max.</translation>
     </message>
     <message>
         <source>Температура двигателя Положение датчика</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Sensor position</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Parameter</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Restart counters reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Restart counters reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Restart counters reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Setpoints reset</translation>
     </message>
     <message>
         <source>Коэффициент напряжения U</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage coefficient U</translation>
     </message>
     <message>
         <source>Коэффициент напряжения V</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage coefficient V</translation>
     </message>
     <message>
         <source>Коэффициент напряжения W</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage coefficient W</translation>
     </message>
     <message>
         <source>Коэффициент тока трансформатора A</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer current coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент тока трансформатора B</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer current coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент тока трансформатора C</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer current coefficient C</translation>
     </message>
     <message>
         <source>Коэффициент напряжения трансформатора A</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer voltage coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент напряжения трансформатора B</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer voltage coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент напряжения трансформатора C</source>
-        <translation type="unfinished"></translation>
+        <translation>Transformer voltage coefficient C</translation>
     </message>
     <message>
         <source>Коэффициент тока двигателя A</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент тока двигателя B</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент тока двигателя C</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current coefficient C</translation>
     </message>
     <message>
         <source>Коэффициент напряжения двигателя A</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor voltage coefficient A</translation>
     </message>
     <message>
         <source>Коэффициент напряжения двигателя B</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor voltage coefficient B</translation>
     </message>
     <message>
         <source>Коэффициент напряжения двигателя C</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor voltage coefficient C</translation>
     </message>
     <message>
         <source>Автонастройка.Состояние</source>
-        <translation type="unfinished"></translation>
+        <translation>Auto-tuning. State</translation>
     </message>
     <message>
         <source>Отключение питания сети Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Disabling power supply Shutdown delay</translation>
     </message>
     <message>
         <source>Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Повышенное напряжение Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Overvoltage Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Пониженное напряжение Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Дисбаланс напряжения Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Voltage imbalance Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Дисбаланс токов Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Current imbalance Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Перегруз (ЗП) Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Overload (OLP) Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Недогруз (ЗСП) Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Underload (ULP) Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Дисбаланс токов двигателя Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current imbalance Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Рассинхронизация ПВЭД Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>PM motor out of sync Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Температура двигателя Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor temperature Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Давление на выкиде насоса Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump discharge pressure Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Сопротивление изоляции Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Insulation resistance Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Вибрация двигателя Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor vibration Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Минимальный расход Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum flow Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Аппаратные защиты ЧРП Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware protections Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Цифр. вх. 1 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 1 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 2 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 2 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 3 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 3 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 4 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 4 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 7 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 7 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 8 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 8 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 9 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 9 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 10 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 10 Signaling</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Signaling</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Signaling</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Signaling</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Signaling</translation>
     </message>
     <message>
         <source>Предел тока двигателя Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor current limit Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Перегрев фильтра Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter overheating Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Перегрев радиатора Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Bypass delay</translation>
     </message>
     <message>
         <source>Перегрев радиатора Время</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Shutdown delay</translation>
     </message>
     <message>
         <source>Перегрев радиатора Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Restarts delay</translation>
     </message>
     <message>
         <source>Перегрев радиатора Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Allowed Restarts</translation>
     </message>
     <message>
         <source>Перегрев радиатора Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Restart counters reset</translation>
     </message>
     <message>
         <source>Перегрев радиатора Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Alarm Setpoint</translation>
     </message>
     <message>
         <source>Перегрев радиатора Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Restart Setpoint</translation>
     </message>
     <message>
         <source>Перегрев радиатора Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Перегрев радиатора. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Heatsink overheating. Setpoints reset</translation>
     </message>
     <message>
         <source>СА Перегруз (ЗП). Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>SA overload (OLP). Restarts delay</translation>
     </message>
     <message>
         <source>СА Прокачка газа. Время</source>
-        <translation type="unfinished"></translation>
+        <translation>SA gas purge. Time</translation>
     </message>
     <message>
         <source>Ан. вых. 1 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 1 Type</translation>
     </message>
     <message>
         <source>Ан. вых. 2 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 2 Type</translation>
     </message>
     <message>
         <source>Ан. вых. 3 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 3 Type</translation>
     </message>
     <message>
         <source>Ан. вых. 4 Тип</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 4 Type</translation>
     </message>
     <message>
         <source>Ан. вых. 1 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 1 Parameter</translation>
     </message>
     <message>
         <source>Ан. вых. 2 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 2 Parameter</translation>
     </message>
     <message>
         <source>Ан. вых. 3 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 3 Parameter</translation>
     </message>
     <message>
         <source>Ан. вых. 4 Параметр</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 4 Parameter</translation>
     </message>
     <message>
         <source>Ан. вых. 1 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 1 Min.</translation>
     </message>
     <message>
         <source>Ан. вых. 2 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 2 Min.</translation>
     </message>
     <message>
         <source>Ан. вых. 3 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 3 Min.</translation>
     </message>
     <message>
         <source>Ан. вых. 4 Мин.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 4 Min.</translation>
     </message>
     <message>
         <source>Ан. вых. 1 Макc.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 1 Max.</translation>
     </message>
     <message>
         <source>Ан. вых. 2 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 2 Max.</translation>
     </message>
     <message>
         <source>Ан. вых. 3 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 3 Max.</translation>
     </message>
     <message>
         <source>Ан. вых. 4 Макс.</source>
-        <translation type="unfinished"></translation>
+        <translation>AO 4 Max.</translation>
     </message>
     <message>
         <source>СА Недогруз (ЗСП). Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>SA underload (ULP). Allowed Restarts</translation>
     </message>
     <message>
         <source>Время между контролем ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Time between VSD checks</translation>
     </message>
     <message>
         <source>Связь ЧРП. Адрес</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Address</translation>
     </message>
     <message>
         <source>Связь ЧРП. Скорость</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Speed</translation>
     </message>
     <message>
         <source>Связь ЧРП. Четность</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Parity</translation>
     </message>
     <message>
         <source>Связь ЧРП. Стоп-бит</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Stop bits</translation>
     </message>
     <message>
         <source>Связь ЧРП. Ожидание ответа</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Response timeout</translation>
     </message>
     <message>
         <source>Связь ЧРП. Повторы</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Retries</translation>
     </message>
     <message>
         <source>Связь ЧРП. Номер канала</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Channel</translation>
     </message>
     <message>
         <source>Связь ЧРП. Время контроля потери связи</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Link loss check time</translation>
     </message>
     <message>
         <source>Связь ЧРП. Количество потерь связи</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Link loss count</translation>
     </message>
     <message>
         <source>Связь ЧРП. Время тишины</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link. Silence time</translation>
     </message>
     <message>
         <source>Релейный вых.5 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 5 function</translation>
     </message>
     <message>
         <source>Релейный вых.6 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 6 function</translation>
     </message>
     <message>
         <source>Релейный вых.7 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 7 function</translation>
     </message>
     <message>
         <source>Релейный вых.8 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 8 function</translation>
     </message>
     <message>
         <source>Релейный вых.9 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 9 function</translation>
     </message>
     <message>
         <source>Релейный вых.10 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 10 function</translation>
     </message>
     <message>
         <source>Релейный вых.11 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 11 function</translation>
     </message>
     <message>
         <source>Релейный вых.12 уст.</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 12 function</translation>
     </message>
     <message>
         <source>Релейный вых.1 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.2 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.3 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.4 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.5 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 5 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.6 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 6 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.7 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 7 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.8 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 8 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.9 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 9 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.10 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 10 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.11 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 11 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.12 Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 12 fault reason</translation>
     </message>
     <message>
         <source>Релейный вых.1 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1 delay</translation>
     </message>
     <message>
         <source>Релейный вых.2 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2 delay</translation>
     </message>
     <message>
         <source>Релейный вых.3 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3 delay</translation>
     </message>
     <message>
         <source>Релейный вых.4 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 delay</translation>
     </message>
     <message>
         <source>Релейный вых.5 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 5 delay</translation>
     </message>
     <message>
         <source>Релейный вых.6 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 6 delay</translation>
     </message>
     <message>
         <source>Релейный вых.7 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 7 delay</translation>
     </message>
     <message>
         <source>Релейный вых.8 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 8 delay</translation>
     </message>
     <message>
         <source>Релейный вых.9 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 9 delay</translation>
     </message>
     <message>
         <source>Релейный вых.10 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 10 delay</translation>
     </message>
     <message>
         <source>Релейный вых.11 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 11 delay</translation>
     </message>
     <message>
         <source>Релейный вых.12 Задержка</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 12 delay</translation>
     </message>
     <message>
         <source>Релейный вых.1 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 1 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.2 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 2 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.3 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 3 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.4 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 4 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.5 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 5 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.6 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 6 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.7 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 7 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.8 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 8 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.9 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 9 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.10 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 10 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.11 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 11 hold time</translation>
     </message>
     <message>
         <source>Релейный вых.12 Удержание</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay 12 hold time</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 13 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 13 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 14 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 14 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 15 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 15 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 16 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 16 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 17 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 17 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 18 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 18 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 19 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 19 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 20 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 20 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 21 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 21 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 22 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 22 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 23 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 23 Signaling</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Действие</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Action</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Тип сигнала</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Signal type</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Название</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Name</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Setpoints reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Bypass delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Shutdown delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Restarts delay</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Allowed Restarts</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Сброс АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Restart reset</translation>
     </message>
     <message>
         <source>Цифр. вх. 24 Сигнализация</source>
-        <translation type="unfinished"></translation>
+        <translation>DI 24 Signaling</translation>
     </message>
     <message>
         <source>Температура на приёмеПусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Bypass delay</translation>
     </message>
     <message>
         <source>Температура на приёмеВремя</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Shutdown delay</translation>
     </message>
     <message>
         <source>Температура на приёмеЗадержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Restarts delay</translation>
     </message>
     <message>
         <source>Температура на приёмеРазрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Allowed Restarts</translation>
     </message>
     <message>
         <source>Температура на приёме Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Restart counters reset</translation>
     </message>
     <message>
         <source>Температура на приёме Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Alarm Setpoint</translation>
     </message>
     <message>
         <source>Температура на приёме Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Restart Setpoint</translation>
     </message>
     <message>
         <source>Температура на приёме Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Температура на приёме. Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>Intake temperature. Setpoints reset</translation>
     </message>
     <message>
         <source>Давление на приёме насоса Уставка останова максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>Pump intake pressure Alarm Setpoint maximum</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Пусковое время</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Bypass delay</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Время</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Shutdown delay</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Задержка АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Restarts delay</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Разрешено АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Allowed Restarts</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Сброс счётчиков АПВ</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Restart counters reset</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Уставка останова</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Alarm Setpoint</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Уставка пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Restart Setpoint</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Сигнализация об отклонении от рабочих параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Signaling deviations parameters</translation>
     </message>
     <message>
         <source>Потеря связи с ТМС Сброс уставок</source>
-        <translation type="unfinished"></translation>
+        <translation>DHS link loss Setpoints reset</translation>
     </message>
     <message>
         <source>Ан. вх. 1 Время максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 1 Shutdown delay maximum</translation>
     </message>
     <message>
         <source>Ан. вх. 2 Время максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 2 Shutdown delay maximum</translation>
     </message>
     <message>
         <source>Ан. вх. 3 Время максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 3 Shutdown delay maximum</translation>
     </message>
     <message>
         <source>Ан. вх. 4 Время максимум</source>
-        <translation type="unfinished"></translation>
+        <translation>AI 4 Shutdown delay maximum</translation>
     </message>
     <message>
         <source>Направ.вращ.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation dir.</translation>
     </message>
     <message>
         <source>Суммарная индуктивность на выходе ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>Total inductance at the VSD output</translation>
     </message>
     <message>
         <source>Пониженное напряжение Снижение частоты</source>
-        <translation type="unfinished"></translation>
+        <translation>Undervoltage Frequency reduction</translation>
     </message>
     <message>
         <source>Архивы</source>
@@ -9411,23 +9414,23 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Считать архив</source>
-        <translation type="unfinished"></translation>
+        <translation>Read log</translation>
     </message>
     <message>
         <source>Очистить архив</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear log</translation>
     </message>
     <message>
         <source>Очистить сервисный архив</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear debug log</translation>
     </message>
     <message>
         <source>Удаление архивов не завершено: контроллер не ответил</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting logs not completed: the controller did not answer</translation>
     </message>
     <message>
         <source>Удаление служебных архивов не завершено: контроллер не ответил</source>
-        <translation type="unfinished"></translation>
+        <translation>Deleting debug logs not completed: the controller did not answer</translation>
     </message>
     <message>
         <source>мм2</source>
@@ -9443,98 +9446,98 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Цифр. вх. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>DI %1</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions10Form</name>
     <message>
         <source>Релейный выход 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 10</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions11Form</name>
     <message>
         <source>Релейный выход 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 11</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions12Form</name>
     <message>
         <source>Релейный выход 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 12</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions1Form</name>
     <message>
         <source>Релейный выход 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 1</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions2Form</name>
     <message>
         <source>Релейный выход 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 2</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions3Form</name>
     <message>
         <source>Релейный выход 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 3</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions4Form</name>
     <message>
         <source>Релейный выход 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 4</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions5Form</name>
     <message>
         <source>Релейный выход 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 5</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions6Form</name>
     <message>
         <source>Релейный выход 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 6</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions7Form</name>
     <message>
         <source>Релейный выход 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 7</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions8Form</name>
     <message>
         <source>Релейный выход 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 8</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptions9Form</name>
     <message>
         <source>Релейный выход 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 9</translation>
     </message>
 </context>
 <context>
     <name>RelayOutputsOptionsForm</name>
     <message>
         <source>Любая</source>
-        <translation type="unfinished"></translation>
+        <translation>Any</translation>
     </message>
 </context>
 <context>
@@ -9545,69 +9548,69 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Релейный выход 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 1</translation>
     </message>
     <message>
         <source>Релейный выход 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 2</translation>
     </message>
     <message>
         <source>Релейный выход 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 3</translation>
     </message>
     <message>
         <source>Релейный выход 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 4</translation>
     </message>
     <message>
         <source>Релейный выход 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 5</translation>
     </message>
     <message>
         <source>Релейный выход 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 6</translation>
     </message>
     <message>
         <source>Релейный выход 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 7</translation>
     </message>
     <message>
         <source>Релейный выход 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 8</translation>
     </message>
     <message>
         <source>Релейный выход 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 9</translation>
     </message>
     <message>
         <source>Релейный выход 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 10</translation>
     </message>
     <message>
         <source>Релейный выход 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 11</translation>
     </message>
     <message>
         <source>Релейный выход 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Relay output 12</translation>
     </message>
 </context>
 <context>
     <name>RunningModeMenu</name>
     <message>
         <source>Режимы пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup modes</translation>
     </message>
 </context>
 <context>
     <name>SplashScreen</name>
     <message>
         <source>Синхронизация с контроллером...</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronising with the controller...</translation>
     </message>
     <message>
         <source>Синхронизация с контроллером: %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronising with the controller: %1%</translation>
     </message>
 </context>
 <context>
@@ -9661,11 +9664,11 @@ Switch over the filter circuit breaker</translation>
     <name>VsdConnectForm</name>
     <message>
         <source>Связь с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link</translation>
     </message>
     <message>
         <source>Применить настройки порта</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply port settings</translation>
     </message>
     <message>
         <source>Сбросить счётчики</source>
@@ -9684,62 +9687,63 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Режимы пуска</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup modes</translation>
     </message>
     <message>
         <source>Настройки ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD settings</translation>
     </message>
     <message>
         <source>Настройка U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>U/f setting</translation>
     </message>
     <message>
         <source>Подавление резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression</translation>
     </message>
     <message>
         <source>Векторный режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector mode</translation>
     </message>
     <message>
         <source>Сервисное меню ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD service menu</translation>
     </message>
     <message>
         <source>Параметры связи с ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD link parameters</translation>
     </message>
 </context>
 <context>
     <name>VsdOptionsForm</name>
     <message>
         <source>Настройки ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD settings</translation>
     </message>
     <message>
         <source>Откл</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Внимание!
 Для вентильного двигателя этот тип управления не рекомендуется</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention!
+This control type is not recommended for a PM motor</translation>
     </message>
 </context>
 <context>
     <name>VsdResonanceForm</name>
     <message>
         <source>Подавление резонанса</source>
-        <translation type="unfinished"></translation>
+        <translation>Resonance suppression</translation>
     </message>
     <message>
         <source>Угол</source>
-        <translation type="unfinished"></translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Момент</source>
-        <translation type="unfinished"></translation>
+        <translation>Torque</translation>
     </message>
     <message>
         <source>Мощность</source>
@@ -9750,7 +9754,7 @@ Switch over the filter circuit breaker</translation>
     <name>VsdServiceAdditionalForm</name>
     <message>
         <source>Дополнительные параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>Additional parameters</translation>
     </message>
     <message>
         <source>Гц/с</source>
@@ -9761,96 +9765,96 @@ Switch over the filter circuit breaker</translation>
     <name>VsdServiceHardwareForm</name>
     <message>
         <source>Аппаратура ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware</translation>
     </message>
     <message>
         <source>Гармонические</source>
-        <translation type="unfinished"></translation>
+        <translation>Harmonic</translation>
     </message>
     <message>
         <source>Действующее</source>
-        <translation type="unfinished"></translation>
+        <translation>RMS</translation>
     </message>
     <message>
         <source>Откл</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Предупреждение</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Авария</source>
-        <translation type="unfinished"></translation>
+        <translation>Alarm</translation>
     </message>
     <message>
         <source>Базовая</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic</translation>
     </message>
     <message>
         <source>Прочая</source>
-        <translation type="unfinished"></translation>
+        <translation>Other</translation>
     </message>
     <message>
         <source>Тестовый режим контроллера ПЧ</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD controller test mode</translation>
     </message>
     <message>
         <source>Сбросить прокси</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset the proxy</translation>
     </message>
 </context>
 <context>
     <name>VsdServiceIndicationParamForm</name>
     <message>
         <source>Индикация параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter indication</translation>
     </message>
     <message>
         <source>Гарм/вект. ток фазы</source>
-        <translation type="unfinished"></translation>
+        <translation>Harm./vect. phase current</translation>
     </message>
 </context>
 <context>
     <name>VsdServiceIndicationTemperatureForm</name>
     <message>
         <source>Индикация температур</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature indication</translation>
     </message>
 </context>
 <context>
     <name>VsdServiceMenu</name>
     <message>
         <source>Сервисное меню ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD service menu</translation>
     </message>
     <message>
         <source>Сбросить уставки по умолчанию</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset to Default</translation>
     </message>
     <message>
         <source>Индикация параметров</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter indication</translation>
     </message>
     <message>
         <source>Дополнительные параметры</source>
-        <translation type="unfinished"></translation>
+        <translation>Additional parameters</translation>
     </message>
     <message>
         <source>Слова состояния</source>
-        <translation type="unfinished"></translation>
+        <translation>Status words</translation>
     </message>
     <message>
         <source>Контроль температуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature control</translation>
     </message>
     <message>
         <source>Индикация температур</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature indication</translation>
     </message>
     <message>
         <source>Аппаратура ЧРП</source>
-        <translation type="unfinished"></translation>
+        <translation>VSD hardware</translation>
     </message>
     <message>
         <source>ЧРП</source>
@@ -9858,11 +9862,11 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>РВК</source>
-        <translation type="unfinished"></translation>
+        <translation>RVK</translation>
     </message>
     <message>
         <source>Сбросить значения уставок по умолчанию?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset default settings?</translation>
     </message>
     <message>
         <source>Ожидание применения...</source>
@@ -9873,44 +9877,44 @@ Switch over the filter circuit breaker</translation>
     <name>VsdServicePswForm</name>
     <message>
         <source>Слова состояния</source>
-        <translation type="unfinished"></translation>
+        <translation>Status words</translation>
     </message>
     <message>
         <source>Сохранённое</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved</translation>
     </message>
 </context>
 <context>
     <name>VsdTemperatureForm</name>
     <message>
         <source>Контроль температуры</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature control</translation>
     </message>
     <message>
         <source>Только все</source>
-        <translation type="unfinished"></translation>
+        <translation>All only</translation>
     </message>
     <message>
         <source>До последнего</source>
-        <translation type="unfinished"></translation>
+        <translation>Down to the last</translation>
     </message>
     <message>
         <source>Критический</source>
-        <translation type="unfinished"></translation>
+        <translation>Critical</translation>
     </message>
 </context>
 <context>
     <name>VsdUfSettingForm</name>
     <message>
         <source>Настройка U/f</source>
-        <translation type="unfinished"></translation>
+        <translation>U/f setting</translation>
     </message>
 </context>
 <context>
     <name>VsdVectorForm</name>
     <message>
         <source>Векторный режим</source>
-        <translation type="unfinished"></translation>
+        <translation>Vector mode</translation>
     </message>
 </context>
 </TS>

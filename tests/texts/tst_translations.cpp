@@ -14,7 +14,7 @@ namespace {
 
 // Languages whose texts are still being written. A language leaves the list once it is complete: an expected
 // failure that passes fails the test.
-const QStringList kUnfinished{"en", "es"};
+const QStringList kUnfinished{"es"};
 
 struct Message {
     QString context;
@@ -24,7 +24,8 @@ struct Message {
 };
 
 // A term of the glossary: a text containing a word that begins with `russian` (any case) has `translated` in its
-// translation (any case); a whole-text term (written "=term" in the glossary) is translated exactly.
+// translation (any case); a whole-text term (written "=term" in the glossary) is translated exactly, and no other
+// term applies to that text.
 struct Term {
     QString russian;
     QMap<QString, QString> translated;
@@ -259,12 +260,18 @@ void TestTranslations::glossaryHeld()
     const QList<Term> terms = readGlossary(&error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     QVERIFY(!terms.isEmpty());
+    QSet<QString> whole;
+    for (const Term& term : terms) {
+        if (term.whole)
+            whole.insert(term.russian);
+    }
     QStringList faults;
     for (const Term& term : terms) {
         const QString wanted = term.translated.value(language);
         bool used = false;
         for (const Message& m : messages_.value(language)) {
-            const bool applies = term.whole ? m.source == term.russian : hasTerm(m.source, term.russian);
+            const bool applies = term.whole ? m.source == term.russian
+                                            : !whole.contains(m.source) && hasTerm(m.source, term.russian);
             used = used || applies;
             if (!applies || !m.finished)
                 continue;
