@@ -18,7 +18,7 @@ import time
 
 from pymodbus.client import ModbusTcpClient
 
-from peercheck import check, exception_code, failures, finish
+from peercheck import check, exception_code, failures, finish, program_command
 
 # (physic, unit): register unit = offset + stored value x scale; the pairs that the maps use, the rest 1:1.
 UNITS = {
@@ -171,7 +171,7 @@ class Program:
         except OSError:
             shutil.copy2(program, path)
         self.log = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen([path], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = subprocess.Popen(program_command(path), env=env, stdout=self.log, stderr=subprocess.STDOUT)
 
     def stop(self):
         """SIGTERM; the exit code, None when it had to be killed. Prints the program's log after a failure."""

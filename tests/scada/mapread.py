@@ -18,7 +18,7 @@ import time
 
 from pymodbus.client import ModbusTcpClient
 
-from peercheck import check, failures, finish
+from peercheck import check, failures, finish, program_command
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -296,7 +296,7 @@ def run(profile, program, extra_values, body, probe, env_extra=None):
     env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
     env.update(env_extra or {})
     log = tempfile.TemporaryFile()
-    proc = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+    proc = subprocess.Popen(program_command(program), env=env, stdout=log, stderr=subprocess.STDOUT)
     try:
         c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
         ready, secs = wait_until(lambda: c.connect() and reg(c, probe) is not None, 60.0)
