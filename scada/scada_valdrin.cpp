@@ -7,6 +7,7 @@
 #include "link/spidriver.h"
 #include "scada/scadadatetime.h"
 #include "scada/scadafactory.h"
+#include "scada/scadastationwords.h"
 #include "texts/common.h"
 
 RVK_REGISTER_SCADA(1, ScadaValdrin)
@@ -130,8 +131,7 @@ void ScadaValdrin::calcParams()
     if (!p)
         return;
     auto code = [p](quint16 id) { return Common::toCode(p->get(id)); };
-    // NaN counts as set: only a true zero is "off".
-    auto set = [p](quint16 id) { return !(p->get(id) == 0.0f); };
+    auto set = [p](quint16 id) { return ScadaStationWords::isSet(p, id); };
     auto put = [this](quint16 address, quint32 v) { parameter(address)->value = static_cast<float>(v); };
     auto putRaw = [this](quint16 address, quint32 raw) { parameter(address)->value = Common::bitsFloat(raw); };
     // The date-time words of ScadaDateTime, `step` registers apart.
@@ -142,8 +142,7 @@ void ScadaValdrin::calcParams()
             put(static_cast<quint16>(first + k * step), words[k]);
     };
 
-    const quint32 state = code(13);
-    const bool running = state == 2 || state == 3;
+    const bool running = ScadaStationWords::running(p);
     const quint32 block = code(633);
     const int reason = Common::toInt(p->get(535));
     const quint32 startMode = code(14);

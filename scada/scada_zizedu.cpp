@@ -5,6 +5,7 @@
 #include "app/parameters.h"
 #include "scada/scadadatetime.h"
 #include "scada/scadafactory.h"
+#include "scada/scadastationwords.h"
 #include "texts/common.h"
 
 RVK_REGISTER_SCADA(5, ScadaZizedu)
@@ -169,9 +170,8 @@ void ScadaZizedu::calcParams()
         number(address + 1, (s / 60) % 60);
     };
 
-    const quint32 state = Common::toCode(get(13));
-    const bool running = state == 2 || state == 3;
-    const bool stopped = state == 0;
+    const bool running = ScadaStationWords::running(p);
+    const bool stopped = Common::toCode(get(13)) == 0;
     const quint32 block = Common::toCode(get(633));
     const bool blocked = block == 3;
     const bool restartWait = block == 2;
