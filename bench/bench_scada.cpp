@@ -3,12 +3,8 @@
 // registered map whole in requests of at most 125 registers, one after the other (target 21 ms).
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QTcpServer>
 #include <QThread>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -23,6 +19,7 @@
 #include "app/mainapplication.h"
 #include "app/parameterdef.h"
 #include "app/parameters.h"
+#include "bench/modbusmaster.h"
 #include "scada/scadafactory.h"
 #include "texts/common.h"
 
@@ -110,64 +107,33 @@ std::vector<Request> wholeMapRequests(const Scada& map, int profile)
     return out;
 }
 
-int connectTo(quint16 port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in a = {};
-    a.sin_family = AF_INET;
-    a.sin_port = htons(port);
-    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 // One read request; its answer time in ms, or -1 on a failed or wrong answer.
-double readOnce(int fd, quint16 tid, const Request& r)
+double readOnce(Master& m, const Request& r)
 {
-    const unsigned char req[12] = {static_cast<unsigned char>(tid >> 8), static_cast<unsigned char>(tid), 0, 0, 0, 6, 1,
-                                   static_cast<unsigned char>(r.function), static_cast<unsigned char>(r.first >> 8),
-                                   static_cast<unsigned char>(r.first), 0, static_cast<unsigned char>(r.count)};
-    unsigned char resp[9 + 2 * kPolledRegisters];
-    const size_t expected = 9 + 2 * static_cast<size_t>(r.count);
     QElapsedTimer clock;
     clock.start();
-    if (::send(fd, req, sizeof req, 0) != static_cast<ssize_t>(sizeof req))
-        return -1;
-    size_t got = 0;
-    while (got < expected) {
-        const ssize_t n = ::recv(fd, resp + got, expected - got, 0);
-        if (n <= 0)
-            return -1;
-        got += static_cast<size_t>(n);
-        if (got >= 9 && resp[7] != r.function)
-            return -1;  // an exception answer is shorter
-    }
+    const std::vector<unsigned char> answer =
+        m.ask({static_cast<unsigned char>(r.function), static_cast<unsigned char>(r.first >> 8),
+               static_cast<unsigned char>(r.first), 0, static_cast<unsigned char>(r.count)});
     const double ms = clock.nsecsElapsed() / 1e6;
-    return resp[8] == 2 * r.count ? ms : -1;
+    const bool whole = answer.size() == 2 + 2 * static_cast<size_t>(r.count) && answer[0] == r.function;
+    return whole ? ms : -1;
 }
 
 // One master polling 125 registers back to back; the number of answers.
 int pollAsFastAsPossible(quint16 port, int seconds, std::atomic<bool>& ok)
 {
-    const int fd = connectTo(port);
-    if (fd < 0) {
-        ok = false;
-        return 0;
-    }
+    Master m(port);
     int done = 0;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < seconds * 1000) {
-        if (readOnce(fd, 1, {3, 0, kPolledRegisters}) < 0) {
+        if (readOnce(m, {3, 0, kPolledRegisters}) < 0) {
             ok = false;
             break;
         }
         ++done;
     }
-    ::close(fd);
     return done;
 }
 
@@ -176,26 +142,19 @@ int pollAsFastAsPossible(quint16 port, int seconds, std::atomic<bool>& ok)
 std::vector<double> readWholeMap(quint16 port, const std::vector<Request>& requests, int seconds, Request* failed)
 {
     std::vector<double> answers;
-    const int fd = connectTo(port);
-    if (fd < 0) {
-        *failed = {0, 0, 0};
-        return answers;
-    }
+    Master m(port);
     QElapsedTimer clock;
     clock.start();
-    quint16 tid = 0;
     while (clock.elapsed() < seconds * 1000) {
         for (const Request& r : requests) {
-            const double ms = readOnce(fd, ++tid, r);
+            const double ms = readOnce(m, r);
             if (ms < 0) {
                 *failed = r;
-                ::close(fd);
                 return answers;
             }
             answers.push_back(ms);
         }
     }
-    ::close(fd);
     return answers;
 }
 
@@ -226,11 +185,7 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_LOGGING_RULES", "*.debug=false");
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    qputenv("RVK_SCADA_PORT", QByteArray::number(port));
+    const quint16 port = useFreeScadaPort();
 
     MainApplication app(argc, argv);
     app.initDatabase();
