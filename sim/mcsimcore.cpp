@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "sim/mcsimresets.h"
 #include "texts/common.h"
 
 namespace {
@@ -44,9 +45,15 @@ constexpr quint16 kVsdLast = 10558;
 constexpr quint16 kVsdProxyControl = 10538;
 constexpr float kVsdProxyReset = 2.0f;
 constexpr float kVsdPollsPerSecond = 10.0f;
+constexpr quint16 kDirectSync = 10504;
+constexpr quint16 kTransition = 10505;
+constexpr quint16 kTransitionState = 10507;  // 1 synchronised with the network
 
 constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
 constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
+// Names of the digital inputs, two parameters each.
+constexpr quint16 kInputNameFirst = 2125;
+constexpr quint16 kInputNameLast = 2140;
 constexpr quint32 kSampleEventSeconds = 300;
 
 constexpr quint32 kReasonOperator = 1;
@@ -438,7 +445,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
     const quint32 old = it->raw;
     const quint8 kind = it->kind;
     store(id, raw);
-    if (kind == 0 && old != raw)
+    // The second half of an input's name logs the whole name when either half changed.
+    if (kind == 0 && (old != raw || namesChanged_.contains(id)))
         logSetting(id, old, raw);
     command(id, eventType);
     return result;
@@ -446,7 +454,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
 
 // A setting change as the journal holds it: both values as floats (date-times as seconds), except that the unit of an analog
 // input goes with its measured quantity (quantity * 1000 + unit) and a name, kept in two parameters
-// first letter lowest, goes as one name event of its second parameter, first letter highest.
+// first letter lowest, goes as one name event of its second parameter, first letter highest. An input's name is
+// logged whole with its second half, which the panel writes last; its first half logs a change without the name.
 void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
 {
     const Param& p = params_[id];
@@ -460,9 +469,15 @@ void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
         return;
     }
     const bool shopName = id >= 1657 && id <= 1662;
-    const bool inputName = id >= 2125 && id <= 2140;
+    const bool inputName = id >= kInputNameFirst && id <= kInputNameLast;
+    if (inputName && id % 2) {
+        namesChanged_.insert(id + 1);
+        journal_.append(McSimJournal::CodeParamChanged, id, oldRaw, newRaw);
+        return;
+    }
     if (shopName || inputName) {
         const quint16 second = id % 2 ? id + 1 : id;
+        namesChanged_.remove(second);
         const quint32 halves[2] = {params_.value(second - 1).raw, params_.value(second).raw};
         quint32 values[2] = {0, 0};
         for (int i = 0; i < 8; ++i) {
@@ -547,6 +562,17 @@ void McSimCore::command(quint16 id, int eventType)
         if (value == kVsdProxyReset)
             storeFloat(id, 0.0f);
         break;
+    case kDirectSync:
+        // The drive synchronises with the network at once; the command rests.
+        if (value == 1.0f) {
+            storeFloat(kTransitionState, 1.0f);
+            storeFloat(kDirectSync, 0.0f);
+        }
+        break;
+    case kTransition:
+        if (on)
+            storeFloat(kTransition, 0.0f);
+        break;
     default:
         for (const CounterReset& reset : counterResets()) {
             if (reset.command != id)
@@ -557,6 +583,7 @@ void McSimCore::command(quint16 id, int eventType)
             }
             storeFloat(id, 0.0f);
         }
+        resetToDefaults(id, value);
         break;
     }
 }
@@ -577,6 +604,28 @@ void McSimCore::resetDriveSettings()
         if (id >= kVsdFirst && id <= kVsdLast && it->kind == 0 && it->operation != 1 && it->raw != it->defRaw)
             store(id, it->defRaw);
     }
+}
+
+void McSimCore::resetToDefaults(quint16 id, float value)
+{
+    QVector<quint16> settings;
+    if (id == McSimResets::kResetAll) {
+        if (value == static_cast<float>(McSimResets::kResetAllValue))
+            settings = McSimResets::allSettings();
+    } else {
+        settings = McSimResets::settingsOf(id);
+        if (settings.isEmpty())
+            return;
+        if (value == 0.0f)
+            settings.clear();
+    }
+    // The restored values reach the panel as changed parameters.
+    for (quint16 setting : qAsConst(settings)) {
+        auto it = params_.constFind(setting);
+        if (it != params_.constEnd() && it->raw != it->defRaw)
+            store(setting, it->defRaw);
+    }
+    storeFloat(id, 0.0f);
 }
 
 void McSimCore::advance()
