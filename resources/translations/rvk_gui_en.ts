@@ -9448,6 +9448,34 @@ Switch over the filter circuit breaker</translation>
         <source>Цифр. вх. %1</source>
         <translation>DI %1</translation>
     </message>
+    <message>
+        <source>Отрицательная</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Положительная</source>
+        <translation>Positive</translation>
+    </message>
+    <message>
+        <source>Защита по аналоговому входу </source>
+        <translation>Analog input protection </translation>
+    </message>
+    <message>
+        <source>Аналоговый вход </source>
+        <translation>Analog input </translation>
+    </message>
+    <message>
+        <source>Цифровой вход </source>
+        <translation>Digital input </translation>
+    </message>
+    <message>
+        <source>Замкнут</source>
+        <translation>Closed</translation>
+    </message>
+    <message>
+        <source>Разомкнут</source>
+        <translation>Open</translation>
+    </message>
 </context>
 <context>
     <name>RelayOutputsOptions10Form</name>
