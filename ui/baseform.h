@@ -127,6 +127,9 @@ public:
     void onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot);
     // The main window rebuilds a stale screen instead of showing it.
     void rebuildStale();
+    // Shows a new instance of this screen, on show, in its place and on its row (after a change of language): a
+    // self-rebuilding screen rebuilds, any other goes back to its parent and opens itself again from there.
+    virtual void showAgain();
 
 signals:
     // 1 ms after each showing.
@@ -151,6 +154,9 @@ protected:
 
     // Return, Enter or F4 on `row`.
     void enterRow(int row);
+    // For a screen with no way back (showAgain()): shows `form` alone in place of this screen, on show, and on
+    // this screen's row.
+    void replaceWith(BaseForm* form);
     QLayout* rowLayout() const;
 
 private:

@@ -18,8 +18,8 @@ namespace {
 // Rows refresh 400-580 ms after an update; wait for them before each picture.
 constexpr int kSettleMs = 1500;
 
-// One picture: the values the simulated controller is given first ("id=value;..."), then the buttons pressed
-// from the main menu, by their text.
+// One picture: the values the simulated controller is given first ("id=value;..."; 570 chooses the language),
+// then the buttons pressed from the main menu, by their Russian text (found in any language).
 struct Shot {
     const char* file;
     const char* values;
@@ -57,6 +57,14 @@ const QList<Shot>& shots()
         {"protection_analog_input.png",
          "822=9;1105=2;823=1;1090=1;824=0;825=16;268=2;2113=1;275=2;276=3;277=12;1109=10",
          {"Защиты", "Защиты по аналоговым входам", "Аналоговый вход 1"}},
+        {"main_menu_en.png", "570=1", {}},
+        {"protection_undervoltage_en.png", "570=1;58=2;65=80;60=5;61=3;62=600;63=3;64=3600",
+         {"Защиты", "Защиты по сети", "Пониженное напряжение"}},
+        {"event_journal_en.png", "570=1", {"Архивы", "Журнал событий"}},
+        {"main_menu_es.png", "570=2", {}},
+        {"protection_undervoltage_es.png", "570=2;58=2;65=80;60=5;61=3;62=600;63=3;64=3600",
+         {"Защиты", "Защиты по сети", "Пониженное напряжение"}},
+        {"event_journal_es.png", "570=2", {"Архивы", "Журнал событий"}},
     };
     return list;
 }
@@ -102,6 +110,14 @@ bool apply(Parameters* params, const QString& values)
     return true;
 }
 
+// A row label is the Russian text in the language on show: the screen's own translation or the shared one.
+bool named(const QString& label, const QString& text, const BaseForm* form)
+{
+    const QByteArray source = text.toUtf8();
+    return label == text || label == QCoreApplication::translate(form->metaObject()->className(), source.constData())
+           || label == QCoreApplication::translate("QObject", source.constData());
+}
+
 // Presses the buttons named in `path`, from the main menu.
 bool open(MainWindow* window, const QStringList& path)
 {
@@ -111,7 +127,7 @@ bool open(MainWindow* window, const QStringList& path)
         const QList<RowInfo> rows = UiInspect::rows(form);
         int row = -1;
         for (int i = 0; i < rows.size() && row < 0; ++i) {
-            if (rows.at(i).label == text)
+            if (named(rows.at(i).label, text, form))
                 row = i;
         }
         if (row < 0) {
