@@ -23,6 +23,16 @@ PairList ModeRows::repeatSwitch()
     return BaseProtectionForm::choices(&Common::getTextRgmMode, {0, 1, 2});
 }
 
+PairList ModeRows::switchIcons(const QString& permanently)
+{
+    PairList icons;
+    icons.append(0, QStringLiteral(":/images/off_protection"));
+    icons.append(1, QStringLiteral(":/images/on_protection"));
+    icons.append(2, permanently);
+    icons.append(3, QStringLiteral(":/images/on_protection"));
+    return icons;
+}
+
 void ModeRows::addEdits(BaseForm* form, std::initializer_list<quint16> ids)
 {
     for (quint16 id : ids)

@@ -16,6 +16,8 @@ namespace ModeRows {
 PairList modeSwitch();
 // 0 "Откл", 1 "Однократно", 2 "Постоянно".
 PairList repeatSwitch();
+// Status icons of a mode switch: off for 0, on for 1 and 3, `permanently` for 2.
+PairList switchIcons(const QString& permanently);
 
 void addEdits(BaseForm* form, std::initializer_list<quint16> ids);
 void addValues(BaseForm* form, std::initializer_list<quint16> ids);

@@ -5,6 +5,7 @@
 #include "protections/delayed_start_form.h"
 #include "protections/jarring_mode_form.h"
 #include "protections/maintenance_mode_form.h"
+#include "protections/mode_rows.h"
 #include "protections/optimization_voltage_mode_form.h"
 #include "protections/periodic_mode_form.h"
 #include "protections/pumping_gas_mode_form.h"
@@ -31,10 +32,7 @@ QList<MenuItem> ModesMenu::items()
     // Without one of these drives there are no special algorithms to give way to.
     const bool gas = drive < 1 || drive > 3 || selector(kSpecialAlgorithms) == 0;
     // The modes write 0 (off) or 3 (on); the programmed change takes 1 (once) and 2 (permanently) too.
-    PairList icons;
-    icons.append(0, QStringLiteral(":/images/off_protection"));
-    for (int on = 1; on <= 3; ++on)
-        icons.append(on, QStringLiteral(":/images/on_protection"));
+    const PairList icons = ModeRows::switchIcons(QStringLiteral(":/images/on_protection"));
     return {
         MenuItem::status<PeriodicModeForm>(447, QObject::tr("Периодика"), icons),
         MenuItem::status<AlternationFreqModeForm>(455, QObject::tr("Чередование частот"), icons),

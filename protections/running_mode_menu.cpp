@@ -4,6 +4,7 @@
 
 #include "equipment/equipmentmenu.h"
 #include "equipment/vsd_menu.h"
+#include "protections/mode_rows.h"
 #include "protections/run_auto_adaptation_form.h"
 #include "protections/run_auto_setting_motor_form.h"
 #include "protections/run_didezor_mode_form.h"
@@ -99,11 +100,7 @@ RunningModeMenu::RunningModeMenu(QWidget* parent)
 QList<MenuItem> RunningModeMenu::items()
 {
     // Off, once, permanently (three-way switches); on (two-way switches).
-    PairList icons;
-    icons.append(0, QStringLiteral(":/images/off_protection"));
-    icons.append(1, QStringLiteral(":/images/on_protection"));
-    icons.append(2, QStringLiteral(":/images/restart_protection"));
-    icons.append(3, QStringLiteral(":/images/on_protection"));
+    const PairList icons = ModeRows::switchIcons(QStringLiteral(":/images/restart_protection"));
     const bool direct = directStart();
     const bool group = isDidezorGroupCompany();
     QList<MenuItem> list;

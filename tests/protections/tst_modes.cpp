@@ -88,9 +88,6 @@ private:
     QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     // Lets the screen on show signal its showing, and deferred rebuilds run.
     void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    // Messages of `text` open now.
-    int openMessages(const QString& text) const;
-    void closeMessages();
 
     QScopedPointer<SimStation> station_;
     QScopedPointer<UiFixture> ui_;
@@ -117,28 +114,10 @@ void TestModes::init()
 
 void TestModes::cleanup()
 {
-    closeMessages();
+    UiFixture::closeMessages();
     ui_.reset();
 }
 
-int TestModes::openMessages(const QString& text) const
-{
-    int open = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<MessageDialog*>(w);
-        open += dialog && dialog->isVisible() && dialog->text() == text ? 1 : 0;
-    }
-    return open;
-}
-
-void TestModes::closeMessages()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<MessageDialog*>(w); dialog && dialog->isVisible())
-            dialog->reject();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 void TestModes::modesMenu_data()
 {
@@ -351,12 +330,12 @@ void TestModes::warningsOncePerShowing()
     ui_->window()->showPage(-1);
     settle();
     QCOMPARE(currentClass(), screen);
-    QCOMPARE(openMessages(warning), 1);
-    closeMessages();
+    QCOMPARE(UiFixture::openMessages(warning), 1);
+    UiFixture::closeMessages();
     ui_->window()->showPage(1);
     ui_->window()->showPage(-1);
     settle();
-    QCOMPARE(openMessages(warning), 1);
+    QCOMPARE(UiFixture::openMessages(warning), 1);
     QCOMPARE(UiFixture::dialogCount(DialogGate::Message, warning), 2);
 }
 
@@ -518,11 +497,11 @@ void TestModes::maintenanceQuestionNeverStacksAndSurvivesReplacement()
     UiClock::setMessageTimeoutMs(1000);
     int questionsOpen = 0;
     QTimer::singleShot(30, [&] {
-        questionsOpen = openMessages(kAsk);
+        questionsOpen = UiFixture::openMessages(kAsk);
         // Two more changes of the quantity, the last one back to the controller's value.
         ui_->report(475, 6.0f);
         ui_->report(475, 4.0f);
-        QCOMPARE(openMessages(kAsk), 1);
+        QCOMPARE(UiFixture::openMessages(kAsk), 1);
         ui_->window()->addForm(TechnologParamsMenu::createNextForm(), "ModesMenu");
         // "Да": the screen that asked is gone, so nothing opens.
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -539,7 +518,7 @@ void TestModes::maintenanceQuestionNeverStacksAndSurvivesReplacement()
     QCOMPARE(currentClass(), QStringLiteral("ModesMenu"));
     QCOMPARE(UiInspect::formClasses(ui_->window()),
              QStringList({"ModesMenu", "CorrectionsForm", "MenuTechnologForm"}));
-    QCOMPARE(openMessages(kAsk), 0);
+    QCOMPARE(UiFixture::openMessages(kAsk), 0);
 }
 
 RVK_TEST_MAIN(TestModes)

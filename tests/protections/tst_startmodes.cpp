@@ -86,8 +86,6 @@ private:
     QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     void key(int k) { UiFixture::key(ui_->window(), k); }
     void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
-    int openMessages(const QString& text) const;
-    void closeMessages();
     // Start mode `screen` among its siblings, built for `values` whether or not the menu offers it for them.
     BaseForm* showStartMode(const QString& screen, const QString& values);
 
@@ -115,28 +113,10 @@ void TestStartModes::init()
 
 void TestStartModes::cleanup()
 {
-    closeMessages();
+    UiFixture::closeMessages();
     ui_.reset();
 }
 
-int TestStartModes::openMessages(const QString& text) const
-{
-    int open = 0;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        auto* dialog = qobject_cast<MessageDialog*>(w);
-        open += dialog && dialog->isVisible() && dialog->text() == text ? 1 : 0;
-    }
-    return open;
-}
-
-void TestStartModes::closeMessages()
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* dialog = qobject_cast<MessageDialog*>(w); dialog && dialog->isVisible())
-            dialog->reject();
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 BaseForm* TestStartModes::showStartMode(const QString& screen, const QString& values)
 {
@@ -409,12 +389,12 @@ void TestStartModes::warningsOncePerShowing()
     // Shown again while the warning is open: still one. Closed and shown again: warned again.
     for (const bool close : {false, true}) {
         if (close)
-            closeMessages();
+            UiFixture::closeMessages();
         ui_->window()->showPage(-1);
         ui_->window()->showPage(1);
         settle();
         QCOMPARE(currentClass(), screen);
-        QCOMPARE(openMessages(warning), 1);
+        QCOMPARE(UiFixture::openMessages(warning), 1);
     }
     QCOMPARE(UiFixture::dialogCount(DialogGate::Message, warning), 2);
 }
@@ -477,7 +457,7 @@ void TestStartModes::backToDrivePages()
         current()->setCurrentRow(row);
         key(Qt::Key_Return);
         QCOMPARE(currentClass(), screen);
-        closeMessages();
+        UiFixture::closeMessages();
         // Back among the drive pages, on the row of the screen left.
         key(Qt::Key_Escape);
         QCOMPARE(currentClass(), QStringLiteral("RunningModeMenu"));
