@@ -78,6 +78,12 @@ quint16 BaseForm::selector(quint16 id)
     return static_cast<quint16>(Common::toCode(value(id)) & 0xFFFF);
 }
 
+bool BaseForm::isDidezorGroupCompany()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app && app->isDidezorGroupCompany();
+}
+
 std::function<quint32(quint16)> BaseForm::cellReader()
 {
     const Parameters* p = params();

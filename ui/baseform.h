@@ -92,6 +92,8 @@ public:
     // The value of a parameter that chooses rows or items: truncated toward zero (negatives and NaN read 0), its
     // low 16 bits.
     static quint16 selector(quint16 id);
+    // The oil company (1330) is of the Didezor group: MainApplication::isDidezorGroupCompany.
+    static bool isDidezorGroupCompany();
     // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
     static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
