@@ -14,7 +14,7 @@ VsdServicePswForm::VsdServicePswForm(QWidget* parent)
 void VsdServicePswForm::createForm()
 {
     using R = VsdServiceRow;
-    const auto saved = [this](quint16 id) { return tr("Сохранённое") + QLatin1Char(' ') + Common::getTextFromId(id); };
+    const auto saved = [](quint16 id) { return tr("Сохранённое") + QLatin1Char(' ') + Common::getTextFromId(id); };
     // Kind, id, register, choices, label
     VsdServiceMenu::addRows(this, {
         {R::Value, 10056, QStringLiteral(" (92)")},
