@@ -31,14 +31,6 @@ def wait_until(fn, timeout):
     return None, timeout
 
 
-def port_open(port):
-    try:
-        socket.create_connection(("127.0.0.1", port), timeout=1).close()
-        return True
-    except OSError:
-        return False
-
-
 class Program:
     """with Program(path, {578: 7, ...}) as port: ... -- the program serving Modbus on `port`."""
 

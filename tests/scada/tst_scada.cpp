@@ -479,10 +479,13 @@ private slots:
         map.process();
         QCOMPARE(clock.periods(), (QVector<int>{100, 20}));
         QCOMPARE(Scada::engineMap(), &map);
-        clock.advance(99);
-        QCOMPARE(read(map, 10, 1), QByteArray("0000"));
-        clock.advance(1);
+        // Served from the start with the mirror's values, then refreshed every 100 ms.
         QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+        setValue(9010, 7.0f);
+        clock.advance(99);
+        QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+        clock.advance(1);
+        QCOMPARE(read(map, 10, 1), QByteArray("0007"));
 
         // A failed poll step stops polling for good and releases the engine; the refresh goes on.
         eMBDisable();
