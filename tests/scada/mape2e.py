@@ -189,6 +189,13 @@ class Program:
         self.log.seek(0)
         print(self.log.read().decode(errors="replace")[-4000:])
 
+    def close(self):
+        """Stops the program, checks that it quit cleanly and prints its log after any failure."""
+        code = self.stop()
+        check("program quits cleanly", code == 0, code)
+        if failures:
+            self.print_log()
+
 
 class Map:
     """The running map as a master sees it; `holding` and `inputs` are the table offsets of the two
@@ -299,7 +306,5 @@ def run(program, profile, rows, fixed, computed, exercise, holding=0, inputs=0):
             exercise(m, values)
         c.close()
     finally:
-        check("program quits cleanly", prog.stop() == 0)
-        if failures:
-            prog.print_log()
+        prog.close()
     finish()
