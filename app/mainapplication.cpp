@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontDatabase>
+#include <QPixmapCache>
 #include <QKeyEvent>
 #include <QSocketNotifier>
 #include <QThread>
@@ -51,6 +52,7 @@ void onQuitSignal(int)
 
 constexpr int kAccessTimeoutMs = 10 * 60 * 1000;
 constexpr qint64 kWaitDialog761MinMs = 20000;
+constexpr int kPixmapCacheKb = 512;
 
 } // namespace
 
@@ -82,6 +84,9 @@ MainApplication::MainApplication(int& argc, char** argv)
         sigaction(SIGTERM, &sa, nullptr);
     }
 
+    // The style sheet draws every selection row through Qt's pixmap cache, 10 MB by default: too much of the
+    // board's memory for pictures that are cheap to draw again.
+    QPixmapCache::setCacheLimit(kPixmapCacheKb);
     QFile style(QStringLiteral(":/style/style.qss"));
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));

@@ -1,18 +1,13 @@
 // The downhole sensor, electricity meter and energy screens: time to build and show each (the largest layouts of
 // the sensor parameter screen included), and the resident memory after opening all of them by keys 20 times.
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QSet>
-#include <QTest>
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <vector>
 
 #include "app/mainapplication.h"
+#include "bench/screenbench.h"
 #include "equipment/dhs_connect_form.h"
 #include "equipment/dhs_menu.h"
 #include "equipment/dhs_setting_form.h"
@@ -35,41 +30,14 @@ struct Case {
     std::function<BaseForm*()> make;
 };
 
-long residentKb()
-{
-    long pages = 0;
-    long resident = 0;
-    FILE* statm = std::fopen("/proc/self/statm", "r");
-    if (!statm)
-        return -1;
-    const bool read = std::fscanf(statm, "%ld %ld", &pages, &resident) == 2;
-    std::fclose(statm);
-    return read ? resident * (sysconf(_SC_PAGESIZE) / 1024) : -1;
-}
-
 void key(MainWindow* window, Qt::Key k)
 {
-    QWidget* target = window->focusWidget();
-    if (!target || !window->isAncestorOf(target))
-        target = window->currentForm();
-    QTest::keyClick(target, k);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-    if (BaseForm* form = window->currentForm())
-        seen.insert(QString::fromLatin1(form->metaObject()->className()));
+    ScreenBench::key(window, k, &seen);
 }
 
-// Opens the child row at `position` of the current menu.
 void open(MainWindow* window, int position)
 {
-    BaseForm* form = window->currentForm();
-    for (int row = 0; row < form->rowCount(); ++row) {
-        if (form->childButtonPosition(row) == position) {
-            form->setCurrentRow(row);
-            key(window, Qt::Key_Return);
-            return;
-        }
-    }
+    ScreenBench::open(window, position, &seen);
 }
 
 // Every screen of this family, reached by keys from the main menu, and back.
@@ -90,12 +58,6 @@ void walk(MainWindow* window)
     open(window, 5);  // notebook
     open(window, 4);  // energy
     key(window, Qt::Key_Escape);
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
 }
 
 } // namespace
@@ -122,20 +84,7 @@ int main(int argc, char** argv)
     };
     for (const Case& c : cases) {
         ui.report(39, c.dhsType);
-        std::vector<double> times;
-        int rows = 0;
-        for (int run = 0; run < 30; ++run) {
-            QElapsedTimer t;
-            t.start();
-            ui.window()->addForm(c.make(), 0);
-            QCoreApplication::processEvents();
-            ui.window()->repaint();
-            times.push_back(t.nsecsElapsed() / 1e6);
-            rows = ui.window()->currentForm()->rowCount();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        }
-        std::printf("%-28s %2d rows built and shown: median %.2f ms, max %.2f ms (target < 20 ms)\n", c.name, rows,
-                    median(times), *std::max_element(times.begin(), times.end()));
+        ScreenBench::timeBuild(ui.window(), c.name, c.make);
     }
 
     ui.report(39, 17.0f);

@@ -1,14 +1,20 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Analog outputs menu. No rows yet: only the title and the way back.
-class AnalogOutputsMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// The four analog outputs.
+class AnalogOutputsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit AnalogOutputsMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

@@ -1,14 +1,21 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Calibration screen. No rows yet: only the title and the way back.
-class CorrectionsForm : public BaseForm
+#include "ui/basemenu.h"
+
+// The calibration screen: the calibration type, and the pages of the current and voltage measurements and of the
+// analog inputs. The pages read the type when they are built.
+class CorrectionsForm : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit CorrectionsForm(QWidget* parent = nullptr);
 
-    void createForm() override;
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

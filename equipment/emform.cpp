@@ -37,7 +37,7 @@ void EmForm::setFormsList()
 
 void EmForm::createForm()
 {
-    const quint16 type = static_cast<quint16>(Common::toCode(value(kMeterType)));
+    const quint16 type = selector(kMeterType);
     PairList types;
     // The order of the station's lists: the ПСЧ-4ТМ (5) after the СЭТ-4ТМ03.
     for (int code : {0, 1, 5, 2, 3, 4})

@@ -11,7 +11,6 @@
 #include "equipment/trans_form.h"
 #include "equipment/vsd_menu.h"
 #include "screens/mainmenu.h"
-#include "texts/common.h"
 #include "ui/mainwindow.h"
 
 EquipmentMenu::EquipmentMenu(QWidget* parent)
@@ -23,7 +22,7 @@ EquipmentMenu::EquipmentMenu(QWidget* parent)
 
 QList<MenuItem> EquipmentMenu::items()
 {
-    const quint16 vsdType = static_cast<quint16>(Common::toCode(value(685)));
+    const quint16 vsdType = selector(685);
     const bool analogOutputs = value(1644) != 0.0f;
     const bool bypass = vsdType == 2 || (vsdType == 3 && value(10504) != 5.0f);
     return {

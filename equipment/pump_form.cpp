@@ -12,6 +12,8 @@ PumpForm::PumpForm(QWidget* parent)
 
 void PumpForm::createForm()
 {
+    for (quint16 id : {40, 41, 42})
+        addEdit(id);
 }
 
 void PumpForm::returnBackForm()

@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// Pump settings. No rows yet: only the title and the way back.
+// Pump data: capacity, head and setting depth.
 class PumpForm : public BaseForm
 {
     Q_OBJECT

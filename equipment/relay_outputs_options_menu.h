@@ -1,14 +1,22 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Relay outputs menu. No rows yet: only the title and the way back.
-class RelayOutputsOptionsMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// The relay outputs: relays 1 to 4, and 5 to 12 with the extension board (1644). The board is read once per build
+// for both the buttons and the pages they open.
+class RelayOutputsOptionsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit RelayOutputsOptionsMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    // The relay pages; a page's position is its relay's number less one.
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

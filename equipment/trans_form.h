@@ -2,7 +2,8 @@
 
 #include "ui/baseform.h"
 
-// Step-up transformer settings. No rows yet: only the title and the way back.
+// The step-up transformer, the supply mains and the motor cable, with the values the controller derives from
+// them.
 class TransForm : public BaseForm
 {
     Q_OBJECT
@@ -11,4 +12,8 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+
+public slots:
+    // A new value of the adaptation mode.
+    void slotParamUpdated(quint16 id);
 };

@@ -12,6 +12,8 @@ UpsForm::UpsForm(QWidget* parent)
 
 void UpsForm::createForm()
 {
+    for (quint16 id : {1361, 1362, 1363})
+        addEdit(id);
 }
 
 void UpsForm::returnBackForm()

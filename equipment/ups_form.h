@@ -2,7 +2,7 @@
 
 #include "ui/baseform.h"
 
-// UPS settings. No rows yet: only the title and the way back.
+// UPS settings: when the controller, this program and the backlight switch off on battery.
 class UpsForm : public BaseForm
 {
     Q_OBJECT

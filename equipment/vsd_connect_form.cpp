@@ -26,7 +26,7 @@ void VsdConnectForm::createForm()
 {
     for (quint16 id : kCounters)
         addStatusNum(id, false);
-    if (static_cast<quint16>(Common::toCode(value(685))) == 1) {
+    if (selector(685) == 1) {
         addComboBox(1707, PairList{{2, Common::getTextChanelVsd(2)}, {4, Common::getTextChanelVsd(4)}});
         addEdit(1701);
         PairList speeds;

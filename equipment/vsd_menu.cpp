@@ -21,7 +21,7 @@ VsdMenu::VsdMenu(QWidget* parent)
 
 QList<MenuItem> VsdMenu::items()
 {
-    const bool own = static_cast<quint16>(Common::toCode(value(685))) == 1;
+    const bool own = selector(685) == 1;
     return {
         MenuItem::row([](BaseForm* menu) {
             PairList types;

@@ -19,11 +19,6 @@ constexpr quint16 kAdaptation = 783;
 constexpr quint16 kControlType = 10006;
 constexpr quint16 kVectorType = 10524;
 
-quint16 selector(quint16 id)
-{
-    return static_cast<quint16>(Common::toCode(BaseForm::value(id)));
-}
-
 } // namespace
 
 VsdOptionsForm::VsdOptionsForm(QWidget* parent)

@@ -56,7 +56,7 @@ void VsdServiceMenu::addRows(BaseForm* form, const QList<VsdServiceRow>& rows)
 QList<MenuItem> VsdServiceMenu::items()
 {
     const MenuItem reset = MenuItem::action(tr("Сбросить уставки по умолчанию"), SLOT(showResetDefaultDialog()));
-    switch (static_cast<quint16>(Common::toCode(value(kVsdType)))) {
+    switch (selector(kVsdType)) {
     case 1:
         return {
             MenuItem::child<VsdServiceIndicationParamForm>(tr("Индикация параметров")),

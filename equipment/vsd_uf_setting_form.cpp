@@ -35,7 +35,7 @@ VsdUfSettingForm::VsdUfSettingForm(QWidget* parent)
 
 void VsdUfSettingForm::createForm()
 {
-    const quint16 type = static_cast<quint16>(Common::toCode(value(685)));
+    const quint16 type = selector(685);
     switch (type) {
     case 1:
         // The first point's frequency is fixed by the drive.

@@ -1,14 +1,24 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Protections menu. No rows yet: only the title and the way back.
-class ProtectionsMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// "Защиты": the four protection groups, the input protections, the deviation-alarm switch and the reset of
+// every protection setpoint.
+class ProtectionsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit ProtectionsMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+public slots:
+    void showResetDefaultDialog();
+
+private:
+    static QList<MenuItem> items();
 };

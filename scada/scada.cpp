@@ -760,19 +760,8 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
     if (static_cast<qint32>(address) < 0 || address >= size)
         return MB_ERR_INVALID;
 
-    QByteArray header;
-    header.append('\0');
-    header.append('\xFF');
-    header.append('\xFF');
-    putLe32(header, address);
-    putLe32(header, len);
-    putLe32(header, len);
-    {
-        std::lock_guard<std::mutex> locker(logLock_);
-        headerBuffer_.clear();
-        logBuffer_.clear();
-    }
-    emit signalScadaRequestCompressLogRN(header);
+    clearLogBuffers();
+    emit signalScadaRequestCompressLogRN(compressLogHeader(address, len));
 
     QByteArray replyHeader;
     QByteArray log;
@@ -798,6 +787,39 @@ eMBErrorCode Scada::readFileRecord(uint8_t* buffer, uint32_t address, uint16_t l
         buffer[i] = from < log.size() ? static_cast<uint8_t>(log.at(from)) : 0;
     }
     return MB_ERR_NONE;
+}
+
+QByteArray Scada::compressLogHeader(quint32 offset, quint32 count)
+{
+    QByteArray header;
+    header.append('\0');
+    header.append('\xFF');
+    header.append('\xFF');
+    putLe32(header, offset);
+    putLe32(header, count);
+    putLe32(header, count);
+    return header;
+}
+
+void Scada::clearLogBuffers()
+{
+    std::lock_guard<std::mutex> locker(logLock_);
+    headerBuffer_.clear();
+    logBuffer_.clear();
+}
+
+bool Scada::takeLogReply(quint32* offset, QByteArray* data)
+{
+    constexpr int kHeader = 15;
+    std::lock_guard<std::mutex> locker(logLock_);
+    if (headerBuffer_.size() < kHeader)
+        return false;
+    *offset = getLe32(headerBuffer_, 3);
+    const quint32 count = qMin<quint32>(getLe32(headerBuffer_, 11), static_cast<quint32>(logBuffer_.size()));
+    headerBuffer_.remove(0, kHeader);
+    *data = logBuffer_.left(count);
+    logBuffer_.remove(0, count);
+    return true;
 }
 
 bool Scada::waitForController(const std::function<bool()>& done)

@@ -136,6 +136,17 @@ protected:
     void setParameter(quint16 id, float value, int eventType);
     void setParameter(quint16 id, quint32 raw, int eventType);
 
+    // Compressed-log slices. The request header: 0x00 0xFF 0xFF, then offset, count and count again
+    // (32 bits each, little-endian); a reply header has the same layout, its data count in bytes 11-14.
+    static QByteArray compressLogHeader(quint32 offset, quint32 count);
+    // The receive buffers are shared with the SPI thread: these and the reply slots take one lock.
+    void clearLogBuffers();
+    // Takes the oldest whole reply (the offset its header gives, and its data) out of the receive
+    // buffers; false when none has arrived.
+    bool takeLogReply(quint32* offset, QByteArray* data);
+    // Waits (polling, at most kWaitControllerMs) until `done` holds; false on time-out or when the map stops.
+    bool waitForController(const std::function<bool()>& done);
+
     ScadaParameter* parameters_ = nullptr;
     ScadaParameter defaultParameter_;
     quint16 countParameters_ = 0;
@@ -177,8 +188,6 @@ private:
     void endWriteInFlight(int at);
     bool encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const;
     bool decodeRow(const ScadaParameter& row, const uint8_t* in, float* value) const;
-    // Waits (polling, at most kWaitControllerMs) until `done` holds; false on time-out or when the map stops.
-    bool waitForController(const std::function<bool()>& done);
 
     Parameters* params_ = nullptr;
     SpiFunnel spi_;

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 
+#include "sim/mcsimresets.h"
 #include "texts/common.h"
 
 namespace {
@@ -44,6 +45,9 @@ constexpr quint16 kVsdLast = 10558;
 constexpr quint16 kVsdProxyControl = 10538;
 constexpr float kVsdProxyReset = 2.0f;
 constexpr float kVsdPollsPerSecond = 10.0f;
+constexpr quint16 kDirectSync = 10504;
+constexpr quint16 kTransition = 10505;
+constexpr quint16 kTransitionState = 10507;  // 1 synchronised with the network
 
 constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
 constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
@@ -547,6 +551,17 @@ void McSimCore::command(quint16 id, int eventType)
         if (value == kVsdProxyReset)
             storeFloat(id, 0.0f);
         break;
+    case kDirectSync:
+        // The drive synchronises with the network at once; the command rests.
+        if (value == 1.0f) {
+            storeFloat(kTransitionState, 1.0f);
+            storeFloat(kDirectSync, 0.0f);
+        }
+        break;
+    case kTransition:
+        if (on)
+            storeFloat(kTransition, 0.0f);
+        break;
     default:
         for (const CounterReset& reset : counterResets()) {
             if (reset.command != id)
@@ -557,6 +572,7 @@ void McSimCore::command(quint16 id, int eventType)
             }
             storeFloat(id, 0.0f);
         }
+        resetToDefaults(id, value);
         break;
     }
 }
@@ -577,6 +593,28 @@ void McSimCore::resetDriveSettings()
         if (id >= kVsdFirst && id <= kVsdLast && it->kind == 0 && it->operation != 1 && it->raw != it->defRaw)
             store(id, it->defRaw);
     }
+}
+
+void McSimCore::resetToDefaults(quint16 id, float value)
+{
+    QVector<quint16> settings;
+    if (id == McSimResets::kResetAll) {
+        if (value == static_cast<float>(McSimResets::kResetAllValue))
+            settings = McSimResets::allSettings();
+    } else {
+        settings = McSimResets::settingsOf(id);
+        if (settings.isEmpty())
+            return;
+        if (value == 0.0f)
+            settings.clear();
+    }
+    // The restored values reach the panel as changed parameters.
+    for (quint16 setting : qAsConst(settings)) {
+        auto it = params_.constFind(setting);
+        if (it != params_.constEnd() && it->raw != it->defRaw)
+            store(setting, it->defRaw);
+    }
+    storeFloat(id, 0.0f);
 }
 
 void McSimCore::advance()

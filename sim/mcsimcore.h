@@ -111,6 +111,8 @@ private:
     quint8 write(quint16 id, quint32 raw, int eventType);
     void logSetting(quint16 id, quint32 oldRaw, quint32 newRaw);
     void command(quint16 id, int eventType);
+    // A reset command: restores the defaults of its settings and returns to 0.
+    void resetToDefaults(quint16 id, float value);
     void advance();
     bool pending(quint16 id) const;
     // Every setting of the drive back to its default, each change reported.

@@ -50,9 +50,30 @@ QString BaseEditWidget::unitText() const
     return unitLabel_->text();
 }
 
-QString BaseEditWidget::rangeText() const
+void BaseEditWidget::setDisplayUnit(quint8 physic, quint8 unitOut)
+{
+    ownUnit_ = true;
+    physic_ = physic;
+    unitOut_ = unitOut;
+    if (!isEditing())
+        refresh();
+}
+
+const ParameterDef* BaseEditWidget::shownDef(ParameterDef* copy) const
 {
     const ParameterDef* d = def();
+    if (!d || !ownUnit_)
+        return d;
+    *copy = *d;
+    copy->physic = physic_;
+    copy->unitOut = unitOut_;
+    return copy;
+}
+
+QString BaseEditWidget::rangeText() const
+{
+    ParameterDef copy;
+    const ParameterDef* d = shownDef(&copy);
     Parameters* p = params();
     if (!d || !p)
         return QString();
@@ -66,7 +87,8 @@ QString BaseEditWidget::rangeText() const
 
 void BaseEditWidget::refresh()
 {
-    const ParameterDef* d = def();
+    ParameterDef copy;
+    const ParameterDef* d = shownDef(&copy);
     Parameters* p = params();
     if (!d || !p) {
         valueLabel_->setText(QStringLiteral("---"));
@@ -102,7 +124,8 @@ void BaseEditWidget::enter()
 
 bool BaseEditWidget::parseShown(const QString& text, float* stored) const
 {
-    const ParameterDef* d = def();
+    ParameterDef copy;
+    const ParameterDef* d = shownDef(&copy);
     Parameters* p = params();
     if (!d || !p)
         return false;

@@ -25,6 +25,10 @@ public:
     void cancel();
     QLineEdit* lineEdit() const { return valueEdit_; }
 
+    // Shows and takes the value in a unit of another quantity than the parameter's own (`physic`, `unitOut`),
+    // as for a value compared with another parameter. The mirror's record stays as it is.
+    void setDisplayUnit(quint8 physic, quint8 unitOut);
+
     // The unit label; a screen may give it a text of its own.
     QLabel* unitLabel_;
 
@@ -38,6 +42,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The record the row presents and converts with: the mirror's, or `copy` in the display unit set.
+    const ParameterDef* shownDef(ParameterDef* copy) const;
     // The stored value for the text the operator typed in display form.
     bool parseShown(const QString& text, float* stored) const;
     void finishEditing(bool accepted);
@@ -46,4 +52,7 @@ private:
     QLineEdit* valueEdit_;
     QString savedInfo_;
     QString autoUnit_;
+    bool ownUnit_ = false;
+    quint8 physic_ = 0;
+    quint8 unitOut_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "ui/baseform.h"
 
 #include <QGridLayout>
+#include <QHash>
 #include <QKeyEvent>
 #include <QTimer>
 #include <QtDebug>
@@ -72,6 +73,11 @@ float BaseForm::value(quint16 id)
     return p ? p->get(id) : 0.0f;
 }
 
+quint16 BaseForm::selector(quint16 id)
+{
+    return static_cast<quint16>(Common::toCode(value(id)) & 0xFFFF);
+}
+
 std::function<quint32(quint16)> BaseForm::cellReader()
 {
     const Parameters* p = params();
@@ -82,6 +88,13 @@ bool BaseForm::isAccess(int id, int mode, const QString& prompt)
 {
     MainApplication* app = MainApplication::getInstance();
     return app && app->isAccess(this, id, mode, prompt);
+}
+
+QString BaseForm::unitText(quint16 id)
+{
+    const Parameters* p = params();
+    const ParameterDef* def = p ? p->getParameter(id) : nullptr;
+    return def ? p->getTextUnit(def) : QString();
 }
 
 bool BaseForm::sendCommand(quint16 id, float value, bool guarded, const QString& question)
@@ -463,6 +476,25 @@ void BaseForm::requestRebuild()
             rebuild(true);
         else
             stale_ = true;
+    });
+}
+
+void BaseForm::onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot)
+{
+    Parameters* p = params();
+    if (!p || ids.isEmpty() || !slot)
+        return;
+    QHash<quint16, quint32> seen;
+    for (quint16 id : ids)
+        seen.insert(id, p->getU32(id));
+    connect(p, &Parameters::signalParamUpdated, this, [p, seen, slot](quint16 id, quint8 cmd) mutable {
+        if (cmd == 7 || cmd == 8 || cmd == 15 || !seen.contains(id))
+            return;
+        const quint32 raw = p->getU32(id);
+        if (seen.value(id) == raw)
+            return;
+        seen.insert(id, raw);
+        slot(id);
     });
 }
 

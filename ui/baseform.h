@@ -89,10 +89,15 @@ public:
     static LogEvent* logEvent();
     // The mirrored value of `id`, 0 when there is no mirror.
     static float value(quint16 id);
+    // The value of a parameter that chooses rows or items: truncated toward zero (negatives and NaN read 0), its
+    // low 16 bits.
+    static quint16 selector(quint16 id);
     // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
     static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
     bool isAccess(int id, int mode, const QString& prompt = QString());
+    // The unit text of parameter `id` in its display unit; empty for an unknown id.
+    static QString unitText(quint16 id);
     // Writes command `id` = `value` as the operator: after the access check of `id` when `guarded`, and after
     // "Да" to `question` when one is given (asked over the main window). True when the command was written.
     bool sendCommand(quint16 id, float value, bool guarded, const QString& question = QString());
@@ -117,6 +122,9 @@ public:
     // empty).
     void requestRebuild();
     bool isStale() const { return stale_; }
+    // Calls `slot` with the id when one of `ids` reports a value other than the one last seen: limits, unit codes
+    // and a value reported again are no change. Call it from createForm().
+    void onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot);
     // The main window rebuilds a stale screen instead of showing it.
     void rebuildStale();
 

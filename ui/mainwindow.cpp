@@ -182,7 +182,7 @@ QString MainWindow::getTextAiUnit(unsigned short paramId, unsigned short unitId,
 
 void MainWindow::showMessageAdaptation()
 {
-    const quint16 drive = static_cast<quint16>(Common::toCode(BaseForm::value(685)) & 0xFFFF);
+    const quint16 drive = BaseForm::selector(685);
     if (drive == 2 && BaseForm::value(783) != 0.0f)
         MessageDialog::showOnce(tr("Внимание!\nНеобходимо провести автоадаптацию"), MessageDialog::Information, this);
 }

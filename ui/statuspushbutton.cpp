@@ -1,5 +1,6 @@
 #include "ui/statuspushbutton.h"
 
+#include <QPixmapCache>
 #include <QtDebug>
 
 #include "app/parameters.h"
@@ -35,5 +36,12 @@ void StatusPushButton::refresh()
     if (path == iconPath_)
         return;
     iconPath_ = path;
-    setIcon(QIcon(path));
+    // One pixmap per picture: an icon of a pixmap loaded anew would cache its scaled copies anew, and every
+    // menu built would fill the pixmap cache with the same pictures.
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    setIcon(QIcon(pixmap));
 }

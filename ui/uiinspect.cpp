@@ -1,5 +1,7 @@
 #include "ui/uiinspect.h"
 
+#include <QLabel>
+
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
 #include "ui/baseeditwidget.h"
@@ -76,6 +78,8 @@ RowInfo UiInspect::row(const BaseForm* form, int index)
     } else if (auto* r = qobject_cast<EventItem*>(w)) {
         info.label = r->text();
         info.value = r->dateTime();
+    } else if (auto* r = qobject_cast<QLabel*>(w)) {
+        info.value = r->text();
     }
     return info;
 }

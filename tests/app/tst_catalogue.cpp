@@ -4,6 +4,7 @@
 
 #include "app/database.h"
 #include "app/parameters.h"
+#include "sim/mcsimresets.h"
 #include "support/testmain.h"
 #include "texts/common.h"
 
@@ -115,6 +116,20 @@ private slots:
         // and through the register maps
         for (int id : {572, 1181, 1183, 43, 580, 720, 10002, 10025})
             QVERIFY2(rows_.value(id).operation != 1, QByteArray::number(id));
+    }
+
+    // The reset commands are commands the controller takes, and what they restore are writable settings.
+    void resetCommandsAndTheirSettings()
+    {
+        QVERIFY(rows_.value(McSimResets::kResetAll).max >= McSimResets::kResetAllValue);
+        for (const McSimResets::Reset& reset : McSimResets::table()) {
+            const Row& r = rows_[reset.id];
+            QVERIFY2(r.kind == 2 && r.operation != 1 && r.min <= 1.0 && r.max >= 1.0, QByteArray::number(reset.id));
+            for (quint16 id : reset.settings) {
+                QVERIFY2(rows_.contains(id) && rows_[id].kind == 0 && rows_[id].operation != 1,
+                         QByteArray::number(id));
+            }
+        }
     }
 
     void namesLiveOnlyInTheNameTable()

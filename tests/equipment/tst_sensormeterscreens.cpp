@@ -107,12 +107,6 @@ private slots:
     void voltageSourceWarning();
 
 private:
-    // Reports "id=value;..." as the controller would.
-    void report(const QString& values)
-    {
-        for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts))
-            ui_->report(static_cast<quint16>(pair.section('=', 0, 0).toUInt()), pair.section('=', 1).toFloat());
-    }
     std::unique_ptr<UiFixture> ui_;
 };
 
@@ -233,7 +227,7 @@ void TestSensorMeterScreens::rowsFollowSettings()
     QFETCH(QString, values);
     QFETCH(QString, title);
     QFETCH(QStringList, rows);
-    report(values);
+    ui_->report(values);
     BaseForm* form = make(screen);
     ui_->window()->addForm(form, 0);
     QCOMPARE(form->title(), title.toUpper());
@@ -314,7 +308,7 @@ void TestSensorMeterScreens::commandsAskAndWrite()
     QFETCH(QString, question);
     QFETCH(quint16, id);
     QFETCH(QStringList, writes);
-    report(values);
+    ui_->report(values);
     BaseForm* form = make(screen);
     ui_->window()->addForm(form, 0);
     FakeController mc;

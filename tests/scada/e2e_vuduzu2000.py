@@ -108,22 +108,30 @@ def run(c):
         check("15 %d registers accepted" % n, not r.isError(), r)
 
 
-def main():
-    program = sys.argv[1]
+def serve(program, values, ready, run, timeout=7, responses=(), env=None):
+    """Starts the program on its simulated controller with RVK_SIM_VALUES `values` on a free loopback port,
+    runs `run(client)` once `ready(client)` holds, stops the program and closes the check count."""
     port = free_port()
-    values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
-    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
+    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen",
+               **(env or {}))
     prog = Program(program, env)
     try:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=7, retries=0)
-        ready, secs = wait_until(lambda: c.connect() and reg(c, 579) is not None, 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), ready)
-        if ready:
+        c = ModbusTcpClient("127.0.0.1", port=port, timeout=timeout, retries=0)
+        for response in responses:
+            c.register(response)
+        up, secs = wait_until(lambda: c.connect() and ready(c), 60.0)
+        check("program serves port %d (%.1f s)" % (port, secs), up)
+        if up:
             run(c)
         c.close()
     finally:
         prog.close()
     finish()
+
+
+def main():
+    values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
+    serve(sys.argv[1], values, lambda c: reg(c, 579) is not None, run)
 
 
 if __name__ == "__main__":

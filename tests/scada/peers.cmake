@@ -34,9 +34,16 @@ if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
         scada_region_3_0_8_pymodbus scada_region_3_0_12_pymodbus PROPERTIES TIMEOUT 200)
 endif()
 
+# The maker's map (profile 1) end to end, its compressed log included.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    add_test(NAME scada_valdrin_pymodbus
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_valdrin.py $<TARGET_FILE:rvk_gui>)
+    set_tests_properties(scada_valdrin_pymodbus PROPERTIES TIMEOUT 300)
+endif()
+
 # ThreadSanitizer builds: the suppressions for the uninstrumented Qt and GLib internals.
 if(RVK_TSAN)
-    foreach(t tst_scada tst_scadaprofileswitch tst_scadalink tst_scadavuduzu2000)
+    foreach(t tst_scada tst_scadaprofileswitch tst_scadalink tst_scadavuduzu2000 tst_scadavaldrin tst_scadavaldrinlink)
         if(TEST ${t})
             set_property(TEST ${t} APPEND PROPERTY ENVIRONMENT
                 "TSAN_OPTIONS=ignore_noninstrumented_modules=1 suppressions=${CMAKE_CURRENT_LIST_DIR}/tsan.supp")

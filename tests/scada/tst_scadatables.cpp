@@ -32,6 +32,7 @@ const Shape kShapes[] = {
     {5, 482, {}},  // ScadaZizedu
     {6, 295, {}},  // ScadaZevodorar
     {11, 21, {}},  // ScadaDez
+    {1, 892, {186, 188, 494, 4099}},  // ScadaValdrin
 };
 
 // A map whose table the test gives as lines.

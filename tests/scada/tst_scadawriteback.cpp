@@ -8,18 +8,22 @@ using namespace scadatest;
 
 namespace {
 
-// Writable registers that by their map's own table read what they cannot take: a command register reads
-// the idle command.
+// Writable registers left out: a command register reads the idle command (0) and takes only the command (1);
+// register 449 of the maker's map writes the station serial number p550, which the catalogue keeps read-only.
 const struct {
     int profile;
     quint16 address;
-} kCommandRegisters[] = {
-    {11, 1},  // Dez: the stop command reads 0 and takes only 1
+} kLeftOut[] = {
+    {1, 119},  // the maker's map: the start command (p593)
+    {1, 121},  // the stop command (p592)
+    {1, 122},  // the command p774
+    {1, 449},  // p550
+    {11, 1},   // Dez: the stop command (p592)
 };
 
-bool isCommandRegister(int profile, quint16 address)
+bool isLeftOut(int profile, quint16 address)
 {
-    for (const auto& c : kCommandRegisters) {
+    for (const auto& c : kLeftOut) {
         if (c.profile == profile && c.address == address)
             return true;
     }
@@ -74,7 +78,7 @@ private slots:
         for (int i = 0; i < map->rowCount(); ++i) {
             const ScadaParameter& row = map->rows()[i];
             const int size = Scada::sizeDataFromTypeData(row.dataType);
-            if ((row.operation != 2 && row.operation != 3) || size < 0 || isCommandRegister(profile, row.address))
+            if ((row.operation != 2 && row.operation != 3) || size < 0 || isLeftOut(profile, row.address))
                 continue;
             const QByteArray hex = read(*map, row.address, static_cast<quint16>(size / 2));
             if (write(*map, row.address, words(hex)) == MB_ERR_NONE)

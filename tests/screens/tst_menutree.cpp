@@ -11,6 +11,7 @@
 #include "scada/scadafactory.h"
 #include "screens/mainscreenform.h"
 #include "support/testmain.h"
+#include "support/uitestsupport.h"
 #include "texts/common.h"
 #include "ui/basecombobox.h"
 #include "ui/basecombobox2.h"
@@ -25,7 +26,7 @@
 namespace {
 
 // Children of every menu, by class, in the order of its buttons, for the station set up below
-// (own drive, extension board, downhole sensor system of type 17, an electricity meter).
+// (own drive, valve motor, extension board, downhole sensor system of type 17, an electricity meter).
 const QMap<QString, QStringList>& menuTree()
 {
     static const QMap<QString, QStringList> tree{
@@ -36,6 +37,7 @@ const QMap<QString, QStringList>& menuTree()
         {"EquipmentMenu",
          {"MotorForm", "TransForm", "VsdMenu", "DhsMenu", "EmForm", "FiltersForm", "PumpForm",
           "RelayOutputsOptionsMenu", "AnalogOutputsMenu"}},
+        {"MotorForm", {"MasterMotorForm"}},
         {"VsdMenu",
          {"RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm", "VsdResonanceForm", "VsdVectorForm",
           "VsdServiceMenu", "VsdConnectForm"}},
@@ -44,7 +46,33 @@ const QMap<QString, QStringList>& menuTree()
           "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm"}},
         {"DhsMenu", {"DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm"}},
         {"EmForm", {"EmConnectForm"}},
+        {"ProtectionsMenu",
+         {"ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
+          "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu"}},
+        {"ProtectionsSupplyMenu",
+         {"ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
+          "ProtectionImbalanceCurrentInputForm", "ProtectionPhaseRotationForm"}},
+        {"ProtectionsMotorMenu",
+         {"ProtectionOverloadMotorForm", "ProtectionUnderloadMotorForm", "ProtectionImbalanceCurrentMotorForm",
+          "ProtectionTurbineRotationForm", "ProtectionCurrentMotorForm", "ProtectionOutOfSyncMotorForm"}},
+        {"ProtectionsDhsMenu",
+         {"ProtectionPressureIntakeForm", "ProtectionPressureDischargeForm", "ProtectionTemperatureMotorForm",
+          "ProtectionVibrationMotorForm", "ProtectionFlowDischargeForm", "ProtectionTemperatureIntakeForm",
+          "ProtectionConnectDhsForm"}},
+        {"ProtectionsOtherMenu",
+         {"ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
+          "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm"}},
         {"TechnologParamsMenu", {"ModesMenu", "CorrectionsForm", "MenuTechnologForm"}},
+        {"CorrectionsForm",
+         {"CorrectionsCurrentIn", "CorrectionsVoltageIn", "CorrectionsCurrentOut", "CorrectionsVoltageOut",
+          "CorrectionsCurrentTrans", "CorrectionsVoltageTrans", "CorrectionsCurrentMotor", "CorrectionsVoltageMotor",
+          "CorrectionAI"}},
+        {"RelayOutputsOptionsMenu",
+         {"RelayOutputsOptions1Form", "RelayOutputsOptions2Form", "RelayOutputsOptions3Form",
+          "RelayOutputsOptions4Form", "RelayOutputsOptions5Form", "RelayOutputsOptions6Form",
+          "RelayOutputsOptions7Form", "RelayOutputsOptions8Form", "RelayOutputsOptions9Form",
+          "RelayOutputsOptions10Form", "RelayOutputsOptions11Form", "RelayOutputsOptions12Form"}},
+        {"AnalogOutputsMenu", {"AnalogOutput1Form", "AnalogOutput2Form", "AnalogOutput3Form", "AnalogOutput4Form"}},
         {"NotebookMenu", {"HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm"}},
         {"OptionsMenu",
          {"OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
@@ -117,17 +145,7 @@ QStringList TestMenuTree::shownClasses() const
 
 void TestMenuTree::key(int k)
 {
-    // As the panel keys: to the widget with the focus, from which unhandled keys reach the screen.
-    QWidget* target = window()->focusWidget();
-    if (!target || !window()->isAncestorOf(target))
-        target = current();
-    // An open selection list takes the keys.
-    if (QWidget* popup = QApplication::activePopupWidget())
-        target = popup->focusWidget() ? popup->focusWidget() : popup;
-    QTest::keyClick(target, static_cast<Qt::Key>(k));
-    // Replaced screens are deleted later.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
+    UiFixture::key(window(), k);
 }
 
 void TestMenuTree::moveToRow(int row)
@@ -161,7 +179,7 @@ bool TestMenuTree::waitValue(quint16 id, float value, int timeoutMs)
 
 void TestMenuTree::initTestCase()
 {
-    qputenv("RVK_SIM_VALUES", "685=1;1644=1;39=17;705=1");
+    qputenv("RVK_SIM_VALUES", "685=1;782=1;1644=1;39=17;705=1");
     DialogGate::setRejectUnanswered(true);
     for (int code = 1; code <= 12; ++code) {
         ScadaFactory::registerProfile(code, [this, code]() -> Scada* {

@@ -4,6 +4,7 @@
 
 #include "link/linkcodec.h"
 #include "sim/mcsimcore.h"
+#include "sim/mcsimresets.h"
 #include "support/testmain.h"
 #include "texts/common.h"
 
@@ -344,6 +345,65 @@ private slots:
                  quint8(LinkCodec::ResBadLength));
         QCOMPARE(c->softwareFile(5), QByteArray::fromHex("0a0b0c"));
         QCOMPARE(c->softwareBlocks(), 1);
+    }
+
+    // Each reset restores the defaults of its own settings only; 599 = 3 restores them all. The restored values
+    // and the command, back at 0, are reported as changed.
+    void resetsRestoreTheirDefaults()
+    {
+        auto core = std::make_unique<McSimCore>();
+        core->setClock([this] { return now_.load(); });
+        QVector<McSimCore::ParamSeed> seeds{McSimCore::ParamSeed::make(McSimResets::kResetAll, 2, 0, 3, 0, 2)};
+        const QVector<quint16> settings = McSimResets::allSettings();
+        // Defaults that differ from one setting to the next.
+        const auto def = [](quint16 id) { return static_cast<float>(id % 7); };
+        for (quint16 id : settings)
+            seeds << McSimCore::ParamSeed::make(id, 2, 0, 100, def(id));
+        for (const McSimResets::Reset& r : McSimResets::table())
+            seeds << McSimCore::ParamSeed::make(r.id, 2, 0, 1, 0, 2);
+        core->seed(seeds);
+        McSimCore* c = core.get();
+        // A reply lists a bounded number of changes: read until none is left.
+        const auto allChanged = [&] {
+            QMap<quint16, quint32> all;
+            for (int i = 0; i < 20; ++i) {
+                const QMap<quint16, quint32> part = changed(c);
+                if (part.isEmpty())
+                    break;
+                all.insert(part);
+            }
+            return all;
+        };
+        const auto moveAll = [&] {
+            for (quint16 id : settings)
+                c->setValue(id, 50.0f);
+            allChanged();
+        };
+
+        for (const McSimResets::Reset& r : McSimResets::table()) {
+            moveAll();
+            QCOMPARE(static_cast<quint8>(ask(c, LinkCodec::CmdWriteValue, writeOf(r.id, 1.0f)).payload.at(2)), quint8(0));
+            const QMap<quint16, quint32> ch = allChanged();
+            QCOMPARE(ch.value(r.id), Common::floatBits(0.0f));
+            for (quint16 id : r.settings)
+                QCOMPARE(ch.value(id), Common::floatBits(def(id)));
+            for (quint16 id : settings) {
+                if (!r.settings.contains(id))
+                    QVERIFY2(c->value(id) == 50.0f, QByteArray::number(id));
+            }
+            QCOMPARE(ch.size(), r.settings.size() + 1);
+        }
+
+        // 599 with another value restores nothing.
+        moveAll();
+        ask(c, LinkCodec::CmdWriteValue, writeOf(McSimResets::kResetAll, 1.0f));
+        QCOMPARE(allChanged().keys(), QList<quint16>{McSimResets::kResetAll});
+        ask(c, LinkCodec::CmdWriteValue, writeOf(McSimResets::kResetAll, 3.0f));
+        const QMap<quint16, quint32> ch = allChanged();
+        QCOMPARE(ch.size(), settings.size() + 1);
+        QCOMPARE(c->value(McSimResets::kResetAll), 0.0f);
+        for (quint16 id : settings)
+            QVERIFY2(c->value(id) == def(id), QByteArray::number(id));
     }
 
     void initialValuesString()

@@ -175,3 +175,21 @@ bool SimStation::waitForValue(quint16 id, float value, int timeoutMs)
     Parameters* p = a->params();
     return waitFor([p, id, value] { return p->get(id) == value; }, timeoutMs);
 }
+
+bool SimStation::setValues(const QString& values)
+{
+    if (!core_)
+        return false;
+    for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        bool okId = false;
+        bool okValue = false;
+        const uint id = pair.section(QLatin1Char('='), 0, 0).toUInt(&okId);
+        const float value = pair.section(QLatin1Char('='), 1).toFloat(&okValue);
+        if (!okId || !okValue || id > 0xFFFF)
+            return false;
+        core_->setValue(static_cast<quint16>(id), value);
+        if (!waitForValue(static_cast<quint16>(id), value))
+            return false;
+    }
+    return !clock_ || advance(100);
+}

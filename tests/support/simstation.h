@@ -78,6 +78,10 @@ public:
     static bool runClock(LinkClock* clock, qint64 ms);
     // Waits until the mirror holds `value` for parameter `id`.
     static bool waitForValue(quint16 id, float value, int timeoutMs = 5000);
+    // Sets "id=value;..." on the running controller as it would change them itself and waits until the mirror
+    // holds each; with the manual clock 100 ms of link time pass after, so that a value the mirror held already
+    // has been reported too before the caller goes on.
+    bool setValues(const QString& values);
 
 private:
     QString simValues_;

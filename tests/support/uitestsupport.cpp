@@ -6,6 +6,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "ui/baseform.h"
 #include "ui/mainwindow.h"
 #include "ui/uiclock.h"
 #include "texts/common.h"
@@ -73,9 +74,36 @@ void UiFixture::reportRaw(quint16 id, quint32 raw)
     params()->slotParamUpdated(id, raw, 0);
 }
 
+void UiFixture::report(const QString& values)
+{
+    for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        report(static_cast<quint16>(pair.section(QLatin1Char('='), 0, 0).toUInt()),
+               pair.section(QLatin1Char('='), 1).toFloat());
+}
+
+void UiFixture::key(MainWindow* window, int key)
+{
+    QWidget* target = window->focusWidget();
+    if (!target || !window->isAncestorOf(target))
+        target = window->currentForm();
+    if (QWidget* popup = QApplication::activePopupWidget())
+        target = popup->focusWidget() ? popup->focusWidget() : popup;
+    QTest::keyClick(target, static_cast<Qt::Key>(key));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
 void UiFixture::settle(int ms)
 {
     QTest::qWait(ms);
+}
+
+BaseForm* UiFixture::showPage(const QList<BaseForm*>& pages, const QString& screen)
+{
+    window_->addForm(pages, screen);
+    // Replaced screens are deleted later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return UiInspect::currentClass(window_) == screen ? window_->currentForm() : nullptr;
 }
 
 QList<DialogGate::Record> UiFixture::messages()

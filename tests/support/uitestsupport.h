@@ -40,8 +40,17 @@ public:
     // Stores a value as the controller would report it.
     void report(quint16 id, float value);
     void reportRaw(quint16 id, quint32 raw);
+    // Stores "id=value;id=value" in that order.
+    void report(const QString& values);
     // Runs the event loop until the rows refreshed.
     void settle(int ms = 30);
+    // Shows `pages` current on the screen of class `screen`, as a way back or a rebuild does; null when the page
+    // on show is not of that class.
+    BaseForm* showPage(const QList<BaseForm*>& pages, const QString& screen);
+
+    // Presses `key` as the panel does: on the widget with the focus (or the screen on show), or on the open
+    // selection list; then runs the deferred deletions of replaced screens.
+    static void key(MainWindow* window, int key);
 
     static QList<DialogGate::Record> messages();
     // Dialogs of `kind` recorded (only those of `text` when one is given).

@@ -23,10 +23,28 @@ const QStringList kTree{
     "VsdServiceIndicationTemperatureForm", "VsdServiceHardwareForm",
     "DhsSettingForm", "DhsConnectForm", "DhsConfigurationForm",
     "EmConnectForm",
+    "ProtectionsSupplyMenu", "ProtectionsMotorMenu", "ProtectionsDhsMenu", "ProtectionAnalogInputsMenu",
+    "ProtectionDigitalInputsMenu", "ProtectionsOtherMenu",
+    "ProtectionOvervoltageInputForm", "ProtectionUndervoltageInputForm", "ProtectionImbalanceVoltageInputForm",
+    "ProtectionImbalanceCurrentInputForm", "ProtectionPhaseRotationForm",
+    "ProtectionOverloadMotorForm", "ProtectionUnderloadMotorForm", "ProtectionImbalanceCurrentMotorForm",
+    "ProtectionTurbineRotationForm", "ProtectionCurrentMotorForm", "ProtectionOutOfSyncMotorForm",
+    "ProtectionPressureIntakeForm", "ProtectionPressureDischargeForm", "ProtectionTemperatureMotorForm",
+    "ProtectionVibrationMotorForm", "ProtectionFlowDischargeForm", "ProtectionTemperatureIntakeForm",
+    "ProtectionConnectDhsForm",
+    "ProtectionResistanceIsolationForm", "ProtectionOvernumberOfStartForm", "ProtectionLockDoorForm",
+    "HardwareVsdForm", "VsdNoConnectForm", "ProtectionOverheatInputFilterForm", "ProtectionOverheatIgbtForm",
     "ModesMenu", "CorrectionsForm", "MenuTechnologForm",
     "HoleForm", "CountersForm", "StatisticsForm", "StationForm", "EnergyConsumptionForm",
     "OptionsLanguageForm", "OptionsUnitsForm", "OptionsScadaForm", "OptionsAccessForm", "OptionsDateTimeForm",
     "OptionsNetworkForm", "UpsForm",
+    "CorrectionsCurrentIn", "CorrectionsVoltageIn", "CorrectionsCurrentOut", "CorrectionsVoltageOut",
+    "CorrectionsCurrentTrans", "CorrectionsVoltageTrans", "CorrectionsCurrentMotor", "CorrectionsVoltageMotor",
+    "CorrectionAI",
+    "RelayOutputsOptions1Form", "RelayOutputsOptions2Form", "RelayOutputsOptions3Form", "RelayOutputsOptions4Form",
+    "RelayOutputsOptions5Form", "RelayOutputsOptions6Form", "RelayOutputsOptions7Form", "RelayOutputsOptions8Form",
+    "RelayOutputsOptions9Form", "RelayOutputsOptions10Form", "RelayOutputsOptions11Form", "RelayOutputsOptions12Form",
+    "AnalogOutput1Form", "AnalogOutput2Form", "AnalogOutput3Form", "AnalogOutput4Form",
 };
 
 QJsonObject rowOf(const QJsonObject& screen, int id)
@@ -57,11 +75,16 @@ void TestScreenDump::everyScreenOnce_data()
     QTest::addColumn<QStringList>("screens");
     QTest::addColumn<QString>("accessShown");
 
-    QStringList noConfiguration = kTree;
-    noConfiguration.removeOne("DhsConfigurationForm");
-    noConfiguration.removeOne("EmConnectForm");
-    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1" << QString() << kTree << "0";
-    QTest::newRow("profile 3, level 3") << "578=3" << "3" << noConfiguration << "3";
+    // Level 3 adds the supply outage screen; an induction motor has no synchronism protection.
+    QStringList levelThree = kTree;
+    levelThree.removeOne("DhsConfigurationForm");
+    levelThree.removeOne("EmConnectForm");
+    levelThree.removeOne("ProtectionOutOfSyncMotorForm");
+    levelThree << "ProtectionPowerOffForm";
+    // A permanent-magnet motor adds its choice wizard too.
+    QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString()
+                                << kTree + QStringList{"MasterMotorForm"} << "0";
+    QTest::newRow("profile 3, level 3") << "578=3;782=0" << "3" << levelThree << "3";
 }
 
 void TestScreenDump::everyScreenOnce()

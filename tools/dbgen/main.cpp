@@ -94,7 +94,7 @@ int main(int argc, char** argv)
         if (!ok)
             fail(q.lastError().text());
         ok = ok && loadTable(db, dir + QStringLiteral("/parameters.tsv"), QStringLiteral("parameters"), true);
-        ok = ok && loadTable(db, dir + QStringLiteral("/motors_etalon.tsv"), QStringLiteral("motors_etalon"), false);
+        ok = ok && loadTable(db, dir + QStringLiteral("/motors_etalon.tsv"), QStringLiteral("motors_etalon"), true);
         db.close();
     }
     QSqlDatabase::removeDatabase(QStringLiteral("dbgen"));
