@@ -133,6 +133,8 @@ int main(int argc, char** argv)
         std::memcpy(&raw, &v, sizeof raw);
         params->slotParamUpdated(id, raw, 0);
     }
+    // The values stand for a synchronised controller's: the server answers them.
+    params->slotSyncFinished();
 
     // One refresh of each registered table: copy of the mirrored rows and the computed registers.
     for (int code : ScadaFactory::codes()) {

@@ -618,6 +618,8 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         const int end = k + 1 < previous.size() ? previous[k + 1].firstWrite : writes.size();
         for (int w = previous[k].firstWrite; w < end; ++w) {
             if (row->paramId > 0 && writes[w].id == static_cast<quint16>(row->paramId)) {
+                if (inFlight_.size() >= kMaxWritesInFlight)
+                    endWriteInFlight(0);
                 inFlight_.append({writes[w].id, static_cast<int>(row - parameters_), row->value, until});
                 break;
             }

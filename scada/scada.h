@@ -70,6 +70,8 @@ public:
     static constexpr int kWaitControllerMs = 5000;
     // How long a written row keeps the written value when the controller neither reports nor refuses it.
     static constexpr int kWriteHoldMs = 2000;
+    // Writes awaited at most; beyond, the oldest is given up (a master writing faster than the link carries).
+    static constexpr int kMaxWritesInFlight = 1024;
     static constexpr int kLogRecordBytes = 242;
 
 signals:

@@ -153,7 +153,7 @@ def wait_until(fn, timeout):
 
 def settled(m, want, timeout=5.0):
     """Waits until the registers read `want` ({address: words}) from the controller's values: a written row
-    shows the written words only until the next refresh, so the first look comes after three of them."""
+    shows the written words until the controller reports its parameter, so the first look comes 0.3 s on."""
     time.sleep(0.3)
     v, secs = wait_until(lambda: all(m.read(a, len(w)) == w for a, w in want.items()), timeout)
     return v, {a: m.read(a, len(w)) for a, w in want.items()}, secs + 0.3
