@@ -1,6 +1,7 @@
 // Time to build and show a 30-row screen, and the main-thread cost of a burst of 200 parameter updates
 // on a shown screen (the updates themselves plus the row refreshes they cause). Then the same build time for
-// every protection screen, opened among its siblings as from its menu.
+// every protection screen, the input pages included, opened among its siblings as from its menu, and the resident
+// memory that walks through the protection tree leave.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,7 +15,11 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "bench/resident.h"
+#include "protections/protection_analog_inputs_menu.h"
+#include "protections/protection_digital_inputs_menu.h"
 #include "protections/protections_dhs_menu.h"
+#include "protections/protections_menu.h"
 #include "protections/protections_motor_menu.h"
 #include "protections/protections_other_menu.h"
 #include "protections/protections_supply_menu.h"
@@ -22,6 +27,7 @@
 #include "ui/baseform.h"
 #include "ui/basestatuswidget.h"
 #include "ui/mainwindow.h"
+#include "ui/screenwalker.h"
 #include "ui/uiclock.h"
 #include "texts/common.h"
 
@@ -110,11 +116,14 @@ int main(int argc, char** argv)
     ui.report(572, 3.0f);
     ui.report(782, 1.0f);
     ui.report(685, 1.0f);
+    ui.report(1644, 1.0f);
     double slowest = 0.0;
     QString slowestName;
     int screens = 0;
     for (BaseForm::PageList pages : {&ProtectionsSupplyMenu::createNextForm, &ProtectionsMotorMenu::createNextForm,
-                                     &ProtectionsDhsMenu::createNextForm, &ProtectionsOtherMenu::createNextForm}) {
+                                     &ProtectionsDhsMenu::createNextForm, &ProtectionsOtherMenu::createNextForm,
+                                     &ProtectionDigitalInputsMenu::createNextForm,
+                                     &ProtectionAnalogInputsMenu::createNextForm}) {
         const QList<BaseForm*> probe = pages();
         const int count = probe.size();
         qDeleteAll(probe);
@@ -136,11 +145,26 @@ int main(int argc, char** argv)
         }
     }
 
+    // The protection tree walked 20 times: what stays resident.
+    int walked = 0;
+    const auto walk = [&] {
+        ScreenWalker walker(ui.window(), [] { return new ProtectionsMenu(nullptr); });
+        walker.walk([&](const ScreenWalker::Screen&) { ++walked; });
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    walk();
+    const qint64 before = residentKb();
+    for (int i = 0; i < 20; ++i)
+        walk();
+    const long long grown = static_cast<long long>(residentKb() - before);
+
     std::printf("screen of %d rows built and shown: median %.2f ms, max %.2f ms (target < 20 ms)\n", kRows,
                 median(build), *std::max_element(build.begin(), build.end()));
     std::printf("burst of 200 updates with refreshes: median %.2f ms, max %.2f ms (target < 10 ms)\n", median(burst),
                 *std::max_element(burst.begin(), burst.end()));
     std::printf("%d protection screens built and shown: slowest median %.2f ms, %s (target < 20 ms)\n", screens,
                 slowest, qPrintable(slowestName));
+    std::printf("20 walks of the %d protection screens: resident memory %+lld kB (target < 1024 kB)\n", walked / 21,
+                grown);
     return 0;
 }

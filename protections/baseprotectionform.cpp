@@ -21,13 +21,13 @@ PairList BaseProtectionForm::onOff()
     return choices(&Common::getTextOnOff, {0, 1});
 }
 
-PairList BaseProtectionForm::actionIcons()
+PairList BaseProtectionForm::actionIcons(int codes)
 {
+    static const char* const kIcons[] = {":/images/off_protection", ":/images/block_protection",
+                                         ":/images/restart_protection", ":/images/on_protection"};
     PairList icons;
-    icons.append(0, QStringLiteral(":/images/off_protection"));
-    icons.append(1, QStringLiteral(":/images/block_protection"));
-    icons.append(2, QStringLiteral(":/images/restart_protection"));
-    icons.append(3, QStringLiteral(":/images/on_protection"));
+    for (int code = 0; code < codes && code < 4; ++code)
+        icons.append(code, QString::fromLatin1(kIcons[code]));
     return icons;
 }
 

@@ -29,8 +29,9 @@ public:
     // Action choices ("Откл", "Блок", "АПВ", "Вкл") of the given codes.
     static PairList protModes(std::initializer_list<int> keys);
     static PairList onOff();
-    // Status-button icons of a protection's action, indexed by its code.
-    static PairList actionIcons();
+    // Status-button icons of a protection's action, indexed by its code, for the codes 0 to `codes` - 1; a
+    // button shows the off icon for a code outside its list.
+    static PairList actionIcons(int codes = 4);
     // The deviation-alarm rows are shown.
     static bool isDeviationShown();
 

@@ -1,14 +1,23 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Protections of the analog inputs. No rows yet: only the title and the way back.
-class ProtectionAnalogInputsMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// Protections of the four analog inputs. Each row's icon shows the action of the input's lower or upper
+// protection, whichever is the stronger when the menu is built.
+class ProtectionAnalogInputsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit ProtectionAnalogInputsMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    static QList<BaseForm*> createNextForm();
+    // `maxId` when its value is greater than that of `minId`, else `minId`.
+    static quint16 getIdIcon(quint16 minId, quint16 maxId);
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

@@ -1,14 +1,21 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Protections of the digital inputs. No rows yet: only the title and the way back.
-class ProtectionDigitalInputsMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// Protections of the digital inputs: one row per input, its icon showing the input's protection action. The
+// inputs of the extension board are listed while the board is fitted.
+class ProtectionDigitalInputsMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit ProtectionDigitalInputsMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

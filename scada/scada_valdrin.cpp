@@ -2,11 +2,12 @@
 
 #include <cmath>
 #include <cstring>
-#include <ctime>
 
 #include "app/parameters.h"
 #include "link/spidriver.h"
+#include "scada/scadadatetime.h"
 #include "scada/scadafactory.h"
+#include "scada/scadastationwords.h"
 #include "texts/common.h"
 
 RVK_REGISTER_SCADA(1, ScadaValdrin)
@@ -106,31 +107,6 @@ int lookup(const Pair (&table)[N], int key, int otherwise)
     return otherwise;
 }
 
-// The three words of a date-time in seconds, broken down in local time.
-struct DateWords {
-    quint32 date;  // month (1-12) + 256 * years after 2000
-    quint32 day;   // hour + 256 * day of month
-    quint32 time;  // second + 256 * minute
-};
-
-DateWords dateWords(quint32 seconds)
-{
-    const time_t t = static_cast<time_t>(seconds);
-    struct tm tm = {};
-    localtime_r(&t, &tm);
-    const int years = tm.tm_year + 1900 - 2000;
-    return {static_cast<quint32>(tm.tm_mon + 1 + 256 * (years > 0 ? years : 0)) & 0xFFFF,
-            static_cast<quint32>(tm.tm_hour + 256 * tm.tm_mday) & 0xFFFF,
-            static_cast<quint32>(tm.tm_sec + 256 * tm.tm_min) & 0xFFFF};
-}
-
-int daysInMonth(int year, int month)
-{
-    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : days[month - 1];
-}
-
 float flag(bool on) { return on ? 1.0f : 0.0f; }
 
 } // namespace
@@ -155,19 +131,18 @@ void ScadaValdrin::calcParams()
     if (!p)
         return;
     auto code = [p](quint16 id) { return Common::toCode(p->get(id)); };
-    // NaN counts as set: only a true zero is "off".
-    auto set = [p](quint16 id) { return !(p->get(id) == 0.0f); };
+    auto set = [p](quint16 id) { return ScadaStationWords::isSet(p, id); };
     auto put = [this](quint16 address, quint32 v) { parameter(address)->value = static_cast<float>(v); };
     auto putRaw = [this](quint16 address, quint32 raw) { parameter(address)->value = Common::bitsFloat(raw); };
+    // The date-time words of ScadaDateTime, `step` registers apart.
     auto putDate = [&put](quint16 first, quint16 step, quint32 seconds) {
-        const DateWords w = dateWords(seconds);
-        put(first, w.date);
-        put(first + step, w.day);
-        put(first + 2 * step, w.time);
+        quint16 words[ScadaDateTime::kWords];
+        ScadaDateTime::pack(seconds, words);
+        for (int k = 0; k < ScadaDateTime::kWords; ++k)
+            put(static_cast<quint16>(first + k * step), words[k]);
     };
 
-    const quint32 state = code(13);
-    const bool running = state == 2 || state == 3;
+    const bool running = ScadaStationWords::running(p);
     const quint32 block = code(633);
     const int reason = Common::toInt(p->get(535));
     const quint32 startMode = code(14);
@@ -291,47 +266,25 @@ int ScadaValdrin::setNewValue(ScadaParameter* param)
         return 0;
     case 913:
     case 914:
-    case 915:
-        return writeClock(address, v);
+    case 915: {
+        // The other fields stay as the clock has them; a request that writes the whole clock sets it once.
+        const Parameters* p = params();
+        std::optional<quint32> date;
+        if (!clockWrite_.take(913, address, param->value, p ? p->getU32(kClock) : 0, &date))
+            return 1;
+        if (date)
+            setParameter(kClock, *date, kEventScada);
+        return 0;
+    }
     default:
         return 1;
     }
 }
 
-// One word of the station clock: the other fields stay as the clock has them; a word that gives no
-// calendar date and time is refused.
-int ScadaValdrin::writeClock(quint16 address, quint32 word)
+eMBErrorCode ScadaValdrin::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs)
 {
-    const Parameters* p = params();
-    const time_t now = static_cast<time_t>(p ? p->getU32(kClock) : 0);
-    struct tm tm = {};
-    localtime_r(&now, &tm);
-    const int high = static_cast<int>(word >> 8);
-    const int low = static_cast<int>(word & 0xFF);
-    if (address == 913) {
-        tm.tm_year = 2000 + high - 1900;
-        if (word != 0) {
-            if (low < 1 || low > 12)
-                return 1;
-            tm.tm_mon = low - 1;
-        }
-    } else if (address == 914) {
-        tm.tm_hour = low;
-        tm.tm_mday = high != 0 ? high : 1;
-    } else {
-        tm.tm_sec = low;
-        tm.tm_min = high;
-    }
-    if (tm.tm_mday < 1 || tm.tm_mday > daysInMonth(tm.tm_year + 1900, tm.tm_mon + 1) || tm.tm_hour > 23
-        || tm.tm_min > 59 || tm.tm_sec > 59)
-        return 1;
-    // The written wall time, whichever side of a daylight-saving change it falls on.
-    tm.tm_isdst = -1;
-    const time_t seconds = mktime(&tm);
-    if (seconds < 0 || static_cast<quint64>(seconds) > 0xFFFFFFFFull)
-        return 1;
-    setParameter(kClock, static_cast<quint32>(seconds), kEventScada);
-    return 0;
+    clockWrite_.beginRequest(address - 1, numRegs);
+    return Scada::writeReg(buffer, address, numRegs);
 }
 
 eMBErrorCode ScadaValdrin::commandLog(uint8_t* buffer, uint16_t command, uint16_t* len)

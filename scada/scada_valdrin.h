@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 #include "scada/scada.h"
+#include "scada/scadadatetime.h"
 
 // Register map of SCADA profile 1, the station maker's own: 892 rows with the station's state, stop
 // reasons, protections and clock computed, settings and commands written, and the controller's
@@ -22,6 +23,7 @@ public slots:
     void process() override;
     eMBErrorCode commandLog(uint8_t* buffer, uint16_t command, uint16_t* len) override;
     eMBErrorCode readLog(uint8_t* buffer, uint32_t address, uint16_t len) override;
+    eMBErrorCode writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs) override;
     int setNewValue(ScadaParameter* param) override;
     // Runs on the SPI thread (direct connection) while the SCADA thread waits in readLog.
     void slotScadaResiveCompressLog(QByteArray header, QByteArray log);
@@ -31,5 +33,5 @@ protected:
     void calcParams() override;
 
 private:
-    int writeClock(quint16 address, quint32 word);
+    ScadaDateTime clockWrite_;
 };

@@ -2,6 +2,7 @@
 
 #include "app/parameters.h"
 #include "scada/scadafactory.h"
+#include "scada/scadastationwords.h"
 #include "texts/common.h"
 
 RVK_REGISTER_SCADA(3, ScadaVuduzu2000)
@@ -33,10 +34,9 @@ void ScadaVuduzu2000::calcParams()
     if (!p)
         return;
     auto code = [p](quint16 id) { return Common::toCode(p->get(id)); };
-    // NaN counts as set: a comparison with 0 is false only for a true zero.
-    auto set = [p](quint16 id) { return !(p->get(id) == 0.0f); };
+    auto set = [p](quint16 id) { return ScadaStationWords::isSet(p, id); };
 
-    const bool running = code(13) == 2 || code(13) == 3;
+    const bool running = ScadaStationWords::running(p);
 
     quint32 stopReason = 0;
     if (!running) {

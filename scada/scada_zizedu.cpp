@@ -1,10 +1,11 @@
 #include "scada/scada_zizedu.h"
 
 #include <cmath>
-#include <ctime>
 
 #include "app/parameters.h"
+#include "scada/scadadatetime.h"
 #include "scada/scadafactory.h"
+#include "scada/scadastationwords.h"
 #include "texts/common.h"
 
 RVK_REGISTER_SCADA(5, ScadaZizedu)
@@ -130,36 +131,6 @@ quint32 stopReasonCode(int reason, int driveFault)
     return 115;
 }
 
-// The year as its register carries it: from 2000 on, 0 before.
-int yearFrom2000(const tm& t)
-{
-    return t.tm_year > 100 ? t.tm_year - 100 : 0;
-}
-
-tm localTime(quint32 seconds)
-{
-    const time_t t = static_cast<time_t>(seconds);
-    tm out = {};
-    localtime_r(&t, &out);
-    return out;
-}
-
-bool isLeap(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-// A broken-down time whose every field names a real calendar date and time of day.
-bool isCalendarTime(const tm& t)
-{
-    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (t.tm_mon < 0 || t.tm_mon > 11 || t.tm_hour < 0 || t.tm_hour > 23 || t.tm_min < 0 || t.tm_min > 59
-        || t.tm_sec < 0 || t.tm_sec > 60)
-        return false;
-    const int days = kDays[t.tm_mon] + (t.tm_mon == 1 && isLeap(t.tm_year + 1900) ? 1 : 0);
-    return t.tm_mday >= 1 && t.tm_mday <= days;
-}
-
 } // namespace
 
 ScadaZizedu::ScadaZizedu() = default;
@@ -172,11 +143,11 @@ void ScadaZizedu::calcDateTime(long t, ScadaParameter* param)
     const ptrdiff_t index = param - parameters_;
     if (!parameters_ || index < 0 || index + 2 >= countParameters_)
         return;
-    const tm local = localTime(static_cast<quint32>(t));
+    const ScadaDateTime::Fields f = ScadaDateTime::local(static_cast<quint32>(t));
     const quint32 words[3] = {
-        static_cast<quint32>(((local.tm_mon + 1) << 8) | local.tm_mday),
-        static_cast<quint32>((local.tm_hour << 8) | (yearFrom2000(local) & 0xFF)),
-        static_cast<quint32>((local.tm_sec << 8) | local.tm_min),
+        static_cast<quint32>((f.month << 8) | f.day),
+        static_cast<quint32>((f.hour << 8) | (f.yearsFrom2000() & 0xFF)),
+        static_cast<quint32>((f.second << 8) | f.minute),
     };
     for (int i = 0; i < 3; ++i)
         param[i].value = Common::bitsFloat(words[i] & 0xFFFF);
@@ -193,10 +164,14 @@ void ScadaZizedu::calcParams()
     };
     auto get = [p](quint16 id) { return p->get(id); };
     auto seconds = [p](quint16 id) { return Common::toInt(p->get(id)); };
+    // A time in seconds as whole hours and the minutes within the hour, in two registers.
+    auto hoursMinutes = [&number](quint16 address, int s) {
+        number(address, (s / 3600) & 0xFFFF);
+        number(address + 1, (s / 60) % 60);
+    };
 
-    const quint32 state = Common::toCode(get(13));
-    const bool running = state == 2 || state == 3;
-    const bool stopped = state == 0;
+    const bool running = ScadaStationWords::running(p);
+    const bool stopped = Common::toCode(get(13)) == 0;
     const quint32 block = Common::toCode(get(633));
     const bool blocked = block == 3;
     const bool restartWait = block == 2;
@@ -267,19 +242,14 @@ void ScadaZizedu::calcParams()
 
     number(277, get(22) == 0.0f ? 1 : 0);
     raw(300, (get(703) == 0.0f && isSet(get(39))) ? 1 : isSet(get(15017)) ? 2 : 0);
-    const int running528 = seconds(528);
-    number(2312, (running528 / 3600) & 0xFFFF);
-    number(2313, (running528 / 60) % 60);
+    hoursMinutes(2312, seconds(528));
     calcDateTime(p->getU32(532), parameter(2314));
     calcDateTime(p->getU32(562), parameter(764));
 
     for (const auto& s : kSwitches)
         number(s.address, isSet(get(s.id)) ? s.on : 0);
-    for (const auto& h : kHourMinutes) {
-        const int s = seconds(h.id);
-        number(h.address, (s / 3600) & 0xFFFF);
-        number(h.address + 1, (s / 60) % 60);
-    }
+    for (const auto& h : kHourMinutes)
+        hoursMinutes(h.address, seconds(h.id));
     const int dhs = kDhsCodeFromType.at(Common::toInt(get(39)));
     number(849, dhs < 0 ? 0 : dhs);
     number(866, get(586) == 1.0f ? 8 : 7);
@@ -316,10 +286,10 @@ void ScadaZizedu::calcParams()
         raw(w.address + 1, v & 0xFFFF);
     }
     for (const auto& d : kDates) {
-        const tm local = localTime(p->getU32(d.id));
-        number(d.address, local.tm_mday);
-        number(d.address + 1, local.tm_mon + 1);
-        number(d.address + 2, yearFrom2000(local));
+        const ScadaDateTime::Fields f = ScadaDateTime::local(p->getU32(d.id));
+        number(d.address, f.day);
+        number(d.address + 1, f.month);
+        number(d.address + 2, f.yearsFrom2000());
     }
     const int steps = Common::toInt(get(705));
     number(1069, steps == 0 ? 0 : steps == 1 ? 2 : 3);
@@ -364,27 +334,23 @@ void ScadaZizedu::write(quint16 id, float value)
 
 bool ScadaZizedu::editClock(quint16 address, quint32 word)
 {
-    tm t = localTime(current(562));
+    ScadaDateTime::Fields f = ScadaDateTime::local(current(562));
     const int high = static_cast<int>((word >> 8) & 0xFF);
     const int low = static_cast<int>(word & 0xFF);
     if (address == 764) {
-        t.tm_mday = low;
-        t.tm_mon = high - 1;
+        f.day = low;
+        f.month = high;
     } else if (address == 765) {
-        t.tm_hour = high;
-        t.tm_year = low + 100;
+        f.hour = high;
+        f.year = 2000 + low;
     } else {
-        t.tm_min = low;
-        t.tm_sec = high;
+        f.minute = low;
+        f.second = high;
     }
-    if (!isCalendarTime(t))
+    quint32 seconds = 0;
+    if (!ScadaDateTime::make(f, &seconds))
         return false;
-    // The fields are the wall-clock time meant: let the zone decide whether it is summer time.
-    t.tm_isdst = -1;
-    const time_t made = mktime(&t);
-    if (made < 0 || static_cast<long long>(made) > 0xFFFFFFFFLL)
-        return false;
-    write(562, static_cast<quint32>(made));
+    write(562, seconds);
     return true;
 }
 

@@ -5,15 +5,50 @@
 #include "scada/scada.h"
 #include "texts/common.h"
 
-void ScadaDateTime::pack(quint32 seconds, quint16 words[kWords])
+ScadaDateTime::Fields ScadaDateTime::local(quint32 seconds)
 {
     const time_t at = static_cast<time_t>(seconds);
     struct tm t = {};
-    localtime_r(&at, &t);
-    const int years = t.tm_year > 100 ? t.tm_year - 100 : 0;
-    words[YearMonth] = static_cast<quint16>((t.tm_mon + 1 + 256 * years) & 0xFFFF);
-    words[DayHour] = static_cast<quint16>((t.tm_hour + 256 * t.tm_mday) & 0xFFFF);
-    words[MinuteSecond] = static_cast<quint16>((t.tm_sec + 256 * t.tm_min) & 0xFFFF);
+    Fields f;
+    if (!localtime_r(&at, &t))
+        return f;
+    f.year = t.tm_year + 1900;
+    f.month = t.tm_mon + 1;
+    f.day = t.tm_mday;
+    f.hour = t.tm_hour;
+    f.minute = t.tm_min;
+    f.second = t.tm_sec;
+    return f;
+}
+
+bool ScadaDateTime::make(const Fields& wall, quint32* seconds)
+{
+    struct tm t = {};
+    t.tm_year = wall.year - 1900;
+    t.tm_mon = wall.month - 1;
+    t.tm_mday = wall.day;
+    t.tm_hour = wall.hour;
+    t.tm_min = wall.minute;
+    t.tm_sec = wall.second;
+    // The daylight flag of the new date, not of the old one: 14:00 written in winter stays 14:00.
+    t.tm_isdst = -1;
+    const time_t made = mktime(&t);
+    // mktime carries fields that are out of range (month 13, 31 April, hour 24) into others, and moves a time
+    // that summer time skips.
+    const bool same = t.tm_year == wall.year - 1900 && t.tm_mon == wall.month - 1 && t.tm_mday == wall.day
+        && t.tm_hour == wall.hour && t.tm_min == wall.minute && t.tm_sec == wall.second;
+    if (!same || made < 0 || static_cast<qint64>(made) > 0xFFFFFFFFLL)
+        return false;
+    *seconds = static_cast<quint32>(made);
+    return true;
+}
+
+void ScadaDateTime::pack(quint32 seconds, quint16 words[kWords])
+{
+    const Fields f = local(seconds);
+    words[YearMonth] = static_cast<quint16>((f.month + 256 * f.yearsFrom2000()) & 0xFFFF);
+    words[DayHour] = static_cast<quint16>((f.hour + 256 * f.day) & 0xFFFF);
+    words[MinuteSecond] = static_cast<quint16>((f.second + 256 * f.minute) & 0xFFFF);
 }
 
 void ScadaDateTime::fill(Scada& map, quint16 first, quint32 seconds)
@@ -26,36 +61,23 @@ void ScadaDateTime::fill(Scada& map, quint16 first, quint32 seconds)
 
 bool ScadaDateTime::edit(quint32 seconds, const qint32 words[kWords], quint32* result)
 {
-    const time_t at = static_cast<time_t>(seconds);
-    struct tm t = {};
-    if (!localtime_r(&at, &t))
-        return false;
+    Fields f = local(seconds);
     auto high = [](qint32 w) { return (w >> 8) & 0xFF; };
     auto low = [](qint32 w) { return w & 0xFF; };
     if (words[YearMonth] >= 0) {
-        t.tm_year = 100 + high(words[YearMonth]);
+        f.year = 2000 + high(words[YearMonth]);
         if ((words[YearMonth] & 0xFFFF) != 0)
-            t.tm_mon = low(words[YearMonth]) - 1;
+            f.month = low(words[YearMonth]);
     }
     if (words[DayHour] >= 0) {
-        t.tm_hour = low(words[DayHour]);
-        t.tm_mday = high(words[DayHour]) ? high(words[DayHour]) : 1;
+        f.hour = low(words[DayHour]);
+        f.day = high(words[DayHour]) ? high(words[DayHour]) : 1;
     }
     if (words[MinuteSecond] >= 0) {
-        t.tm_min = high(words[MinuteSecond]);
-        t.tm_sec = low(words[MinuteSecond]);
+        f.minute = high(words[MinuteSecond]);
+        f.second = low(words[MinuteSecond]);
     }
-    const struct tm wanted = t;
-    // The daylight flag of the new date, not of the old one: 14:00 written in winter stays 14:00.
-    t.tm_isdst = -1;
-    const time_t made = mktime(&t);
-    // mktime carries fields that are out of range (month 13, 31 April, hour 24) into others.
-    const bool same = t.tm_year == wanted.tm_year && t.tm_mon == wanted.tm_mon && t.tm_mday == wanted.tm_mday
-        && t.tm_hour == wanted.tm_hour && t.tm_min == wanted.tm_min && t.tm_sec == wanted.tm_sec;
-    if (!same || made < 0 || static_cast<qint64>(made) > 0xFFFFFFFFLL)
-        return false;
-    *result = static_cast<quint32>(made);
-    return true;
+    return make(f, result);
 }
 
 void ScadaDateTime::beginRequest(int first, int count)

@@ -18,6 +18,24 @@ public:
     enum Word { YearMonth = 0, DayHour = 1, MinuteSecond = 2 };
     static constexpr int kWords = 3;
 
+    // A date and time of day as the wall clock shows it; every map lays these fields out in its own words.
+    struct Fields {
+        int year = 2000;
+        int month = 1;  // 1-12
+        int day = 1;
+        int hour = 0;
+        int minute = 0;
+        int second = 0;
+        // The year as registers carry it: from 2000 on, 0 before.
+        int yearsFrom2000() const { return year > 2000 ? year - 2000 : 0; }
+    };
+    // `seconds` broken down in the board's local time.
+    static Fields local(quint32 seconds);
+    // The seconds of a wall-clock time in local time, daylight saving as the date has it; false when the fields
+    // name no calendar date and time of day (30 February, hour 24, second 60, an hour that summer time
+    // skips) or one beyond what 32-bit seconds hold.
+    static bool make(const Fields& wall, quint32* seconds);
+
     static void pack(quint32 seconds, quint16 words[kWords]);
     // The three words of `seconds` into the rows at first, first + 1 and first + 2 of `map`.
     static void fill(Scada& map, quint16 first, quint32 seconds);

@@ -6,7 +6,8 @@
 
 class Parameters;
 
-// Status, trip and stop-reason registers that the Dovedera and Zevovo30 maps share.
+// Status, trip and stop-reason registers that the Dovedera and Zevovo30 maps share, and the station state
+// that other maps read the same way.
 class ScadaStationWords
 {
 public:

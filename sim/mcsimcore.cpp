@@ -51,6 +51,9 @@ constexpr quint16 kTransitionState = 10507;  // 1 synchronised with the network
 
 constexpr quint16 kAiQuantityFirst = 822;  // 822, 826, 830, 834
 constexpr quint16 kAiUnitFirst = 1105;     // 1105 to 1108
+// Names of the digital inputs, two parameters each.
+constexpr quint16 kInputNameFirst = 2125;
+constexpr quint16 kInputNameLast = 2140;
 constexpr quint32 kSampleEventSeconds = 300;
 
 constexpr quint32 kReasonOperator = 1;
@@ -442,7 +445,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
     const quint32 old = it->raw;
     const quint8 kind = it->kind;
     store(id, raw);
-    if (kind == 0 && old != raw)
+    // The second half of an input's name logs the whole name when either half changed.
+    if (kind == 0 && (old != raw || namesChanged_.contains(id)))
         logSetting(id, old, raw);
     command(id, eventType);
     return result;
@@ -450,7 +454,8 @@ quint8 McSimCore::write(quint16 id, quint32 raw, int eventType)
 
 // A setting change as the journal holds it: both values as floats (date-times as seconds), except that the unit of an analog
 // input goes with its measured quantity (quantity * 1000 + unit) and a name, kept in two parameters
-// first letter lowest, goes as one name event of its second parameter, first letter highest.
+// first letter lowest, goes as one name event of its second parameter, first letter highest. An input's name is
+// logged whole with its second half, which the panel writes last; its first half logs a change without the name.
 void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
 {
     const Param& p = params_[id];
@@ -464,9 +469,15 @@ void McSimCore::logSetting(quint16 id, quint32 oldRaw, quint32 newRaw)
         return;
     }
     const bool shopName = id >= 1657 && id <= 1662;
-    const bool inputName = id >= 2125 && id <= 2140;
+    const bool inputName = id >= kInputNameFirst && id <= kInputNameLast;
+    if (inputName && id % 2) {
+        namesChanged_.insert(id + 1);
+        journal_.append(McSimJournal::CodeParamChanged, id, oldRaw, newRaw);
+        return;
+    }
     if (shopName || inputName) {
         const quint16 second = id % 2 ? id + 1 : id;
+        namesChanged_.remove(second);
         const quint32 halves[2] = {params_.value(second - 1).raw, params_.value(second).raw};
         quint32 values[2] = {0, 0};
         for (int i = 0; i < 8; ++i) {

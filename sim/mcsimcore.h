@@ -135,6 +135,8 @@ private:
     QSet<quint16> changed_;
     QSet<quint16> chosen_;
     McSimJournal journal_;
+    // Second halves of input names whose first half changed since the name was last logged.
+    QSet<quint16> namesChanged_;
     QList<Operation> operations_;
     std::function<qint64()> clock_;
     qint64 lastStep_ = 0;

@@ -528,7 +528,12 @@ QString Common::getTextDiParameter(unsigned short code, unsigned short firstName
         return lookup(names, code, Fallback::Decimal);
     if (firstNameId == 0 || secondNameId == 0 || !cells)
         return QString();
-    const quint32 words[2] = {cells(firstNameId), cells(secondNameId)};
+    return getTextName(cells(firstNameId), cells(secondNameId));
+}
+
+QString Common::getTextName(quint32 first, quint32 second)
+{
+    const quint32 words[2] = {first, second};
     char bytes[8];
     for (int i = 0; i < 8; ++i)
         bytes[i] = static_cast<char>((words[i / 4] >> (8 * (i % 4))) & 0xFF);

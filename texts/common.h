@@ -125,10 +125,13 @@ public:
     static QString getTextTypeMetal(unsigned short value);
     static QString getTextMotorInductance(unsigned short kind);
     static QString getTextMotorProfile(unsigned short profile);
-    // Code 0: the custom name held in two parameters read through `cells` (8 bytes, little-endian, UTF-8);
-    // empty when either id is 0 or `cells` is empty.
+    // Code 0: the custom name held in two parameters read through `cells` (getTextName); empty when either id
+    // is 0 or `cells` is empty.
     static QString getTextDiParameter(unsigned short code, unsigned short firstNameId, unsigned short secondNameId,
                                       const CellReader& cells);
+    // A name of up to 8 single-byte characters held in two raw values: `first` little-endian, then `second`,
+    // up to the first zero byte, as UTF-8. Every screen reads the names through this one.
+    static QString getTextName(quint32 first, quint32 second);
     static QString getTextTimeZone(int seconds);
     static QString getTextDhsType(typeDHS type);
     static QString getTextDhsInterface(unsigned short code);

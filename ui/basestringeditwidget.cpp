@@ -5,6 +5,7 @@
 #include <QtDebug>
 
 #include "app/parameters.h"
+#include "texts/common.h"
 #include "ui/keyboarddialog.h"
 
 namespace {
@@ -31,29 +32,21 @@ QString BaseStringEditWidget::valueText() const
 
 QString BaseStringEditWidget::decode(quint32 first, quint32 second)
 {
-    QByteArray bytes;
-    for (quint32 word : {first, second}) {
-        for (int i = 0; i < 4; ++i)
-            bytes.append(static_cast<char>((word >> (8 * i)) & 0xFF));
-    }
-    const int end = bytes.indexOf('\0');
-    if (end >= 0)
-        bytes.truncate(end);
-    return QString::fromLatin1(bytes);
+    return Common::getTextName(first, second);
 }
 
 bool BaseStringEditWidget::encode(const QString& text, quint32* first, quint32* second)
 {
     if (text.size() > kMaxChars)
         return false;
+    // Printable ASCII only: the one encoding that the screens and the journal read alike.
     for (const QChar c : text) {
-        if (c.unicode() == 0 || c.unicode() > 0xFF)
+        if (!KeyboardDialog::isKeyChar(c))
             return false;
     }
-    QByteArray bytes = text.toLatin1();
-    bytes.append(QByteArray(kMaxChars - bytes.size(), '\0'));
+    const QByteArray bytes = text.toLatin1();
     quint32 words[2] = {0, 0};
-    for (int i = 0; i < kMaxChars; ++i)
+    for (int i = 0; i < bytes.size(); ++i)
         words[i / 4] |= static_cast<quint32>(static_cast<quint8>(bytes.at(i))) << (8 * (i % 4));
     *first = words[0];
     *second = words[1];

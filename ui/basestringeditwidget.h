@@ -15,7 +15,8 @@ public:
     quint16 secondId() const { return secondId_; }
     QString valueText() const override;
 
-    // The two raw values for `text` (Latin-1, zero-filled to 8 bytes, little-endian); false when it does not fit.
+    // The two raw values for `text` (printable ASCII, zero-filled to 8 bytes, little-endian); false when it does
+    // not fit.
     static bool encode(const QString& text, quint32* first, quint32* second);
     static QString decode(quint32 first, quint32 second);
 

@@ -167,9 +167,9 @@ void KeyboardDialog::keyPressEvent(QKeyEvent* event)
         updateText();
         break;
     default: {
-        // A physical keyboard types Latin-1 characters directly.
+        // A physical keyboard types the same characters directly.
         const QString typed = event->text();
-        if (typed.size() == 1 && typed.at(0).unicode() >= 0x20 && typed.at(0).unicode() <= 0xFF)
+        if (typed.size() == 1 && isKeyChar(typed.at(0)))
             typeChar(typed.at(0));
         else
             QDialog::keyPressEvent(event);

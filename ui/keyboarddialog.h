@@ -15,6 +15,8 @@ public:
 
     // Runs the keyboard modally over `parent`; true and `text` replaced when accepted.
     static bool getText(QWidget* parent, const QString& title, QString* text, int maxLength);
+    // The characters the keyboard types: printable ASCII.
+    static bool isKeyChar(QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; }
 
     QString text() const { return text_; }
     int currentKey() const { return current_; }

@@ -13,6 +13,7 @@ constexpr int kArchiveTimeout = 15 * 60 * 1000;
 // The controller reports the values changed by one write within a few link polls.
 constexpr int kRebuildDelay = 50;
 constexpr int kResetWait = 10000;
+constexpr int kUnitRefresh = 400;
 
 std::function<qint64()>& clockFn()
 {
@@ -27,6 +28,7 @@ int progressPeriod = kProgressPeriod;
 int archiveTimeout = kArchiveTimeout;
 int rebuildDelay = kRebuildDelay;
 int resetWait = kResetWait;
+int unitRefresh = kUnitRefresh;
 
 } // namespace
 
@@ -96,6 +98,7 @@ void UiClock::reset()
     archiveTimeout = kArchiveTimeout;
     rebuildDelay = kRebuildDelay;
     resetWait = kResetWait;
+    unitRefresh = kUnitRefresh;
 }
 
 int UiClock::rebuildDelayMs()
@@ -116,4 +119,14 @@ int UiClock::resetWaitMs()
 void UiClock::setResetWaitMs(int ms)
 {
     resetWait = qMax(0, ms);
+}
+
+int UiClock::unitRefreshMs()
+{
+    return unitRefresh;
+}
+
+void UiClock::setUnitRefreshMs(int ms)
+{
+    unitRefresh = qMax(0, ms);
 }

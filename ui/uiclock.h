@@ -37,6 +37,10 @@ public:
     static int resetWaitMs();
     static void setResetWaitMs(int ms);
 
+    // Time an analog-input page gathers changes of its quantity and unit before it relabels its rows.
+    static int unitRefreshMs();
+    static void setUnitRefreshMs(int ms);
+
     // Restores every default.
     static void reset();
 };

@@ -11,7 +11,7 @@
 #include "protections/protections_other_menu.h"
 #include "protections/protections_supply_menu.h"
 #include "screens/mainmenu.h"
-#include "sim/mcsimresets.h"
+#include "support/protectionrows.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -24,73 +24,10 @@
 
 namespace {
 
+using ProtectionRows::expand;
+
 // The deciding values every case starts from; a case states the ones it changes.
 const char* const kBase = "1483=1;685=1;782=0;572=0;571=0;39=1;1217=0;1322=0;1215=0;2088=0;1130=4;1476=0;13=0";
-
-// Row names that the protections share.
-QString standardName(const QString& code)
-{
-    static const QMap<QString, QString> names{
-        {"A", "Действие защиты"},      {"D", "Сигнализация отклонения рабочих параметров"},
-        {"T", "Уставка останова"},     {"B", "Пусковое время"},
-        {"W", "Время"},                {"RS", "Уставка пуска"},
-        {"RD", "Задержка АПВ"},        {"RA", "Разрешено АПВ"},
-        {"RC", "Сброс счётчиков АПВ"},
-    };
-    return names.value(code);
-}
-
-QString rowText(const QString& kind, int id, const QString& label, const QString& keys)
-{
-    return QStringLiteral("%1 %2 %3 [%4]").arg(kind).arg(id).arg(label, keys);
-}
-
-// Expands the expected rows. One token a row: <kind><id>[:<name>][/<keys>]. Kinds: a action (name "Действие
-// защиты", keys 0,1,2), d deviation alarm (its name, keys 0,1), c selection (keys 0,1), e edit, s value, t text,
-// R the reset button. Names: a code of standardName, "+ suffix" after the catalogue name, else the catalogue name.
-QStringList expand(const QString& spec)
-{
-    static const QMap<QChar, QString> kinds{{'a', "combo"}, {'d', "combo"}, {'c', "combo"},
-                                            {'e', "edit"},  {'s', "status"}, {'t', "statusText"}};
-    QStringList rows;
-    for (const QString& token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        if (token == QLatin1String("R")) {
-            rows << rowText("button", -1, "Сбросить уставки по умолчанию", QString());
-            continue;
-        }
-        const QChar kind = token.at(0);
-        const QString rest = token.mid(1);
-        const int id = rest.section(QRegularExpression("[:/]"), 0, 0).toInt();
-        QString name = rest.contains(':') ? rest.section(':', 1).section('/', 0, 0) : QString();
-        QString keys = rest.contains('/') ? rest.section('/', 1) : QString();
-        if (kind == 'a') {
-            name = name.isEmpty() ? QStringLiteral("A") : name;
-            keys = keys.isEmpty() ? QStringLiteral("0,1,2") : keys;
-        } else if (kind == 'd') {
-            name = QStringLiteral("D");
-        }
-        if ((kind == 'd' || kind == 'c') && keys.isEmpty())
-            keys = QStringLiteral("0,1");
-        if (name.startsWith('+'))
-            name = Common::getTextFromId(id) + name.mid(1).replace('_', ' ');
-        else
-            name = name.isEmpty() ? Common::getTextFromId(id) : standardName(name);
-        rows << rowText(kinds.value(kind), id, name, keys);
-    }
-    return rows;
-}
-
-QStringList shownRows(const BaseForm* form)
-{
-    QStringList rows;
-    for (const RowInfo& row : UiInspect::rows(form)) {
-        QStringList keys;
-        for (int key : row.keys)
-            keys << QString::number(key);
-        rows << rowText(row.kind, row.id, row.label, keys.join(','));
-    }
-    return rows;
-}
 
 } // namespace
 
@@ -189,16 +126,9 @@ void TestProtectionScreens::checkRows(BaseForm::PageList pages)
     QVERIFY(apply(values));
     BaseForm* form = show(pages, screen);
     QVERIFY2(form, qPrintable(screen));
-    QCOMPARE(shownRows(form), expand(rows));
+    QCOMPARE(ProtectionRows::shown(form), expand(rows));
     // The reset restores what the screen sets.
-    auto* protection = qobject_cast<BaseProtectionForm*>(form);
-    if (!protection || !protection->resetId())
-        return;
-    const QVector<quint16> restored = McSimResets::settingsOf(protection->resetId());
-    for (const RowInfo& row : UiInspect::rows(form)) {
-        if (row.id >= 0 && row.editable)
-            QVERIFY2(restored.contains(static_cast<quint16>(row.id)), qPrintable(QString::number(row.id)));
-    }
+    QCOMPARE(ProtectionRows::notReset(form), QStringList());
 }
 
 void TestProtectionScreens::supplyRows()
@@ -407,7 +337,7 @@ void TestProtectionScreens::screenFollowsItsValueOnlyOnShow()
     QVERIFY(apply("2088=0;571=0"));
     BaseForm* form = show(&ProtectionsDhsMenu::createNextForm, "ProtectionConnectDhsForm");
     QVERIFY(form);
-    QCOMPARE(shownRows(form), expand("a2088 d2107 R"));
+    QCOMPARE(ProtectionRows::shown(form), expand("a2088 d2107 R"));
 
     // The operator chooses "АПВ": the screen follows once the controller reports it, the cursor on the action.
     auto* action = qobject_cast<BaseComboBox*>(form->rowAt(0));
@@ -416,7 +346,7 @@ void TestProtectionScreens::screenFollowsItsValueOnlyOnShow()
     QVERIFY(SimStation::waitForValue(2088, 2.0f));
     QTRY_VERIFY(current() != form);
     QCOMPARE(currentClass(), QStringLiteral("ProtectionConnectDhsForm"));
-    QCOMPARE(shownRows(current()), expand("a2088 d2107 e2090:B e2091:W e2092:RD e2093:RA e2094:RC R"));
+    QCOMPARE(ProtectionRows::shown(current()), expand("a2088 d2107 e2090:B e2091:W e2092:RD e2093:RA e2094:RC R"));
     QCOMPARE(current()->currentRow(), 0);
     // A limit of the same parameter changes no row.
     BaseForm* rebuilt = current();
@@ -435,7 +365,7 @@ void TestProtectionScreens::screenFollowsItsValueOnlyOnShow()
     QTest::keyClick(current(), Qt::Key_Left);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(currentClass(), QStringLiteral("ProtectionConnectDhsForm"));
-    QCOMPARE(shownRows(current()), expand("a2088 d2107 e2090:B e2091:W R"));
+    QCOMPARE(ProtectionRows::shown(current()), expand("a2088 d2107 e2090:B e2091:W R"));
     QCOMPARE(current()->currentRow(), 0);
 }
 

@@ -1,13 +1,11 @@
 #!/usr/bin/python3
 """The Dovedera map (SCADA profile 4) end to end: holding register n is table row 30000 + n, input register
-n row 40000 + n. Usage: e2e_dovedera.py <rvk_gui> <source dir>."""
-import os
+n row 40000 + n. Usage: e2e_dovedera.py <rvk_gui>."""
 import sys
 
-import mape2e as mapcheck
+from mapsession import run_map
 from peercheck import check, exception_code
 
-ROWS = mapcheck.load(os.path.join(sys.argv[2], "scada", "scada_dovedera_init_parameters.cpp"))
 
 # 14:05:09 on 3 March 2025 (UTC) as the last stop and the clock; blocked, p401 5, mode 0; an overvoltage
 # trip; stop reason 42.
@@ -28,14 +26,16 @@ def exercise(m, values):
     check("31 February -> 4", m.write(30075, [25 * 256 + 2, 31 * 256 + 9]) == 4)
 
     check("write holding 0", m.write(30000, [500]) is None)
-    v, got, secs = mapcheck.settled(m, {30000: [500]})
+    v, got, secs = m.settled({30000: [500]})
     check("holding 0 reads back 500 (%.1f s)" % secs, v, got)
 
     # The whole clock in one request: 09:10:11 on 15 February 2025; the controller's clock runs on from it.
     check("write the clock", m.write(30075, [25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11]) is None)
-    v, got, secs = mapcheck.settled(m, {30075: [25 * 256 + 2, 15 * 256 + 9]})
+    v, got, secs = m.settled({30075: [25 * 256 + 2, 15 * 256 + 9]})
     minute = (m.read(30077) or [0])[0] >> 8
     check("clock reads 2025-02-15 09:10 (%.1f s)" % secs, v and minute in (10, 11), (got, minute))
 
 
-mapcheck.run(sys.argv[1], 4, ROWS, FIXED, COMPUTED, exercise, holding=30000, inputs=40000)
+if __name__ == "__main__":
+    run_map(sys.argv[1], 4, "scada_dovedera", exercise, FIXED, COMPUTED, computed_rest=0, env={"TZ": "UTC"},
+            holding=30000, inputs=40000)

@@ -18,7 +18,7 @@ import time
 
 from pymodbus.client import ModbusTcpClient
 
-from mape2e import Program, free_port, wait_until
+from peerprogram import Program, wait_until
 from peercheck import check, exception_code, finish
 
 FIRST, COUNT = 544, 45  # the writable block 544..588
@@ -117,10 +117,8 @@ def main():
     program, source = sys.argv[1], sys.argv[2]
     ranges = writable_ranges(os.path.join(source, "scada", "scada_vuduzu2000_init_parameters.cpp"))
     check("%d writable registers of parameters in the table" % len(ranges), len(ranges) >= 30, len(ranges))
-    port = free_port()
-    env = dict(os.environ, RVK_SIM_VALUES="578=3;580=17", RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen")
-    prog = Program(program, env)
-    try:
+    prog = Program(program, {578: 3, 580: 17})
+    with prog as port:
         c = start_up(port, ranges)
         offset = log_size(prog)
         read_back(c)
@@ -129,8 +127,6 @@ def main():
         refused_write(c)
         c.close()
         reconnections(prog, port)
-    finally:
-        prog.close()
     finish()
 
 

@@ -1,13 +1,11 @@
 #!/usr/bin/python3
 """The Zevovo30 map (SCADA profiles 2, 8 and 12) end to end.
-Usage: e2e_region_3_0.py <rvk_gui> <source dir> <profile>."""
-import os
+Usage: e2e_region_3_0.py <rvk_gui> <profile>."""
 import sys
 
-import mape2e as mapcheck
+from mapsession import run_map
 from peercheck import check, exception_code
 
-ROWS = mapcheck.load(os.path.join(sys.argv[2], "scada", "scada_region_3_0_init_parameters.cpp"))
 
 # Blocked, p401 5, mode 0, DHS link with type 13, meter link without a meter; a trip of p875 only; stop
 # reason 20; 14:05:09 on 3 March 2025 (UTC) as the last stop and the clock; turbine action 2, door action
@@ -36,14 +34,16 @@ def exercise(m, values):
     check("write 544, 578, 598, 643", m.write(544, [450]) is None and m.write(578, [0]) is None
           and m.write(598, [11]) is None and m.write(643, [100]) is None)
     want = {544: [450], 578: [0], 598: [11], 643: [100]}
-    v, got, secs = mapcheck.settled(m, want)
+    v, got, secs = m.settled(want)
     check("p720 450, turbine action off, maintenance 11, rate 1 Hz/s read back (%.1f s)" % secs, v, got)
 
     check("write the second clock", m.write(634, [25 * 256 + 2, 15 * 256 + 9, 10 * 256 + 11]) is None)
     date = [25 * 256 + 2, 15 * 256 + 9]
-    v, got, secs = mapcheck.settled(m, {346: date, 634: date})
+    v, got, secs = m.settled({346: date, 634: date})
     minute = (m.read(348) or [0])[0] >> 8
     check("both clocks read 2025-02-15 09:10 (%.1f s)" % secs, v and minute in (10, 11), (got, minute))
 
 
-mapcheck.run(sys.argv[1], int(sys.argv[3]), ROWS, FIXED, COMPUTED, exercise)
+if __name__ == "__main__":
+    run_map(sys.argv[1], int(sys.argv[2]), "scada_region_3_0", exercise, FIXED, COMPUTED, computed_rest=0,
+            env={"TZ": "UTC"})

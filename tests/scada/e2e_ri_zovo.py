@@ -1,12 +1,10 @@
 #!/usr/bin/python3
-"""The RiZovo map (SCADA profile 9) end to end. Usage: e2e_ri_zovo.py <rvk_gui> <source dir>."""
-import os
+"""The RiZovo map (SCADA profile 9) end to end. Usage: e2e_ri_zovo.py <rvk_gui>."""
 import sys
 
-import mape2e as mapcheck
+from mapsession import run_map
 from peercheck import check, exception_code
 
-ROWS = mapcheck.load(os.path.join(sys.argv[2], "scada", "scada_ri_zovo_init_parameters.cpp"))
 
 # Blocked; digital input 1 on; idle 1 d 1 h 1 min; run 2 d 7 h 33 min; stop setpoint 110 % of 42.5 A;
 # manual mode without SCADA start; analog input 1 in use; the four inputs' scales, setpoints and actions.
@@ -35,9 +33,10 @@ def exercise(m, values):
     check("write 703, 783, 788", m.write(703, [555]) is None and m.write(783, [50]) is None
           and m.write(788, [3]) is None)
     want = {703: [555], 705: [610], 783: [50], 788: [3]}
-    v, got, secs = mapcheck.settled(m, want)
+    v, got, secs = m.settled(want)
     check("rated current 55.5 A, stop current 61 A, setpoint 50 %%, action code 3 read back (%.1f s)" % secs, v,
           got)
 
 
-mapcheck.run(sys.argv[1], 9, ROWS, FIXED, COMPUTED, exercise)
+if __name__ == "__main__":
+    run_map(sys.argv[1], 9, "scada_ri_zovo", exercise, FIXED, COMPUTED, computed_rest=0, env={"TZ": "UTC"})

@@ -1,23 +1,24 @@
 #!/usr/bin/python3
 """The panel on its simulated controller with SCADA profile 10, driven by Debian's pymodbus.
 
-Usage: e2e_ruzidar_irirud.py <path of rvk_gui> <scada/scada_ruzidar_irirud_init_parameters.cpp>.
+Usage: e2e_ruzidar_irirud.py <path of rvk_gui>.
 Every mirrored parameter gets a value of its own; every register must read what the table's columns
 give for it. Every write is refused and changes nothing. Exit status 0 only when every check passed."""
 import struct
+import sys
 import time
 
-import maptable
-from mapcheck import differences, read_map, run_map
+from mapsession import run_map
 from peercheck import check, exception_code
 
 # Written by the panel itself once synchronised: its version.
 OWN = {541: 3.38}
 
 
-def writes(c, rows, want):
+def writes(m, values):
+    c = m.c
     # Each writable register with a value inside its range: the map refuses them all.
-    writable = [r for r in maptable.registers(rows) if r.op == 2]
+    writable = [r for r in m.rows if r.op == 2]
     codes = {}
     for r in writable:
         word = struct.unpack("<H", struct.pack("<h" if r.min < 0 else "<H", int(r.min)))[0]
@@ -31,9 +32,9 @@ def writes(c, rows, want):
     check("518..521 := 0, 1, 0, 2 -> 4", exception_code(c.write_registers(518, [0, 1, 0, 2], slave=1)) == 4)
     check("45 absent -> 2", exception_code(c.write_register(45, 1, slave=1)) == 2)
     time.sleep(0.5)
-    diff = differences(read_map(c, rows)[0], want)
+    diff = m.differences(m.want(values))
     check("every register still reads its value", not diff, diff[:12])
 
 
 if __name__ == "__main__":
-    run_map(10, 653, writes, OWN)
+    run_map(sys.argv[1], 10, "scada_ruzidar_irirud", writes, OWN, computed_rest=0, table_rows=653)

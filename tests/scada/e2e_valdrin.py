@@ -10,9 +10,10 @@ import time
 
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest
 
-from e2e_vuduzu2000 import serve, wait_until
+from mapsession import MapSession, serve
 from peer_pymodbus import CommandLogRequest, CommandLogResponse, ReadLogRequest, ReadLogResponse
 from peercheck import check, exception_code
+from peerprogram import wait_until
 
 
 # 2025-03-03 14:05:09 UTC and its words: date (month + 256 * years after 2000), day (hour + 256 * day),
@@ -39,8 +40,7 @@ EXPECTED = {
 
 
 def regs(c, address, count=1):
-    r = c.read_holding_registers(address, count, slave=1)
-    return None if r.isError() else r.registers
+    return MapSession(c).read(address, count)
 
 
 def read_everything(c):
@@ -166,9 +166,8 @@ def run(c):
 
 
 def main():
-    values = ";".join("%d=%s" % kv for kv in {578: 1, **CHOSEN}.items())
-    serve(sys.argv[1], values, lambda c: regs(c, 1) is not None, run, timeout=12,
-          responses=(CommandLogResponse, ReadLogResponse), env={"TZ": "UTC0"})
+    serve(sys.argv[1], 1, CHOSEN, lambda c: regs(c, 1) is not None, run, env={"TZ": "UTC0"}, timeout=12,
+          responses=(CommandLogResponse, ReadLogResponse))
 
 
 if __name__ == "__main__":

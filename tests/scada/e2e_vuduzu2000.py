@@ -3,27 +3,25 @@
 
 Usage: e2e_vuduzu2000.py <path of rvk_gui>. Starts the program on a free loopback port, checks the
 Vuduzu2000 map end to end and stops the program. Exit status 0 only when every check passed."""
-import os
 import sys
 import time
 
-from pymodbus.client import ModbusTcpClient
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest, WriteFileRecordRequest
 from pymodbus.mei_message import ReadDeviceInformationRequest
 
-from mape2e import Program, free_port, wait_until
-from peercheck import check, exception_code, finish
-
-
-def reg(c, address):
-    r = c.read_holding_registers(address, 1, slave=1)
-    return None if r.isError() else r.registers[0]
+from mapsession import MapSession, serve
+from peercheck import check, exception_code
+from peerprogram import wait_until
 
 
 # Values chosen through RVK_SIM_VALUES: current A 735.9 A, voltage AB 1323 V, output frequency 59.97 Hz, and
 # the registers that carry them (A/10, V, Hz/100).
 CHOSEN = {2: 735.9, 709: 1323, 10001: 59.97}
 CHOSEN_REGISTERS = {258: 7359, 262: 1323, 274: 5997}
+
+
+def reg(c, address):
+    return MapSession(c).reg(address)
 
 
 def chosen_registers(c):
@@ -108,30 +106,8 @@ def run(c):
         check("15 %d registers accepted" % n, not r.isError(), r)
 
 
-def serve(program, values, ready, run, timeout=7, responses=(), env=None):
-    """Starts the program on its simulated controller with RVK_SIM_VALUES `values` on a free loopback port,
-    runs `run(client)` once `ready(client)` holds, stops the program and closes the check count."""
-    port = free_port()
-    env = dict(os.environ, RVK_SIM_VALUES=values, RVK_SCADA_PORT=str(port), QT_QPA_PLATFORM="offscreen",
-               **(env or {}))
-    prog = Program(program, env)
-    try:
-        c = ModbusTcpClient("127.0.0.1", port=port, timeout=timeout, retries=0)
-        for response in responses:
-            c.register(response)
-        up, secs = wait_until(lambda: c.connect() and ready(c), 60.0)
-        check("program serves port %d (%.1f s)" % (port, secs), up)
-        if up:
-            run(c)
-        c.close()
-    finally:
-        prog.close()
-    finish()
-
-
 def main():
-    values = ";".join(["578=3", "580=17"] + ["%d=%s" % kv for kv in CHOSEN.items()])
-    serve(sys.argv[1], values, lambda c: reg(c, 579) is not None, run)
+    serve(sys.argv[1], 3, {580: 17, **CHOSEN}, lambda c: reg(c, 579) is not None, run)
 
 
 if __name__ == "__main__":

@@ -6,11 +6,11 @@ map while the station is stopped, started by coil 64 and stopped by coil 65, and
 reserved writable block refuses writes. Exit status 0 only when every check passed."""
 import sys
 
-from mapread import compare_map, run_map
+from mapsession import run_map
 from peercheck import check, exception_code
 
 # Inputs of the computed registers: stopped, started last by reason 3, stopped by reason 21.
-INPUTS = {13: 0, 179: 0, 633: 0, 447: 1, 15: 2, 533: 3, 535: 21, 843: 0, 1011: 77, 526: 70000, 20010: 12.5}
+FIXED = {13: 0, 179: 0, 633: 0, 447: 1, 15: 2, 533: 3, 535: 21, 843: 0, 1011: 77, 526: 70000, 20010: 12.5}
 
 STOPPED = {277: 0x0101, 256: 176, 289: 176, 290: 0x0103, 291: 77, 295: 4464, 296: 1, 298: 45000, 299: 0}
 # Coil 64 starts the station and coil 65 stops it, as operator commands (start and stop reason 1).
@@ -18,22 +18,22 @@ STARTED = {**STOPPED, **{277: 0x0301, 256: 197, 289: 197}}
 STOPPED_AGAIN = {**STOPPED, **{290: 0x0124}}
 
 
-def body(c, rows, values):
-    compare_map(c, rows, values, STOPPED, "stopped", timeout=10.0)
+def body(m, values):
+    c = m.c
     r = c.write_coil(64, True, slave=1)
     check("coil 64 on", not r.isError(), r)
-    compare_map(c, rows, values, STARTED, "started by coil 64", timeout=15.0)
+    m.compare("started by coil 64", values, STARTED, timeout=15.0)
     r = c.write_coil(65, True, slave=1)
     check("coil 65 on", not r.isError(), r)
-    compare_map(c, rows, values, STOPPED_AGAIN, "stopped by coil 65", timeout=15.0)
+    m.compare("stopped by coil 65", values, STOPPED_AGAIN, timeout=15.0)
 
     check("600 reserved -> 4", exception_code(c.write_register(600, 5, slave=1)) == 4)
     check("544..546 reserved -> 4", exception_code(c.write_registers(544, [1, 2, 3], slave=1)) == 4)
     check("256 read-only -> 4", exception_code(c.write_register(256, 1, slave=1)) == 4)
     check("300..304 -> 2", exception_code(c.read_holding_registers(300, 5, slave=1)) == 2)
     check("395 -> 2", exception_code(c.read_input_registers(395, 1, slave=1)) == 2)
-    compare_map(c, rows, values, STOPPED_AGAIN, "refused writes changed nothing", timeout=1.0)
+    m.compare("refused writes changed nothing", values, STOPPED_AGAIN, timeout=1.0)
 
 
 if __name__ == "__main__":
-    run_map(6, "scada_zevodorar", sys.argv[1], INPUTS, body, 256)
+    run_map(sys.argv[1], 6, "scada_zevodorar", body, FIXED, STOPPED)

@@ -6,11 +6,11 @@ computed registers chosen below; reads the whole map, writes every writable row 
 and checks what the map shows afterwards. Exit status 0 only when every check passed."""
 import sys
 
-from mapread import compare_map, run_map, write_mirrored
+from mapsession import run_map
 from peercheck import check, exception_code
 
 # Inputs of the computed registers; the program runs in UTC+3.
-INPUTS = {
+FIXED = {
     13: 0, 674: 1, 806: 2,                 # stopped (settings that need it stopped take writes)
     528: 7384, 529: 3725,                  # ran 2 h 3 min 4 s, stopped for 1 h 2 min 5 s
     15: 1, 533: 4, 535: 0,                 # control mode, start and stop reasons
@@ -47,16 +47,15 @@ COMMANDS = [
 ]
 
 
-def clock_moved(got_second_minute):
+def clock_moved(words):
     # 2025-12-31 11:21:30 set; the controller's clock runs on from there.
-    second, minute = got_second_minute >> 8, got_second_minute & 0xFF
+    second, minute = words[0] >> 8, words[0] & 0xFF
     return (minute == 21 and second >= 30) or minute == 22
 
 
-def body(c, rows, values):
-    compare_map(c, rows, values, COMPUTED, "as chosen", timeout=10.0)
-
-    after = write_mirrored(c, rows, values)
+def body(m, values):
+    c = m.c
+    after = m.write_mirrored(values)
     computed = dict(COMPUTED)
     refused = []
     for address, words, shows in COMMANDS:
@@ -69,7 +68,7 @@ def body(c, rows, values):
     check("764..766 := 2025-12-31 11:21:30 in one request", not r.isError(), r)
     for a in (250, 764):
         computed.update({a: 0x0C1F, a + 1: 0x0B19, a + 2: clock_moved})
-    compare_map(c, rows, after, computed, "after the writes")
+    m.compare("after the writes", after, computed)
 
     for address, words, name in [(757, [7], "reserved 757"), (829, [1], "829 of no parameter"),
                                  (937, [3], "937 := 3"), (764, [0x021E], "30 February"),
@@ -77,8 +76,8 @@ def body(c, rows, values):
         check("%s -> 4" % name, exception_code(c.write_registers(address, words, slave=1)) == 4)
     check("300..305 -> 2", exception_code(c.read_holding_registers(300, 6, slave=1)) == 2)
     check("1073..1074 -> 2", exception_code(c.read_holding_registers(1073, 2, slave=1)) == 2)
-    compare_map(c, rows, after, computed, "refused writes changed nothing", timeout=1.0)
+    m.compare("refused writes changed nothing", after, computed, timeout=1.0)
 
 
 if __name__ == "__main__":
-    run_map(5, "scada_zizedu", sys.argv[1], INPUTS, body, 249, {"TZ": "MSK-3"})
+    run_map(sys.argv[1], 5, "scada_zizedu", body, FIXED, COMPUTED, env={"TZ": "MSK-3"})

@@ -22,13 +22,12 @@ endif()
 # against the columns of the map's table.
 if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
     add_test(NAME scada_ri_zovo_pymodbus
-        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_ri_zovo.py $<TARGET_FILE:rvk_gui> ${CMAKE_SOURCE_DIR})
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_ri_zovo.py $<TARGET_FILE:rvk_gui>)
     add_test(NAME scada_dovedera_pymodbus
-        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_dovedera.py $<TARGET_FILE:rvk_gui> ${CMAKE_SOURCE_DIR})
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_dovedera.py $<TARGET_FILE:rvk_gui>)
     foreach(profile 2 8 12)
         add_test(NAME scada_region_3_0_${profile}_pymodbus
-            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_region_3_0.py $<TARGET_FILE:rvk_gui>
-                ${CMAKE_SOURCE_DIR} ${profile})
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_region_3_0.py $<TARGET_FILE:rvk_gui> ${profile})
     endforeach()
     set_tests_properties(scada_ri_zovo_pymodbus scada_dovedera_pymodbus scada_region_3_0_2_pymodbus
         scada_region_3_0_8_pymodbus scada_region_3_0_12_pymodbus PROPERTIES TIMEOUT 200)
@@ -55,8 +54,7 @@ endif()
 if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
     foreach(map doveduvivedodi ruzidar_irirud)
         add_test(NAME scada_${map}_pymodbus
-            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>
-                ${CMAKE_SOURCE_DIR}/scada/scada_${map}_init_parameters.cpp)
+            COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_${map}.py $<TARGET_FILE:rvk_gui>)
         set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
     endforeach()
 endif()

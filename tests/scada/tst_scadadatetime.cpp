@@ -68,6 +68,8 @@ private slots:
             << utc << 1738312200u << 25 * 256 + 2 << 15 * 256 + 9 << 10 * 256 + 11 << qint64(1739610611);
         QTest::newRow("winter date from summer keeps its hour") << kCet << 1751364000u << 25 * 256 + 1 << -1 << -1
                                                                  << qint64(1735729200);
+        QTest::newRow("an hour that summer time skips") << kCet << 1741010709u << -1 << 30 * 256 + 2 << -1
+                                                        << qint64(-1);
     }
 
     void editsTheWrittenFields()

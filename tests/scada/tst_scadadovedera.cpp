@@ -30,8 +30,7 @@ class TestScadaDovedera : public QObject
 private slots:
     void initTestCase()
     {
-        qputenv("TZ", "UTC");
-        tzset();
+        setTimeZone("UTC");
         mirror();
         // The test drives its own map: a change of p578 starts no map of the application's.
         MainApplication* app = MainApplication::getInstance();

@@ -28,8 +28,7 @@ class TestScadaZevovo30 : public QObject
 private slots:
     void initTestCase()
     {
-        qputenv("TZ", "UTC");
-        tzset();
+        setTimeZone("UTC");
         mirror();
     }
 

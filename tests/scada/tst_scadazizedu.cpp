@@ -221,6 +221,9 @@ private slots:
         // 10:00 in winter, moved to July: still 10:00 on the wall clock, now summer time.
         QTest::newRow("clock into summer time") << "562=u1705309200" << 764 << "0x070f" << QByteArray(kBerlin) << 0
                                                 << "562=u1721030400";
+        // 31 March 2024, then 02:20, an hour that does not exist in Berlin that night.
+        QTest::newRow("clock into the skipped hour") << now << 764 << "0x031f 0x0218" << QByteArray(kBerlin) << 4
+                                                     << "";
     }
 
     void commands()

@@ -190,6 +190,10 @@ private slots:
         QTest::keyClick(&keyboard, Qt::Key_Return);
         QCOMPARE(keyboard.text(), QStringLiteral("AB1Q"));  // at most 4 characters
         QTest::keyClick(&keyboard, Qt::Key_Backspace);
+        // Only what a name parameter carries: printable ASCII.
+        for (const QString& typed : {QStringLiteral("\u00E9"), QStringLiteral("Ж"), QStringLiteral("\t")})
+            QTest::sendKeyEvent(QTest::Click, &keyboard, Qt::Key_unknown, typed, Qt::NoModifier);
+        QCOMPARE(keyboard.text(), QStringLiteral("AB1"));
         QTest::keyClicks(&keyboard, QStringLiteral("z"));
         QCOMPARE(keyboard.text(), QStringLiteral("AB1z"));
         QSignalSpy rejected(&keyboard, &QDialog::rejected);

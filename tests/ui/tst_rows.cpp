@@ -330,7 +330,7 @@ private slots:
         QCOMPARE(form_->currentRow(), 1);
     }
 
-    void stringEditWritesLatin1Bytes()
+    void stringEditWritesAsciiBytes()
     {
         FakeController mc;
         BaseStringEditWidget* row = form_->addStringEdit(304, 305);
@@ -345,11 +345,13 @@ private slots:
         QCOMPARE(mc.writes().at(1).raw, 0x0000372Du);
         QCOMPARE(mc.writes().at(1).eventType, 1);
         QTRY_COMPARE(row->valueText(), QStringLiteral("WELL-7"));
-        // Too long or not Latin-1: refused, nothing sent.
+        // Too long or not printable ASCII: refused, nothing sent.
         DialogGate::setNextAnswer(QStringLiteral("123456789"));
         row->enter();
-        DialogGate::setNextAnswer(QStringLiteral("Ж"));
-        row->enter();
+        for (const char* text : {"Ж", "caf\u00e9", "A\tB"}) {
+            DialogGate::setNextAnswer(QString::fromUtf8(text));
+            row->enter();
+        }
         QCOMPARE(mc.writes().size(), 2);
         QCOMPARE(row->state(), int(BaseParamWidget::StateWarning));
         // Cancelled keyboard: nothing sent.

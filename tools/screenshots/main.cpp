@@ -51,6 +51,12 @@ const QList<Shot>& shots()
         {"analog_output.png", "1615=2;1625=15004;1629=0;1633=120",
          {"Оборудование", "Аналоговые выходы", "Аналоговый выход 1"}},
         {"bypass_contactors.png", "685=2;1052=1", {"Оборудование", "Байпасные контакторы"}},
+        {"protection_digital_input.png",
+         "1231=0;2125=0x504D5550;2126=0x0000312D;800=0;804=4;328=2;1499=1;330=5;331=2;332=600;333=3;334=3600",
+         {"Защиты", "Защиты по цифровым входам", "Цифровой вход 1"}},
+        {"protection_analog_input.png",
+         "822=9;1105=2;823=1;1090=1;824=0;825=16;268=2;2113=1;275=2;276=3;277=12;1109=10",
+         {"Защиты", "Защиты по аналоговым входам", "Аналоговый вход 1"}},
     };
     return list;
 }
@@ -78,9 +84,17 @@ bool apply(Parameters* params, const QString& values)
     for (const QString& pair : values.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         const QStringList kv = pair.split(QLatin1Char('='));
         const quint16 id = static_cast<quint16>(kv.value(0).toUInt());
+        // "0x..." is a raw value (the characters of a name).
+        bool raw = false;
+        const quint32 bits = kv.value(1).toUInt(&raw, 16);
+        raw = raw && kv.value(1).startsWith(QLatin1String("0x"));
         const float value = kv.value(1).toFloat();
-        params->set(id, value, 1);
-        if (!QTest::qWaitFor([params, id, value] { return params->get(id) == value; }, 5000)) {
+        if (raw)
+            params->set(id, bits, 1);
+        else
+            params->set(id, value, 1);
+        const auto taken = [=] { return raw ? params->getU32(id) == bits : params->get(id) == value; };
+        if (!QTest::qWaitFor(taken, 5000)) {
             std::printf("parameter %u did not take %s\n", id, qPrintable(kv.value(1)));
             return false;
         }
