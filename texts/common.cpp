@@ -378,7 +378,7 @@ QString formatTime(double seconds, int unit)
     const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
     const double magnitude = std::fabs(seconds);
     // Rounded to the smallest field shown; saturates far beyond any real duration.
-    auto rounded = [](double v) { return static_cast<qint64>(std::min(std::llround(v), 999999999999LL)); };
+    auto rounded = [](double v) { return static_cast<qint64>(std::llround(std::min(v, 999999999999.0))); };
     switch (unit) {
     case 3: {
         const qint64 ms = rounded(magnitude * 1000.0);

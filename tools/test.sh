@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: a normal build, a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the fuzzers for a bounded time.
+# Builds everything and runs every test: a normal build, the board's ARM build (its chosen tests under
+# qemu-user), a build with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzzers for a bounded time.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh --tests
@@ -11,6 +11,9 @@ echo "== normal build"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release -j "$jobs"
 (cd build/release && ctest --output-on-failure -j "$jobs")
+
+echo "== board build (armhf), its tests under qemu-user"
+tools/build-arm.sh --test
 
 echo "== sanitizer build (address, undefined)"
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRVK_SANITIZE=ON -DRVK_BENCH=OFF >/dev/null

@@ -1,5 +1,6 @@
 """Check counting shared by the outside-peer scripts: each check prints one line; the run's closing
 line is "N passed, N failed" and the exit status is 0 only when every check passed."""
+import os
 import sys
 
 failures = []
@@ -23,3 +24,8 @@ def exception_code(r):
 def finish():
     print("%d passed, %d failed" % (passes, len(failures)))
     sys.exit(1 if failures else 0)
+
+
+def program_command(path):
+    """The command that starts the program at `path`: under RVK_EMULATOR (qemu-arm) in a cross build."""
+    return os.environ.get("RVK_EMULATOR", "").split() + [path]

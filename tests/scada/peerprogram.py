@@ -9,7 +9,7 @@ import sys
 import tempfile
 import time
 
-from peercheck import check, failures
+from peercheck import check, failures, program_command
 
 
 def free_port():
@@ -61,7 +61,7 @@ class Program:
         env = dict(os.environ, RVK_SIM_VALUES=self.values, RVK_SCADA_PORT=str(self.port),
                    QT_QPA_PLATFORM="offscreen", **self.env)
         self.log = tempfile.TemporaryFile()
-        self.proc = subprocess.Popen([program], env=env, stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = subprocess.Popen(program_command(program), env=env, stdout=self.log, stderr=subprocess.STDOUT)
         return self.port
 
     def __exit__(self, *exc):

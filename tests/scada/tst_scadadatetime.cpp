@@ -30,6 +30,7 @@ private slots:
         QTest::newRow("14:05:09 3 March 2025") << QByteArray("UTC") << 1741010709u << QByteArray("6403 782 1289");
         QTest::newRow("a year before 2000 counts 0") << QByteArray("UTC") << 946681200u << QByteArray("12 7959 0");
         QTest::newRow("local summer time") << kCet << 1751364000u << QByteArray("6407 268 0");
+        QTest::newRow("past 2038, top bit set") << QByteArray("UTC") << 2209032000u << QByteArray("10241 268 0");
     }
 
     void packsLocalTime()
@@ -56,6 +57,7 @@ private slots:
         QTest::newRow("0: year 2000, month kept") << utc << 1718020800u << 0 << -1 << -1 << qint64(960638400);
         QTest::newRow("month 0 with a year") << utc << 1718020800u << 25 * 256 << -1 << -1 << qint64(-1);
         QTest::newRow("month 13") << utc << 1718020800u << 25 * 256 + 13 << -1 << -1 << qint64(-1);
+        QTest::newRow("past 2038") << utc << 1718020800u << 40 * 256 + 6 << -1 << -1 << qint64(2222942400);
         QTest::newRow("beyond 32-bit seconds") << utc << 1718020800u << 107 * 256 + 1 << -1 << -1 << qint64(-1);
         QTest::newRow("hour, day 0 is the 1st") << utc << 1741010709u << -1 << 14 << -1 << qint64(1740837909);
         QTest::newRow("day and hour") << utc << 1740837909u << -1 << 3 * 256 + 14 << -1 << qint64(1741010709);

@@ -279,6 +279,14 @@ void TestCommon::valueText()
     QCOMPARE(Common::getTextValue(fromFloat(360000.0f), &time, true, false), QString("100:00:00"));
     QCOMPARE(Common::getTextValue(fromFloat(std::numeric_limits<float>::quiet_NaN()), &time, true, false),
              QString("---"));
+    // Far beyond any real duration the shown time saturates, alike on every CPU.
+    const QList<QPair<int, QString>> huge = {
+        {3, "999999999:999"}, {5, "16666666666:39"}, {7, "16666666666:39"}, {8, "277777777:46:39"}};
+    for (const auto& c : huge) {
+        time.unitOut = static_cast<quint8>(c.first);
+        QCOMPARE(Common::getTextValue(fromFloat(1e30f), &time, true, false), c.second);
+        QCOMPARE(Common::getTextValue(fromFloat(-1e30f), &time, true, false), "-" + c.second);
+    }
 }
 
 void TestCommon::durationTextsParseBack()
