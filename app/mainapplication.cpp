@@ -13,6 +13,7 @@
 #include <QtDebug>
 
 #include <csignal>
+#include <iterator>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -29,6 +30,7 @@
 #include "scada/scadafactory.h"
 #include "screens/mainscreenform.h"
 #include "texts/common.h"
+#include "ui/baseform.h"
 #include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
 #include "ui/passworddialog.h"
@@ -53,6 +55,7 @@ void onQuitSignal(int)
 constexpr int kAccessTimeoutMs = 10 * 60 * 1000;
 constexpr qint64 kWaitDialog761MinMs = 20000;
 constexpr int kPixmapCacheKb = 512;
+constexpr int kLanguageRetryMs = 200;
 
 } // namespace
 
@@ -129,8 +132,8 @@ bool MainApplication::init(const Options& options)
 {
     options_ = options;
     started_ = true;
-    translator_ = new QTranslator(this);
-    installTranslator(translator_);
+    if (!translator_)
+        translator_ = new QTranslator(this);
     if (options_.gui) {
         splash_ = new SplashScreen();
         // Closing the splash before the first synchronisation ends quits the program.
@@ -165,6 +168,7 @@ void MainApplication::initParameters()
     connect(params_, &Parameters::signalParamUpdated, handler_, &ParametersHandler::slotParamUpdated);
     connect(handler_, &ParametersHandler::signalScadaProfileChanged, this, &MainApplication::initScada);
     connect(handler_, &ParametersHandler::signalShowWaitDialog, this, &MainApplication::slotShowWaitDialog);
+    connect(handler_, &ParametersHandler::signalLanguageChanged, this, &MainApplication::setLanguage);
     connect(handler_, &ParametersHandler::signalLogCopyStart, this, [this] {
         if (mainWindow_)
             mainWindow_->slotLogCopyStart();
@@ -334,6 +338,45 @@ bool MainApplication::eventFilter(QObject* watched, QEvent* event)
     if (event->type() == QEvent::KeyPress)
         restartAccessTimer();
     return QApplication::eventFilter(watched, event);
+}
+
+void MainApplication::setLanguage(int language)
+{
+    static const char* const kFiles[] = {nullptr, ":/translations/rvk_gui_en.qm", ":/translations/rvk_gui_es.qm"};
+    if (language < 0 || language >= static_cast<int>(std::size(kFiles))) {
+        qWarning() << "MainApplication: no language" << language << "- the texts stay Russian";
+        language = 0;
+    }
+    if (!translator_)
+        translator_ = new QTranslator(this);
+    removeTranslator(translator_);
+    if (kFiles[language]) {
+        if (translator_->load(QString::fromLatin1(kFiles[language])))
+            installTranslator(translator_);
+        else
+            qWarning() << "MainApplication: cannot load" << kFiles[language] << "- the texts stay Russian";
+    }
+    language_ = language;
+    if (!languageRebuild_) {
+        languageRebuild_ = new QTimer(this);
+        languageRebuild_->setSingleShot(true);
+        connect(languageRebuild_, &QTimer::timeout, this, &MainApplication::rebuildScreenOnShow);
+    }
+    // After the update that brought the language has reached every receiver.
+    languageRebuild_->start(0);
+}
+
+void MainApplication::rebuildScreenOnShow()
+{
+    if (!mainWindow_ || quitting_)
+        return;
+    // A screen is not replaced under an open dialog that may belong to it: the rebuild waits until it closes.
+    if (activeModalWidget()) {
+        languageRebuild_->start(kLanguageRetryMs);
+        return;
+    }
+    if (BaseForm* form = mainWindow_->currentForm())
+        form->showAgain();
 }
 
 void MainApplication::slotShowWaitDialog(quint16 id, bool show)

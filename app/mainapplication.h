@@ -88,6 +88,11 @@ public:
     // The 10-minute access timer restarts on every key; on expiry the granted level returns to 0.
     void restartAccessTimer();
 
+    // The language of the texts (parameter 570): 0 Russian (the texts of the code), 1 English, 2 Spanish; any
+    // other code shows Russian. The screen on show is then built anew in that language.
+    void setLanguage(int language);
+    int language() const { return language_; }
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
@@ -101,6 +106,7 @@ private slots:
     void slotSyncFinished();
     void slotSyncProgress(int done, int total);
     void closeWaitDialog();
+    void rebuildScreenOnShow();
 
 private:
     void buildMainWindow();
@@ -128,6 +134,9 @@ private:
     // Runs while the closing of the wait dialog waits for its minimum time.
     QTimer* waitDialogClose_ = nullptr;
     QTimer* accessTimer_ = nullptr;
+    int language_ = 0;
+    // Runs while a dialog holds back the rebuild of the screen on show in a new language.
+    QTimer* languageRebuild_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
     bool started_ = false;

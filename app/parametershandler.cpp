@@ -2,6 +2,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "texts/common.h"
 
 ParametersHandler::ParametersHandler(Parameters* params, QObject* parent)
     : QObject(parent), params_(params)
@@ -19,6 +20,12 @@ void ParametersHandler::slotParamUpdated(quint16 id, quint8 cmd)
         if (value != lastScadaProfile_) {
             lastScadaProfile_ = value;
             emit signalScadaProfileChanged();
+        }
+        break;
+    case 570:
+        if (Common::toInt(value) != lastLanguage_) {
+            lastLanguage_ = Common::toInt(value);
+            emit signalLanguageChanged(lastLanguage_);
         }
         break;
     case 594:

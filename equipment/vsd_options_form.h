@@ -12,10 +12,9 @@ public:
     void createForm() override;
     void returnBackForm() override;
 
-public slots:
-    void slotParamUpdated(quint16 id, quint8 cmd = 0);
-
-private:
     // The PWM frequency codes of a Danfoss drive that fit the station's rated current.
     static PairList switchingFreqCodes(int ratedCurrent);
+
+public slots:
+    void slotParamUpdated(quint16 id, quint8 cmd = 0);
 };

@@ -1,14 +1,22 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Technological modes menu. No rows yet: only the title and the way back.
-class ModesMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// The technological modes. Each row shows by its icon whether its mode is on; current limitation only with the
+// own and the "Эталон" drives, gas pumping not while the special algorithms of a drive run.
+class ModesMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit ModesMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    // New instances of the mode screens for the drive type (685) and the special algorithms (1000) read now.
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

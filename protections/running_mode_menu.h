@@ -1,14 +1,23 @@
 #pragma once
 
-#include "ui/baseform.h"
+#include <QList>
 
-// Start modes menu. No rows yet: only the title and the way back.
-class RunningModeMenu : public BaseForm
+#include "ui/basemenu.h"
+
+// The start modes of the drive. Which are offered depends on the drive type (685), the motor type (782), the
+// control type (10006), what the direct start needs and the oil company; each row's icon shows whether its mode
+// is on, once or permanently.
+class RunningModeMenu : public BaseMenu
 {
     Q_OBJECT
 public:
     explicit RunningModeMenu(QWidget* parent = nullptr);
 
-    void createForm() override;
+    // New instances of the start-mode screens for the values read now.
+    static QList<BaseForm*> createNextForm();
+
     void returnBackForm() override;
+
+private:
+    static QList<MenuItem> items();
 };

@@ -39,3 +39,8 @@ void MainMenu::returnBackForm()
 {
     mainWindow()->addForm(new MainScreenForm(nullptr), 0);
 }
+
+void MainMenu::showAgain()
+{
+    replaceWith(new MainMenu(nullptr));
+}

@@ -15,6 +15,8 @@ public:
     static QList<BaseForm*> createNextForm();
 
     void returnBackForm() override;
+    // The main screen below has no button to open the menu again: a new menu takes its place, on the same row.
+    void showAgain() override;
 
 private:
     static QList<MenuItem> items();

@@ -82,6 +82,11 @@ void MainScreenForm::returnBackForm()
 {
 }
 
+void MainScreenForm::showAgain()
+{
+    replaceWith(new MainScreenForm(nullptr));
+}
+
 bool MainScreenForm::isEnterKey(const QKeyEvent* event)
 {
     return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_F4;

@@ -11,6 +11,8 @@ public:
 
     void createForm() override;
     void returnBackForm() override;
+    // The main screen has no way back: a new one takes its place.
+    void showAgain() override;
 
     // Title bar colour for the block and restart flag (parameter 633).
     static int headerStateFor(float blockFlag);

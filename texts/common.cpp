@@ -310,17 +310,17 @@ QString Common::getTextUnitTemperature(unsigned char unit) { return degrees(unit
 QString Common::getTextUnitAcceleration(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
 QString Common::getTextUnitFlow(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
 QString Common::getTextUnitPowerMotor(unsigned char unit) { return lookupOr(kUnitPowerMotor, unit, QT_TRANSLATE_NOOP("QObject", "Вт")); }
-QString Common::getTextUnitCableCross(unsigned char unit) { return unit == 1 ? QStringLiteral("AWG") : tr(QT_TRANSLATE_NOOP("QObject", "мм2")); }
-QString Common::getTextUnitFreq(unsigned char unit) { return unit == 1 ? tr(QT_TRANSLATE_NOOP("QObject", "кГц")) : tr(QT_TRANSLATE_NOOP("QObject", "Гц")); }
+QString Common::getTextUnitCableCross(unsigned char unit) { return unit == 1 ? QStringLiteral("AWG") : QCoreApplication::translate("QObject", "мм2"); }
+QString Common::getTextUnitFreq(unsigned char unit) { return unit == 1 ? QCoreApplication::translate("QObject", "кГц") : QCoreApplication::translate("QObject", "Гц"); }
 
 QString Common::getTextAiUnitPressure(unsigned char unit) { return lookupOr(kAiUnitPressure, unit, QT_TRANSLATE_NOOP("QObject", "МПа")); }
 QString Common::getTextAiUnitTemp(unsigned char unit) { return degrees(unit == 1 ? 'F' : 'C'); }
 QString Common::getTextAiUnitVibrAcceler(unsigned char unit) { return lookupOr(kUnitAcceleration, unit, "g"); }
-QString Common::getTextAiUnitVibrSpeed(unsigned char unit) { return unit == 0 ? tr(QT_TRANSLATE_NOOP("QObject", "м/с")) : tr(QT_TRANSLATE_NOOP("QObject", "мм/с")); }
-QString Common::getTextAiUnitResistIsol(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "кОм")); }
+QString Common::getTextAiUnitVibrSpeed(unsigned char unit) { return unit == 0 ? QCoreApplication::translate("QObject", "м/с") : QCoreApplication::translate("QObject", "мм/с"); }
+QString Common::getTextAiUnitResistIsol(unsigned char) { return QCoreApplication::translate("QObject", "кОм"); }
 QString Common::getTextAiUnitConsumption(unsigned char unit) { return lookupOr(kUnitFlow, unit, QT_TRANSLATE_NOOP("QObject", "м3/сут")); }
-QString Common::getTextAiUnitFreq(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "Гц")); }
-QString Common::getTextAiUnitCurrent(unsigned char) { return tr(QT_TRANSLATE_NOOP("QObject", "А")); }
+QString Common::getTextAiUnitFreq(unsigned char) { return QCoreApplication::translate("QObject", "Гц"); }
+QString Common::getTextAiUnitCurrent(unsigned char) { return QCoreApplication::translate("QObject", "А"); }
 
 QString Common::getTextAiUnit(unsigned char quantity, unsigned char unit)
 {
@@ -1251,7 +1251,7 @@ QString Common::getTextReasonStop(int reason, const CellReader& cells)
     for (const DiNameIds& di : kDiReasons) {
         if (di.reason != reason)
             continue;
-        QString text = tr(QT_TRANSLATE_NOOP("QObject", "Цифр. вх. %1")).arg(di.input);
+        QString text = QCoreApplication::translate("QObject", "Цифр. вх. %1").arg(di.input);
         const quint32 choice = cells ? toCode(bitsFloat(cells(di.choice))) : 0;
         if (choice <= 4) {
             const QString name = getTextDiParameter(static_cast<unsigned short>(choice), di.first, di.second, cells);

@@ -14,3 +14,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR ${RVK_QEMU_ARM})
 # Multiarch: one root; Qt and pkg-config packages only from the armhf folders.
 set(Qt5_DIR /usr/lib/arm-linux-gnueabihf/cmake/Qt5 CACHE PATH "armhf Qt 5")
 set(ENV{PKG_CONFIG_LIBDIR} /usr/lib/arm-linux-gnueabihf/pkgconfig:/usr/share/pkgconfig)
+
+# lrelease runs at build time: the desktop Qt's, like moc and rcc.
+set(Qt5LinguistTools_DIR /usr/lib/${CMAKE_HOST_SYSTEM_PROCESSOR}-linux-gnu/cmake/Qt5LinguistTools CACHE PATH
+    "desktop Qt linguist tools")

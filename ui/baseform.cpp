@@ -78,6 +78,12 @@ quint16 BaseForm::selector(quint16 id)
     return static_cast<quint16>(Common::toCode(value(id)) & 0xFFFF);
 }
 
+bool BaseForm::isDidezorGroupCompany()
+{
+    MainApplication* app = MainApplication::getInstance();
+    return app && app->isDidezorGroupCompany();
+}
+
 std::function<quint32(quint16)> BaseForm::cellReader()
 {
     const Parameters* p = params();
@@ -502,6 +508,44 @@ void BaseForm::rebuildStale()
 {
     if (stale_ && !detached_ && rebuildSiblings_)
         rebuild(false);
+}
+
+void BaseForm::showAgain()
+{
+    MainWindow* window = mainWindow();
+    if (detached_ || !window || window->currentForm() != this)
+        return;
+    if (rebuildSiblings_) {
+        rebuild(true);
+        return;
+    }
+    const QByteArray className = metaObject()->className();
+    const int row = currentRow_;
+    // This screen is replaced (and deleted later) by its way back: nothing of it is used after.
+    returnBackForm();
+    BaseForm* parent = window->currentForm();
+    if (!parent || parent == this)
+        return;
+    // The way back lands on the button that opened the screen.
+    const int button = parent->currentRow();
+    if (parent->childButtonPosition(button) < 0)
+        return;
+    parent->showNextForm(button);
+    BaseForm* again = window->currentForm();
+    if (again && again != parent && className == again->metaObject()->className())
+        again->setCurrentRow(row);
+}
+
+void BaseForm::replaceWith(BaseForm* form)
+{
+    MainWindow* window = mainWindow();
+    if (detached_ || !window || window->currentForm() != this) {
+        delete form;
+        return;
+    }
+    const int row = currentRow_;
+    window->addForm(form, 0);
+    form->setCurrentRow(row);
 }
 
 void BaseForm::rebuild(bool keepRow)

@@ -92,6 +92,8 @@ public:
     // The value of a parameter that chooses rows or items: truncated toward zero (negatives and NaN read 0), its
     // low 16 bits.
     static quint16 selector(quint16 id);
+    // The oil company (1330) is of the Didezor group: MainApplication::isDidezorGroupCompany.
+    static bool isDidezorGroupCompany();
     // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
     static std::function<quint32(quint16)> cellReader();
     // MainApplication::isAccess with this screen as the parent of its dialogs.
@@ -127,6 +129,9 @@ public:
     void onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot);
     // The main window rebuilds a stale screen instead of showing it.
     void rebuildStale();
+    // Shows a new instance of this screen, on show, in its place and on its row (after a change of language): a
+    // self-rebuilding screen rebuilds, any other goes back to its parent and opens itself again from there.
+    virtual void showAgain();
 
 signals:
     // 1 ms after each showing.
@@ -151,6 +156,9 @@ protected:
 
     // Return, Enter or F4 on `row`.
     void enterRow(int row);
+    // For a screen with no way back (showAgain()): shows `form` alone in place of this screen, on show, and on
+    // this screen's row.
+    void replaceWith(BaseForm* form);
     QLayout* rowLayout() const;
 
 private:

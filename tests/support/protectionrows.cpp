@@ -42,6 +42,10 @@ QStringList ProtectionRows::expand(const QString& spec)
         }
         const QChar kind = token.at(0);
         const QString rest = token.mid(1);
+        if (kind == 'b') {
+            rows << rowText("button", -1, rest.section(':', 1).replace('_', ' '), QString());
+            continue;
+        }
         const int id = rest.section(QRegularExpression("[:/]"), 0, 0).toInt();
         QString name = rest.contains(':') ? rest.section(':', 1).section('/', 0, 0) : QString();
         QString keys = rest.contains('/') ? rest.section('/', 1) : QString();

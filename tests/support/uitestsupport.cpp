@@ -8,6 +8,7 @@
 #include "app/parameters.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
+#include "ui/messagedialog.h"
 #include "ui/uiclock.h"
 #include "texts/common.h"
 
@@ -124,6 +125,25 @@ int UiFixture::dialogCount(DialogGate::Kind kind, const QString& text)
             ++count;
     }
     return count;
+}
+
+int UiFixture::openMessages(const QString& text)
+{
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<MessageDialog*>(w);
+        open += dialog && dialog->isVisible() && dialog->text() == text ? 1 : 0;
+    }
+    return open;
+}
+
+void UiFixture::closeMessages()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<MessageDialog*>(w); dialog && dialog->isVisible())
+            dialog->reject();
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QStringList UiFixture::rowLines(const BaseForm* form)

@@ -55,6 +55,10 @@ public:
     static QList<DialogGate::Record> messages();
     // Dialogs of `kind` recorded (only those of `text` when one is given).
     static int dialogCount(DialogGate::Kind kind, const QString& text = QString());
+    // Messages of `text` open now (shown without waiting and not yet closed).
+    static int openMessages(const QString& text);
+    // Closes every open message and deletes it.
+    static void closeMessages();
     // The rows of `form` as "kind id label", one a row.
     static QStringList rowLines(const BaseForm* form);
 

@@ -54,6 +54,11 @@ const QStringList kTree{
     "RelayOutputsOptions5Form", "RelayOutputsOptions6Form", "RelayOutputsOptions7Form", "RelayOutputsOptions8Form",
     "RelayOutputsOptions9Form", "RelayOutputsOptions10Form", "RelayOutputsOptions11Form", "RelayOutputsOptions12Form",
     "AnalogOutput1Form", "AnalogOutput2Form", "AnalogOutput3Form", "AnalogOutput4Form",
+    "RunPickupModeForm", "RunPushModeForm", "RunSwingModeForm", "RunSynchronFreqForm", "RunAutoSettingMotorForm",
+    "RunHighMomentForm",
+    "PeriodicModeForm", "AlternationFreqModeForm", "SoftChangeFreqModeForm", "MaintenanceModeForm",
+    "OptimizationVoltageModeForm", "CurrentLimitModeForm", "JarringModeForm", "PumpingGasModeForm",
+    "DelayedStartForm",
 };
 
 QJsonObject rowOf(const QJsonObject& screen, int id)
@@ -84,11 +89,13 @@ void TestScreenDump::everyScreenOnce_data()
     QTest::addColumn<QStringList>("screens");
     QTest::addColumn<QString>("accessShown");
 
-    // Level 3 adds the supply outage screen; an induction motor has no synchronism protection.
+    // Level 3 adds the supply outage screen; an induction motor has no synchronism protection and no high-torque
+    // start.
     QStringList levelThree = kTree;
     levelThree.removeOne("DhsConfigurationForm");
     levelThree.removeOne("EmConnectForm");
     levelThree.removeOne("ProtectionOutOfSyncMotorForm");
+    levelThree.removeOne("RunHighMomentForm");
     levelThree << "ProtectionPowerOffForm";
     // A permanent-magnet motor adds its choice wizard too.
     QTest::newRow("whole tree") << "685=1;1644=1;39=17;705=1;782=1" << QString()

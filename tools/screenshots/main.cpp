@@ -18,8 +18,8 @@ namespace {
 // Rows refresh 400-580 ms after an update; wait for them before each picture.
 constexpr int kSettleMs = 1500;
 
-// One picture: the values the simulated controller is given first ("id=value;..."), then the buttons pressed
-// from the main menu, by their text.
+// One picture: the values the simulated controller is given first ("id=value;..."; 570 chooses the language),
+// then the buttons pressed from the main menu, by their Russian text (found in any language).
 struct Shot {
     const char* file;
     const char* values;
@@ -57,6 +57,19 @@ const QList<Shot>& shots()
         {"protection_analog_input.png",
          "822=9;1105=2;823=1;1090=1;824=0;825=16;268=2;2113=1;275=2;276=3;277=12;1109=10",
          {"Защиты", "Защиты по аналоговым входам", "Аналоговый вход 1"}},
+        {"modes_menu.png", "685=1;1000=0;447=3;464=2;474=3;955=0", {"Технологические настройки", "Режимы"}},
+        {"mode_maintenance.png", "474=3;1683=0;475=1;476=1;688=5;478=10;479=1;480=2;481=40;482=52",
+         {"Технологические настройки", "Режимы", "Поддержание параметра"}},
+        {"start_mode_push.png", "685=2;782=0;13=0;673=1;675=10;676=3;677=5;679=4;678=150;1370=90",
+         {"Оборудование", "ЧРП", "Режимы пуска", "Толчковый"}},
+        {"main_menu_en.png", "570=1", {}},
+        {"protection_undervoltage_en.png", "570=1;58=2;65=80;60=5;61=3;62=600;63=3;64=3600",
+         {"Защиты", "Защиты по сети", "Пониженное напряжение"}},
+        {"event_journal_en.png", "570=1", {"Архивы", "Журнал событий"}},
+        {"main_menu_es.png", "570=2", {}},
+        {"protection_undervoltage_es.png", "570=2;58=2;65=80;60=5;61=3;62=600;63=3;64=3600",
+         {"Защиты", "Защиты по сети", "Пониженное напряжение"}},
+        {"event_journal_es.png", "570=2", {"Архивы", "Журнал событий"}},
     };
     return list;
 }
@@ -102,6 +115,14 @@ bool apply(Parameters* params, const QString& values)
     return true;
 }
 
+// A row label is the Russian text in the language on show: the screen's own translation or the shared one.
+bool named(const QString& label, const QString& text, const BaseForm* form)
+{
+    const QByteArray source = text.toUtf8();
+    return label == text || label == QCoreApplication::translate(form->metaObject()->className(), source.constData())
+           || label == QCoreApplication::translate("QObject", source.constData());
+}
+
 // Presses the buttons named in `path`, from the main menu.
 bool open(MainWindow* window, const QStringList& path)
 {
@@ -111,7 +132,7 @@ bool open(MainWindow* window, const QStringList& path)
         const QList<RowInfo> rows = UiInspect::rows(form);
         int row = -1;
         for (int i = 0; i < rows.size() && row < 0; ++i) {
-            if (rows.at(i).label == text)
+            if (named(rows.at(i).label, text, form))
                 row = i;
         }
         if (row < 0) {

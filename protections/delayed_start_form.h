@@ -1,0 +1,14 @@
+#pragma once
+
+#include "ui/baseform.h"
+
+// A start delayed by a time.
+class DelayedStartForm : public BaseForm
+{
+    Q_OBJECT
+public:
+    explicit DelayedStartForm(QWidget* parent = nullptr);
+
+    void createForm() override;
+    void returnBackForm() override;
+};
