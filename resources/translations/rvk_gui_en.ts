@@ -708,13 +708,6 @@ Motor values outside the permitted limits:</translation>
     </message>
 </context>
 <context>
-    <name>ModesMenu</name>
-    <message>
-        <source>Режимы</source>
-        <translation>Modes</translation>
-    </message>
-</context>
-<context>
     <name>MotorForm</name>
     <message>
         <source>Двигатель</source>
@@ -9476,6 +9469,84 @@ Switch over the filter circuit breaker</translation>
         <source>Разомкнут</source>
         <translation>Open</translation>
     </message>
+    <message>
+        <source>Чередование частот</source>
+        <translation>Frequency alternation</translation>
+    </message>
+    <message>
+        <source>Режим токоограничения</source>
+        <translation>Current limit mode</translation>
+    </message>
+    <message>
+        <source>Частота F1</source>
+        <translation>Frequency F1</translation>
+    </message>
+    <message>
+        <source>Частота F2</source>
+        <translation>Frequency F2</translation>
+    </message>
+    <message>
+        <source>Ожидание</source>
+        <translation>Waiting</translation>
+    </message>
+    <message>
+        <source>Настроить аналоговый вход</source>
+        <translation>Set up the analog input</translation>
+    </message>
+    <message>
+        <source>Для включения режима остановите двигатель!</source>
+        <translation>Stop the motor to enable the mode!</translation>
+    </message>
+    <message>
+        <source>Включена защита &quot;Перегруз&quot;
+При включении режима - защита будет неактивна!</source>
+        <translation>The &quot;Overload&quot; protection is on
+With the mode on, the protection will be inactive!</translation>
+    </message>
+    <message>
+        <source>Режимы</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>Программное изменение частоты (ВНР)</source>
+        <translation>Programmed frequency change (kick-off)</translation>
+    </message>
+    <message>
+        <source>1 цикл</source>
+        <translation>1 cycle</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Понижение U</source>
+        <translation>U decrease</translation>
+    </message>
+    <message>
+        <source>Повышение U</source>
+        <translation>U increase</translation>
+    </message>
+    <message>
+        <source>Для включения режима
+выберите U/f управление!</source>
+        <translation>To enable the mode
+select U/f control!</translation>
+    </message>
+    <message>
+        <source>Для включения режима 
+ активируйте защиту Недогруз (ЗСП)</source>
+        <translation>To enable the mode 
+ turn on the Underload (ULP) protection</translation>
+    </message>
+    <message>
+        <source>Для включения режима выберите векторное управление!</source>
+        <translation>Select vector control to enable the mode!</translation>
+    </message>
+    <message>
+        <source>Режимы пуска</source>
+        <translation>Start modes</translation>
+    </message>
 </context>
 <context>
     <name>RelayOutputsOptions10Form</name>
@@ -9624,13 +9695,6 @@ Switch over the filter circuit breaker</translation>
     </message>
 </context>
 <context>
-    <name>RunningModeMenu</name>
-    <message>
-        <source>Режимы пуска</source>
-        <translation>Startup modes</translation>
-    </message>
-</context>
-<context>
     <name>SplashScreen</name>
     <message>
         <source>Синхронизация с контроллером...</source>
@@ -9715,7 +9779,7 @@ Switch over the filter circuit breaker</translation>
     </message>
     <message>
         <source>Режимы пуска</source>
-        <translation>Startup modes</translation>
+        <translation>Start modes</translation>
     </message>
     <message>
         <source>Настройки ЧРП</source>

@@ -708,13 +708,6 @@ Valores del motor fuera de los límites permitidos:</translation>
     </message>
 </context>
 <context>
-    <name>ModesMenu</name>
-    <message>
-        <source>Режимы</source>
-        <translation>Modos</translation>
-    </message>
-</context>
-<context>
     <name>MotorForm</name>
     <message>
         <source>Двигатель</source>
@@ -9476,6 +9469,84 @@ Conmute el interruptor automático del filtro</translation>
         <source>Разомкнут</source>
         <translation>Abierto</translation>
     </message>
+    <message>
+        <source>Чередование частот</source>
+        <translation>Alternancia de frecuencias</translation>
+    </message>
+    <message>
+        <source>Режим токоограничения</source>
+        <translation>Modo de limitación de corriente</translation>
+    </message>
+    <message>
+        <source>Частота F1</source>
+        <translation>Frecuencia F1</translation>
+    </message>
+    <message>
+        <source>Частота F2</source>
+        <translation>Frecuencia F2</translation>
+    </message>
+    <message>
+        <source>Ожидание</source>
+        <translation>Espera</translation>
+    </message>
+    <message>
+        <source>Настроить аналоговый вход</source>
+        <translation>Configurar la entrada analógica</translation>
+    </message>
+    <message>
+        <source>Для включения режима остановите двигатель!</source>
+        <translation>¡Pare el motor para activar el modo!</translation>
+    </message>
+    <message>
+        <source>Включена защита &quot;Перегруз&quot;
+При включении режима - защита будет неактивна!</source>
+        <translation>La protección &quot;Sobrecarga&quot; está activada
+¡Con el modo activado, la protección quedará inactiva!</translation>
+    </message>
+    <message>
+        <source>Режимы</source>
+        <translation>Modos</translation>
+    </message>
+    <message>
+        <source>Программное изменение частоты (ВНР)</source>
+        <translation>Cambio programado de frecuencia (puesta en régimen)</translation>
+    </message>
+    <message>
+        <source>1 цикл</source>
+        <translation>1 ciclo</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Понижение U</source>
+        <translation>Reducción de U</translation>
+    </message>
+    <message>
+        <source>Повышение U</source>
+        <translation>Aumento de U</translation>
+    </message>
+    <message>
+        <source>Для включения режима
+выберите U/f управление!</source>
+        <translation>Para activar el modo
+¡seleccione el control U/f!</translation>
+    </message>
+    <message>
+        <source>Для включения режима 
+ активируйте защиту Недогруз (ЗСП)</source>
+        <translation>Para activar el modo 
+ active la protección Subcarga (ULP)</translation>
+    </message>
+    <message>
+        <source>Для включения режима выберите векторное управление!</source>
+        <translation>¡Seleccione el control vectorial para activar el modo!</translation>
+    </message>
+    <message>
+        <source>Режимы пуска</source>
+        <translation>Modos de arranque</translation>
+    </message>
 </context>
 <context>
     <name>RelayOutputsOptions10Form</name>
@@ -9621,13 +9692,6 @@ Conmute el interruptor automático del filtro</translation>
     <message>
         <source>Релейный выход 12</source>
         <translation>Salida de relé 12</translation>
-    </message>
-</context>
-<context>
-    <name>RunningModeMenu</name>
-    <message>
-        <source>Режимы пуска</source>
-        <translation>Modos de arranque</translation>
     </message>
 </context>
 <context>
