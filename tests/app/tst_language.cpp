@@ -17,6 +17,7 @@
 #include "screens/mainmenu.h"
 #include "screens/mainscreenform.h"
 #include "screens/optionsmenu.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -61,16 +62,14 @@ QByteArray startRecord(quint32 serial)
 
 } // namespace
 
-class TestLanguage : public QObject
+class TestLanguage : public SimScreenTest
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
+public:
+    TestLanguage() : SimScreenTest(QStringLiteral("570=1;571=0")) {}
 
+private slots:
     void startupTakesTheControllersLanguage();
     void screenOnShowFollowsLanguage_data();
     void screenOnShowFollowsLanguage();
@@ -82,35 +81,10 @@ private slots:
 
 private:
     MainApplication* app() const { return MainApplication::getInstance(); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
     // Sets 570 on the controller and waits until the panel has taken it and rebuilt the screen on show.
     bool switchTo(int language);
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
 };
-
-void TestLanguage::initTestCase()
-{
-    station_.reset(new SimStation(QStringLiteral("570=1;571=0"), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
-}
-
-void TestLanguage::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
-
-void TestLanguage::init()
-{
-    ui_.reset(new UiFixture);
-}
-
-void TestLanguage::cleanup()
-{
-    ui_.reset();
-}
 
 bool TestLanguage::switchTo(int language)
 {

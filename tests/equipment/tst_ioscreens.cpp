@@ -41,12 +41,12 @@ bool show(UiFixture* ui, const QString& screen)
 
 // Rows as "kind id label" from "e1403|s1144=Own label|c2085|t1055|b=Text": edit, status, combo, state text and
 // button; a label not given is the catalogue's name of the id.
-QStringList rows(const QByteArray& spec)
+QStringList rows(const QByteArray& layout)
 {
     static const QMap<QChar, QString> kinds{
         {'e', "edit"}, {'s', "status"}, {'c', "combo"}, {'t', "statusText"}, {'b', "button"}};
     QStringList lines;
-    for (const QString& token : QString::fromUtf8(spec).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
+    for (const QString& token : QString::fromUtf8(layout).split(QLatin1Char('|'), Qt::SkipEmptyParts)) {
         const QString head = token.section(QLatin1Char('='), 0, 0);
         const int id = head.size() > 1 ? head.mid(1).toInt() : -1;
         const QString label = token.contains(QLatin1Char('=')) ? token.section(QLatin1Char('='), 1)
@@ -59,10 +59,10 @@ QStringList rows(const QByteArray& spec)
 // Consecutive rows of one kind: triple('e', 1403) gives "e1403|e1404|e1405|".
 QByteArray triple(char kind, int first)
 {
-    QByteArray spec;
+    QByteArray layout;
     for (int id = first; id < first + 3; ++id)
-        spec += kind + QByteArray::number(id) + '|';
-    return spec;
+        layout += kind + QByteArray::number(id) + '|';
+    return layout;
 }
 
 int rowOfId(const BaseForm* form, int id)

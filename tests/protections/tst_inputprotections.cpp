@@ -12,6 +12,7 @@
 #include "protections/protection_digital_inputs_menu.h"
 #include "protections/protections_menu.h"
 #include "support/protectionrows.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -71,15 +72,15 @@ QStringList classes(const QList<BaseForm*>& forms)
 
 } // namespace
 
-class TestInputProtections : public QObject
+class TestInputProtections : public SimScreenTest
 {
     Q_OBJECT
 
+public:
+    TestInputProtections() : SimScreenTest(QString(), kBase) {}
+
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
-    void cleanup();
 
     void digitalInputPages_data();
     void digitalInputPages();
@@ -94,39 +95,16 @@ private slots:
     void unitRefreshOncePerInterval();
 
 private:
-    bool apply(const QString& values) { return station_->setValues(values); }
     bool applyRaw(quint16 id, quint32 raw);
-    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
     void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
 };
-
-void TestInputProtections::initTestCase()
-{
-    station_.reset(new SimStation(QString(), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
-}
-
-void TestInputProtections::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
 
 void TestInputProtections::init()
 {
-    ui_.reset(new UiFixture);
+    SimScreenTest::init();
     UiClock::setRebuildDelayMs(10);
     UiClock::setUnitRefreshMs(40);
-    QVERIFY(apply(kBase));
-}
-
-void TestInputProtections::cleanup()
-{
-    ui_.reset();
 }
 
 bool TestInputProtections::applyRaw(quint16 id, quint32 raw)

@@ -9,6 +9,7 @@
 #include "protections/modes_menu.h"
 #include "screens/technologparamsmenu.h"
 #include "support/protectionrows.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -58,15 +59,15 @@ QStringList classes(const QList<BaseForm*>& forms)
 
 } // namespace
 
-class TestModes : public QObject
+class TestModes : public SimScreenTest
 {
     Q_OBJECT
 
+public:
+    TestModes() : SimScreenTest(QString(), kBase) {}
+
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
     void init();
-    void cleanup();
 
     void modesMenu_data();
     void modesMenu();
@@ -82,42 +83,16 @@ private slots:
     void maintenanceQuestionNeverStacksAndSurvivesReplacement();
 
 private:
-    bool apply(const QString& values) { return station_->setValues(values); }
-    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
-    QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     // Lets the screen on show signal its showing, and deferred rebuilds run.
     void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
 };
-
-void TestModes::initTestCase()
-{
-    station_.reset(new SimStation(QString(), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
-}
-
-void TestModes::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
 
 void TestModes::init()
 {
-    ui_.reset(new UiFixture);
+    SimScreenTest::init();
     UiClock::setRebuildDelayMs(10);
-    QVERIFY(apply(kBase));
 }
-
-void TestModes::cleanup()
-{
-    UiFixture::closeMessages();
-    ui_.reset();
-}
-
 
 void TestModes::modesMenu_data()
 {

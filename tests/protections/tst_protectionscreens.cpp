@@ -12,6 +12,7 @@
 #include "protections/protections_supply_menu.h"
 #include "screens/mainmenu.h"
 #include "support/protectionrows.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -31,15 +32,16 @@ const char* const kBase = "1483=1;685=1;782=0;572=0;571=0;39=1;1217=0;1322=0;121
 
 } // namespace
 
-class TestProtectionScreens : public QObject
+class TestProtectionScreens : public SimScreenTest
 {
     Q_OBJECT
 
+public:
+    TestProtectionScreens() : SimScreenTest(QString(), kBase) {}
+
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
-    void cleanup();
 
     void supplyScreens_data() { addRowColumns(); supplyRows(); }
     void supplyScreens() { checkRows(&ProtectionsSupplyMenu::createNextForm); }
@@ -62,14 +64,8 @@ private:
     void dhsRows();
     void otherRows();
     void checkRows(BaseForm::PageList pages);
-    bool apply(const QString& values) { return station_->setValues(values); }
-    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
-    QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     QList<QVariantList> writes(QSignalSpy& spy, quint16 id) const;
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
     // Defaults of two settings, as the controller started.
     float overvoltageDefault_ = 0.0f;
     float heatsinkDefault_ = 0.0f;
@@ -77,28 +73,15 @@ private:
 
 void TestProtectionScreens::initTestCase()
 {
-    station_.reset(new SimStation(QString(), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
+    SimScreenTest::initTestCase();
     overvoltageDefault_ = station_->sim()->value(50);
     heatsinkDefault_ = station_->sim()->value(1567);
 }
 
-void TestProtectionScreens::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
-
 void TestProtectionScreens::init()
 {
-    ui_.reset(new UiFixture);
+    SimScreenTest::init();
     UiClock::setRebuildDelayMs(10);
-    QVERIFY(apply(kBase));
-}
-
-void TestProtectionScreens::cleanup()
-{
-    ui_.reset();
 }
 
 QList<QVariantList> TestProtectionScreens::writes(QSignalSpy& spy, quint16 id) const

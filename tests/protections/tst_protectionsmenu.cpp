@@ -5,6 +5,7 @@
 #include "app/parameters.h"
 #include "protections/protections_menu.h"
 #include "screens/mainmenu.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -48,16 +49,14 @@ QString status(int id, const QString& text, const QString& icon)
 
 } // namespace
 
-class TestProtectionsMenu : public QObject
+class TestProtectionsMenu : public SimScreenTest
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
+public:
+    TestProtectionsMenu() : SimScreenTest(QString(), kBase) {}
 
+private slots:
     void menusFollowConfiguration_data();
     void menusFollowConfiguration();
     void iconFollowsTheAction_data();
@@ -69,39 +68,9 @@ private slots:
     void backTargetsAndFocus();
 
 private:
-    bool apply(const QString& values) { return station_->setValues(values); }
-    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
-    QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     void key(int k);
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
 };
-
-void TestProtectionsMenu::initTestCase()
-{
-    station_.reset(new SimStation(QString(), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
-}
-
-void TestProtectionsMenu::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
-
-void TestProtectionsMenu::init()
-{
-    ui_.reset(new UiFixture);
-    QVERIFY(apply(kBase));
-}
-
-void TestProtectionsMenu::cleanup()
-{
-    ui_.reset();
-}
-
 
 void TestProtectionsMenu::key(int k)
 {

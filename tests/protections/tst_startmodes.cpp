@@ -7,6 +7,7 @@
 #include "equipment/vsd_menu.h"
 #include "protections/running_mode_menu.h"
 #include "support/protectionrows.h"
+#include "support/simscreentest.h"
 #include "support/simstation.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
@@ -58,16 +59,14 @@ QString screenOf(int id)
 
 } // namespace
 
-class TestStartModes : public QObject
+class TestStartModes : public SimScreenTest
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void init();
-    void cleanup();
+public:
+    TestStartModes() : SimScreenTest(QString(), kBase) {}
 
+private slots:
     void startModesMenu_data();
     void startModesMenu();
     void startModeScreens_data();
@@ -80,43 +79,12 @@ private slots:
     void backToDrivePages();
 
 private:
-    bool apply(const QString& values) { return station_->setValues(values); }
-    BaseForm* show(BaseForm::PageList pages, const QString& screen) { return ui_->showPage(pages(), screen); }
-    BaseForm* current() const { return ui_->window()->currentForm(); }
-    QString currentClass() const { return UiInspect::currentClass(ui_->window()); }
     void key(int k) { UiFixture::key(ui_->window(), k); }
     void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     // Start mode `screen` among its siblings, built for `values` whether or not the menu offers it for them.
     BaseForm* showStartMode(const QString& screen, const QString& values);
 
-    QScopedPointer<SimStation> station_;
-    QScopedPointer<UiFixture> ui_;
 };
-
-void TestStartModes::initTestCase()
-{
-    station_.reset(new SimStation(QString(), SimStation::Clock::Manual));
-    QVERIFY(station_->start());
-}
-
-void TestStartModes::cleanupTestCase()
-{
-    station_->stop();
-    station_.reset();
-}
-
-void TestStartModes::init()
-{
-    ui_.reset(new UiFixture);
-    QVERIFY(apply(kBase));
-}
-
-void TestStartModes::cleanup()
-{
-    UiFixture::closeMessages();
-    ui_.reset();
-}
-
 
 BaseForm* TestStartModes::showStartMode(const QString& screen, const QString& values)
 {

@@ -30,12 +30,12 @@ QString rowText(const QString& kind, int id, const QString& label, const QString
 
 } // namespace
 
-QStringList ProtectionRows::expand(const QString& spec)
+QStringList ProtectionRows::expand(const QString& pattern)
 {
     static const QMap<QChar, QString> kinds{{'a', "combo"},  {'d', "combo"},      {'c', "combo"}, {'e', "edit"},
                                             {'s', "status"}, {'t', "statusText"}, {'n', "string"}};
     QStringList rows;
-    for (const QString& token : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString& token : pattern.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         if (token == QLatin1String("R")) {
             rows << rowText("button", -1, "Сбросить уставки по умолчанию", QString());
             continue;

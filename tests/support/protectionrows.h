@@ -15,7 +15,7 @@ namespace ProtectionRows {
 // alarm (its name, keys 0,1), c selection (keys 0,1; "c5/" none), e edit, s value, t text, n name (text over two
 // parameters), R the reset button, b:<text> a command button ('_' for a blank). Names: a code of the shared row names
 // (A, D, T, B, W, RS, RD, RA, RC), "+ suffix" after the catalogue name ('_' for a blank), else the catalogue name.
-QStringList expand(const QString& spec);
+QStringList expand(const QString& pattern);
 // The rows of `form` as "kind id label [keys]".
 QStringList shown(const BaseForm* form);
 // The ids of the settings on a protection screen that its reset leaves as they are (names are not setpoints);
