@@ -199,6 +199,8 @@ int main(int argc, char** argv)
         }
         params->slotParamUpdated(id, Common::floatBits(12.5f * id), 0);
     }
+    // The values stand for a synchronised controller's: the server answers them.
+    params->slotSyncFinished();
 
     // One refresh of each registered table: copy of the mirrored rows and the computed registers.
     for (int code : ScadaFactory::codes()) {

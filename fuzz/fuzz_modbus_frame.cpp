@@ -62,6 +62,7 @@ struct Station {
         }
         set(1182, Common::floatBits(2.0f));
         set(1183, Common::floatBits(484.0f));
+        params.slotSyncFinished();  // the map serves only a synchronised mirror
         map = new FuzzMap(&params, &clock);
     }
 

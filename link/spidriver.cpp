@@ -302,6 +302,7 @@ void SpiDriver::handleReply(const Transaction& t, const LinkFrame& reply)
         if (result != LinkCodec::ResOk) {
             ++refusedWrites_;
             qWarning().noquote() << QStringLiteral("[E] spi: write of parameter %1 refused (result %2)").arg(id).arg(result);
+            emit signalParamWriteRefused(id);
         }
         break;
     }

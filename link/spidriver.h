@@ -80,6 +80,8 @@ signals:
     void signalNewEvent(QByteArray event);
     // One value (cmd 1/3), minimum (7), maximum (8) or physical-quantity code (15).
     void signalParamUpdate(quint16 id, quint32 raw, quint8 cmd);
+    // The controller refused a write of `id` (its value stays as it was).
+    void signalParamWriteRefused(quint16 id);
     void signalSyncProgress(int done, int total);
     void signalSyncFinished();
     void signalLinkState(bool up);

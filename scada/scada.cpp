@@ -3,6 +3,7 @@
 #include <QThread>
 #include <QtDebug>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -131,6 +132,12 @@ void Scada::attach(Parameters* params, SpiFunnel spi)
 {
     params_ = params;
     spi_ = std::move(spi);
+    if (!params)
+        return;
+    // Both arrive on the map's thread once it has moved there; the mirror is only read from it.
+    mirrorReady_.store(params->isSynchronized());
+    connect(params, &Parameters::signalSyncFinished, this, &Scada::slotSyncFinished);
+    connect(params, &Parameters::signalParamUpdated, this, &Scada::slotParamUpdated);
 }
 
 void Scada::setClock(ScadaClock* clock)
@@ -227,6 +234,7 @@ void Scada::fillLines(const ScadaRow* lines, size_t count, const ScadaRow* merge
     delete[] parameters_;
     parameters_ = nullptr;
     countParameters_ = 0;
+    inFlight_.clear();
     if (table.isEmpty())
         return;
     parameters_ = new ScadaParameter[static_cast<size_t>(table.size())];
@@ -248,6 +256,23 @@ int Scada::sizeDataFromTypeData(unsigned char dataType)
 
 int Scada::getIndexAtAddress(int address, unsigned char dataType) const
 {
+    const int index = findIndex(address, dataType);
+    if (index < 0)
+        qWarning().noquote() << QStringLiteral("Scada: not found Register (address = %1)").arg(address - 1);
+    return index;
+}
+
+int Scada::requestedIndex(int address)
+{
+    const int index = findIndex(address, 0);
+    QString note;
+    if (index < 0 && missLog_.admit(clock_->nowMs(), &note))
+        qWarning().noquote() << QStringLiteral("Scada: not found Register (address = %1)").arg(address - 1) + note;
+    return index;
+}
+
+int Scada::findIndex(int address, unsigned char dataType) const
+{
     const int key = address - 1;
     if (key >= 0 && parameters_) {
         int low = startIndex_;
@@ -267,7 +292,6 @@ int Scada::getIndexAtAddress(int address, unsigned char dataType) const
                 return i;
         }
     }
-    qWarning().noquote() << QStringLiteral("Scada: not found Register (address = %1)").arg(key);
     return -1;
 }
 
@@ -295,6 +319,7 @@ void Scada::process()
         connect(this, &Scada::signalScadaRequestCompressLogRN, spi, &SpiDriver::slotSpiRequestLogCompressRN);
         connect(spi, &SpiDriver::signalSpiResiveLogCompressRN, this, &Scada::slotScadaResiveCompressLogRN,
                 Qt::DirectConnection);
+        connect(spi, &SpiDriver::signalParamWriteRefused, this, &Scada::slotParamWriteRefused);
     }
 
     buildTable();
@@ -310,6 +335,8 @@ void Scada::process()
         qWarning() << "Scada: the Modbus engine cannot be enabled";
         return;
     }
+    // The first request finds the mirror's values, not zeros.
+    calcParamsStart();
 
     clock_->repeat(this, 100, [this] {
         calcParamsStart();
@@ -360,14 +387,83 @@ void Scada::pool()
 
 void Scada::calcParamsStart()
 {
-    if (Parameters* p = params()) {
-        for (int i = 0; i < countParameters_; ++i) {
-            ScadaParameter& row = parameters_[i];
-            if (row.paramId > 0)
-                row.value = Common::bitsFloat(p->getU32(static_cast<quint16>(row.paramId)));
+    for (int i = 0; i < countParameters_; ++i)
+        copyMirrored(parameters_[i]);
+    calcParams();
+    keepWrittenValues();
+}
+
+void Scada::copyMirrored(ScadaParameter& row) const
+{
+    if (row.paramId > 0 && params_)
+        row.value = Common::bitsFloat(params_->getU32(static_cast<quint16>(row.paramId)));
+}
+
+void Scada::slotSyncFinished()
+{
+    if (parameters_)
+        calcParamsStart();
+    mirrorReady_.store(true);
+}
+
+void Scada::keepWrittenValues()
+{
+    if (inFlight_.isEmpty() && refusalEchoes_.isEmpty())
+        return;
+    const qint64 now = clock_->nowMs();
+    for (int i = inFlight_.size() - 1; i >= 0; --i) {
+        if (now >= inFlight_[i].untilMs)
+            endWriteInFlight(i);
+    }
+    refusalEchoes_.erase(std::remove_if(refusalEchoes_.begin(), refusalEchoes_.end(),
+                                        [now](const RefusalEcho& e) { return now >= e.untilMs; }),
+                         refusalEchoes_.end());
+    for (const WriteInFlight& w : qAsConst(inFlight_))
+        parameters_[w.row].value = w.value;
+}
+
+void Scada::endWriteInFlight(int at)
+{
+    const int row = inFlight_[at].row;
+    inFlight_.remove(at);
+    // The row shows the mirror at once, unless a later write of it is still on its way.
+    for (const WriteInFlight& w : qAsConst(inFlight_)) {
+        if (w.row == row)
+            return;
+    }
+    copyMirrored(parameters_[row]);
+}
+
+void Scada::slotParamUpdated(quint16 id, quint8 cmd)
+{
+    if (cmd == 7 || cmd == 8 || cmd == 15 || (inFlight_.isEmpty() && refusalEchoes_.isEmpty()))
+        return;
+    // The controller reports a parameter after refusing a write of it too; that report is not the answer
+    // to a later write still on its way.
+    for (int i = 0; i < refusalEchoes_.size(); ++i) {
+        if (refusalEchoes_[i].id == id) {
+            refusalEchoes_.remove(i);
+            return;
         }
     }
-    calcParams();
+    // Reports come in the order of the writes: the oldest write of the parameter is answered.
+    for (int i = 0; i < inFlight_.size(); ++i) {
+        if (inFlight_[i].id == id) {
+            endWriteInFlight(i);
+            return;
+        }
+    }
+}
+
+void Scada::slotParamWriteRefused(quint16 id)
+{
+    for (int i = 0; i < inFlight_.size(); ++i) {
+        if (inFlight_[i].id == id) {
+            endWriteInFlight(i);
+            refusalEchoes_.append({id, clock_->nowMs() + kWriteHoldMs});
+            return;
+        }
+    }
 }
 
 // Encodes one row into its 2 or 4 register bytes.
@@ -442,7 +538,7 @@ eMBErrorCode Scada::readReg(uint8_t* buffer, uint16_t address, uint16_t numRegs)
         return MB_ERR_BUSY;
     int i = 0;
     while (i < numRegs) {
-        const int index = getIndexAtAddress(static_cast<int>(address) + i, 0);
+        const int index = requestedIndex(static_cast<int>(address) + i);
         if (index < 0)
             return MB_ERR_NO_REGISTER;
         const ScadaParameter& row = parameters_[index];
@@ -467,7 +563,7 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
     // The whole request is checked before any row changes.
     int i = 0;
     while (i < numRegs) {
-        const int index = getIndexAtAddress(static_cast<int>(address) + i, 0);
+        const int index = requestedIndex(static_cast<int>(address) + i);
         if (index < 0)
             return MB_ERR_NO_REGISTER;
         ScadaParameter& row = parameters_[index];
@@ -488,12 +584,13 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
     struct Previous {
         ScadaParameter* row;
         float value;
+        int firstWrite;  // the parameter writes that its setNewValue made start here
     };
     QVector<Previous> previous;
     holdWrites_ = true;
     heldWrites_.clear();
     for (const Change& c : changes) {
-        previous.append({c.row, c.row->value});
+        previous.append({c.row, c.row->value, heldWrites_.size()});
         c.row->value = c.value;
         if (setNewValue(c.row) != 0) {
             // A refused row sends nothing of the request and leaves every value as it was.
@@ -507,9 +604,26 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
     holdWrites_ = false;
     const QVector<PendingWrite> writes = heldWrites_;
     heldWrites_.clear();
-    if (Parameters* p = params()) {
-        for (const PendingWrite& w : writes)
-            p->set(w.id, w.raw, w.eventType);
+    Parameters* p = params();
+    if (!p)
+        return MB_ERR_NONE;
+    for (const PendingWrite& w : writes)
+        p->set(w.id, w.raw, w.eventType);
+
+    // A mirrored row that sent its own parameter keeps the written value until the controller answers, so
+    // that a master reading it back does not see the old one in between.
+    const qint64 until = clock_->nowMs() + kWriteHoldMs;
+    for (int k = 0; k < previous.size(); ++k) {
+        const ScadaParameter* row = previous[k].row;
+        const int end = k + 1 < previous.size() ? previous[k + 1].firstWrite : writes.size();
+        for (int w = previous[k].firstWrite; w < end; ++w) {
+            if (row->paramId > 0 && writes[w].id == static_cast<quint16>(row->paramId)) {
+                if (inFlight_.size() >= kMaxWritesInFlight)
+                    endWriteInFlight(0);
+                inFlight_.append({writes[w].id, static_cast<int>(row - parameters_), row->value, until});
+                break;
+            }
+        }
     }
     return MB_ERR_NONE;
 }
@@ -773,9 +887,13 @@ int Scada::slotSoftwareWrite(uint16_t usFileNumber, uint16_t, uint16_t usRecordL
 
 namespace {
 
-Scada* prvCurrentScada()
+// The map that serves a request, or null with `refusal` set: no map, or one whose mirror has not yet
+// ended its first synchronisation (its values would be zeros, not the controller's).
+Scada* prvServingScada(eMBErrorCode* refusal)
 {
-    return Scada::engineMap();
+    Scada* scada = Scada::engineMap();
+    *refusal = !scada ? MB_ERR_NO_REGISTER : MB_ERR_BUSY;
+    return scada && scada->isMirrorReady() ? scada : nullptr;
 }
 
 // Profile 4 serves holding registers at 30000 and input registers at 40000 onward.
@@ -791,17 +909,19 @@ uint16_t prvProfileOffset(const Scada* scada, uint16_t address, uint16_t offset)
 
 eMBErrorCode eMBRegInputCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs)
 {
-    Scada* scada = prvCurrentScada();
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
     if (!scada)
-        return MB_ERR_NO_REGISTER;
+        return refusal;
     return scada->readReg(pucRegBuffer, prvProfileOffset(scada, usAddress, 40000), usNRegs);
 }
 
 eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNRegs, eMBRegisterMode eMode)
 {
-    Scada* scada = prvCurrentScada();
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
     if (!scada)
-        return MB_ERR_NO_REGISTER;
+        return refusal;
     usAddress = prvProfileOffset(scada, usAddress, 30000);
     switch (eMode) {
     case MB_REG_READ:
@@ -814,8 +934,11 @@ eMBErrorCode eMBRegHoldingCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t
 
 eMBErrorCode eMBRegCoilsCB(uint8_t* pucRegBuffer, uint16_t usAddress, uint16_t usNCoils, eMBRegisterMode eMode)
 {
-    Scada* scada = prvCurrentScada();
-    if (!scada || eMode == MB_REG_READ)
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
+    if (!scada)
+        return refusal;
+    if (eMode == MB_REG_READ)
         return MB_ERR_NO_REGISTER;
     return scada->writeCoils(pucRegBuffer, usAddress, usNCoils);
 }
@@ -828,34 +951,39 @@ eMBErrorCode eMBRegDiscreteCB(uint8_t*, uint16_t, uint16_t)
 
 eMBErrorCode eMBRegReadInfo(uint8_t* pucBuffer, uint16_t usAddress, uint16_t* pusLength)
 {
-    Scada* scada = prvCurrentScada();
-    return scada ? scada->readInfo(pucBuffer, usAddress, pusLength) : MB_ERR_NO_REGISTER;
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
+    return scada ? scada->readInfo(pucBuffer, usAddress, pusLength) : refusal;
 }
 
 eMBErrorCode eMBRegCommandLog(uint8_t* pucBuffer, uint16_t usCommand, uint16_t* pusLength)
 {
-    Scada* scada = prvCurrentScada();
-    return scada ? scada->commandLog(pucBuffer, usCommand, pusLength) : MB_ERR_NO_REGISTER;
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
+    return scada ? scada->commandLog(pucBuffer, usCommand, pusLength) : refusal;
 }
 
 eMBErrorCode eMBRegReadLog(uint8_t* pucBuffer, uint32_t ulAddress, uint16_t usCount)
 {
-    Scada* scada = prvCurrentScada();
-    return scada ? scada->readLog(pucBuffer, ulAddress, usCount) : MB_ERR_NO_REGISTER;
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
+    return scada ? scada->readLog(pucBuffer, ulAddress, usCount) : refusal;
 }
 
 eMBErrorCode eMBReadFileRecord(uint8_t* pucBuffer, uint32_t ulAddress, uint16_t usCount)
 {
-    Scada* scada = prvCurrentScada();
-    return scada ? scada->readFileRecord(pucBuffer, ulAddress, usCount) : MB_ERR_NO_REGISTER;
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
+    return scada ? scada->readFileRecord(pucBuffer, ulAddress, usCount) : refusal;
 }
 
 eMBErrorCode eMBWriteFileRecord(uint16_t usFileNumber, uint16_t usRecordNumber, uint16_t usRecordLength,
                                 uint8_t* pucRecordData)
 {
-    Scada* scada = prvCurrentScada();
+    eMBErrorCode refusal;
+    Scada* scada = prvServingScada(&refusal);
     if (!scada)
-        return MB_ERR_NO_REGISTER;
+        return refusal;
     return static_cast<eMBErrorCode>(scada->slotSoftwareWrite(usFileNumber, usRecordNumber, usRecordLength,
                                                               pucRecordData));
 }

@@ -11,6 +11,7 @@
 #include <mutex>
 
 #include "scada/modbus/mb.h"
+#include "scada/scadaloglimit.h"
 #include "scada/scadaparameter.h"
 #include "scada/scadarow.h"
 
@@ -40,11 +41,14 @@ public:
     Scada();
     ~Scada() override;
 
-    // Call before the map moves to its thread.
+    // Call before the map moves to its thread (on the mirror's thread).
     void attach(Parameters* params, SpiFunnel spi = SpiFunnel());
     Parameters* params() const { return params_; }
     // Tests and tools drive the worker's time; call before process() or on the map's thread.
     void setClock(ScadaClock* clock);
+    ScadaClock* clock() const { return clock_; }
+    // False until the mirror has ended its first synchronisation: the register callbacks answer busy.
+    bool isMirrorReady() const { return mirrorReady_.load(); }
 
     // The map that the engine's register callbacks serve: the last one bound (process() binds its map
     // before it opens the engine), until it closes the engine or is deleted.
@@ -64,6 +68,10 @@ public:
 
     // How long a register callback waits for the main controller.
     static constexpr int kWaitControllerMs = 5000;
+    // How long a written row keeps the written value when the controller neither reports nor refuses it.
+    static constexpr int kWriteHoldMs = 2000;
+    // Writes awaited at most; beyond, the oldest is given up (a master writing faster than the link carries).
+    static constexpr int kMaxWritesInFlight = 1024;
     static constexpr int kLogRecordBytes = 242;
 
 signals:
@@ -90,6 +98,10 @@ public slots:
     void slotScadaResiveCompressLogRN(QByteArray header, QByteArray log);
     void pool();
     void calcParamsStart();
+    // A report of the controller stored by the mirror (cmd 7, 8 and 15 carry limits and the quantity).
+    void slotParamUpdated(quint16 id, quint8 cmd);
+    // The controller refused a write of `id`.
+    void slotParamWriteRefused(quint16 id);
 
 protected:
     // Every register map fills its table and computes its computed rows; the stack's
@@ -146,6 +158,7 @@ protected:
 
 private slots:
     void closeEngine();
+    void slotSyncFinished();
 
 private:
     struct PendingWrite {
@@ -153,10 +166,28 @@ private:
         quint32 raw;
         int eventType;
     };
+    // A master's write of a mirrored row on its way to the controller: the row shows `value` until the
+    // controller reports the parameter or refuses the write, or until `untilMs`.
+    struct WriteInFlight {
+        quint16 id;
+        int row;
+        float value;
+        qint64 untilMs;
+    };
+    struct RefusalEcho {
+        quint16 id;
+        qint64 untilMs;
+    };
     void fillLines(const ScadaRow* lines, size_t count, const ScadaRow* merged, size_t mergedCount);
     // Rows of one line, or -1 when its runs do not agree (a register run that does not fit its type, an id
     // run of another length); `out`, when given, receives them.
     int expandLine(const ScadaRow& line, ScadaParameter* out) const;
+    int findIndex(int address, unsigned char dataType) const;
+    // The row of a register that a master asks for; a miss is logged at most once a minute.
+    int requestedIndex(int address);
+    void copyMirrored(ScadaParameter& row) const;
+    void keepWrittenValues();
+    void endWriteInFlight(int at);
     bool encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const;
     bool decodeRow(const ScadaParameter& row, const uint8_t* in, float* value) const;
 
@@ -166,9 +197,13 @@ private:
     ScadaServer* server_ = nullptr;
     std::mutex logLock_;  // a plain mutex, so that race checkers see the hand-over
     std::atomic<bool> processEnabled_{true};
+    std::atomic<bool> mirrorReady_{true};
     int startIndex_ = 0;
     bool engineOpen_ = false;
     bool holdWrites_ = false;
     QVector<PendingWrite> heldWrites_;
+    QVector<WriteInFlight> inFlight_;  // in the order sent
+    QVector<RefusalEcho> refusalEchoes_;
+    ScadaLogLimit missLog_;
     quint32 softwareTarget_ = 0;
 };

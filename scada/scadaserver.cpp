@@ -3,6 +3,7 @@
 #include "scada/modbus/mbtcp.h"
 #include "scada/modbus/portevent.h"
 #include "scada/scada.h"
+#include "scada/scadaclock.h"
 
 #include <QDebug>
 #include <QPointer>
@@ -50,9 +51,19 @@ ScadaServer::~ScadaServer()
 
 quint16 ScadaServer::port()
 {
+    constexpr quint16 kDefaultPort = 502;
+    const QString text = qEnvironmentVariable("RVK_SCADA_PORT");
+    if (text.isEmpty())
+        return kDefaultPort;
     bool ok = false;
-    const uint port = qEnvironmentVariable("RVK_SCADA_PORT").toUInt(&ok);
-    return (ok && port > 0 && port <= 65535) ? static_cast<quint16>(port) : 502;
+    const uint port = text.toUInt(&ok);
+    if (ok && port > 0 && port <= 65535)
+        return static_cast<quint16>(port);
+    qWarning().noquote() << QStringLiteral("ScadaServer: RVK_SCADA_PORT \"%1\" is not a port from 1 to 65535; "
+                                           "listening on %2")
+                                .arg(text)
+                                .arg(kDefaultPort);
+    return kDefaultPort;
 }
 
 bool ScadaServer::init(quint16 port)
@@ -64,13 +75,17 @@ bool ScadaServer::init(quint16 port)
 
 void ScadaServer::incomingConnection(qintptr socketDescriptor)
 {
+    QString note;
     if (socket_) {
         ScadaSocket* old = socket_;
         forgetSocket();
         old->abort();
         old->deleteLater();
+        if (replacementLog_.admit(nowMs(), &note))
+            qDebug().noquote() << QStringLiteral("ScadaServer: socketDestroyed, replaced by a new connection") + note;
     }
-    qDebug() << "ScadaServer: New incoming connection:" << socketDescriptor;
+    if (connectionLog_.admit(nowMs(), &note))
+        qDebug().noquote() << QStringLiteral("ScadaServer: New incoming connection: %1").arg(socketDescriptor) + note;
     auto* socket = new ScadaSocket(this);
     if (!socket->setSocketDescriptor(socketDescriptor)) {
         qWarning() << "ScadaServer: cannot take the connection:" << socket->errorString();
@@ -84,13 +99,29 @@ void ScadaServer::incomingConnection(qintptr socketDescriptor)
 
 void ScadaServer::socketDestroyed()
 {
-    if (sender() == socket_)
-        forgetSocket();
+    if (sender() != socket_)
+        return;
+    forgetSocket();
+    QString note;
+    if (disconnectionLog_.admit(nowMs(), &note))
+        qDebug().noquote() << QStringLiteral("ScadaServer: socketDestroyed") + note;
+}
+
+void ScadaServer::logBadHeader(int bytes)
+{
+    QString note;
+    if (badHeaderLog_.admit(nowMs(), &note))
+        qWarning().noquote() << QStringLiteral("ScadaSocket: bad MBAP header, dropping %1 bytes").arg(bytes) + note;
+}
+
+qint64 ScadaServer::nowMs() const
+{
+    const auto* map = qobject_cast<const Scada*>(parent());
+    return (map ? map->clock() : ScadaClock::system())->nowMs();
 }
 
 void ScadaServer::forgetSocket()
 {
-    qDebug() << "ScadaServer: socketDestroyed";
     // A request of the old client must not be answered to the next one.
     if (pxTCPRequestClient && pxTCPRequestClient == socket_)
         prvvWithdrawRequest();
@@ -106,9 +137,9 @@ ScadaSocket::ScadaSocket(QObject* parent)
 
 ScadaSocket::~ScadaSocket()
 {
+    // The server logs the disconnection (once a minute at most); nothing per socket here.
     if (pxTCPRequestClient == this)
         prvvWithdrawRequest();
-    qDebug() << QStringLiteral("~%1").arg(QLatin1String("ScadaSocket"));
 }
 
 void ScadaSocket::slotReceivePacket()
@@ -152,7 +183,8 @@ void ScadaSocket::takeRequest()
         case MB_TCP_SCAN_INCOMPLETE:
             return;
         case MB_TCP_SCAN_INVALID:
-            qWarning() << "ScadaSocket: bad MBAP header, dropping" << streamLen_ << "bytes";
+            if (auto* server = qobject_cast<ScadaServer*>(parent()))
+                server->logBadHeader(streamLen_);
             streamLen_ = 0;
             readAll();
             return;

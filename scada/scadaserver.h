@@ -4,6 +4,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include "scada/scadaloglimit.h"
+
 class ScadaSocket;
 
 // Modbus TCP server of a register map: listens on every local address and keeps one client.
@@ -19,6 +21,8 @@ public:
 
     bool init(quint16 port);
     ScadaSocket* socket() const { return socket_; }
+    // A client that sends what is not Modbus TCP: logged at most once a minute.
+    void logBadHeader(int bytes);
 
 public slots:
     void socketDestroyed();
@@ -28,8 +32,15 @@ protected:
 
 private:
     void forgetSocket();
+    // Time of the map that owns the server.
+    qint64 nowMs() const;
 
     ScadaSocket* socket_ = nullptr;
+    // Connections, replacements and disconnections come as often as a master reconnects.
+    ScadaLogLimit connectionLog_;
+    ScadaLogLimit replacementLog_;
+    ScadaLogLimit disconnectionLog_;
+    ScadaLogLimit badHeaderLog_;
 };
 
 // One client connection; hands whole requests to the engine one at a time, in arrival order.

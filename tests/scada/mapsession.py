@@ -11,7 +11,7 @@ from pymodbus.client import ModbusTcpClient
 
 import maptable
 from peercheck import check, exception_code, finish
-from peerprogram import Program, port_open, wait_until
+from peerprogram import Program, wait_until
 
 MOST_REGISTERS = 125
 
@@ -105,8 +105,8 @@ class MapSession:
         return wrong
 
     def settled(self, want, timeout=5.0):
-        """Waits until the registers read `want`; a written row shows the written words only until the next
-        refresh, so the first look comes after three of them. (ok, what they read, seconds)."""
+        """Waits until the registers read `want`; a written row shows the written words until the controller
+        reports its parameter, so the first look comes 0.3 s on. (ok, what they read, seconds)."""
         time.sleep(0.3)
         ok, secs = wait_until(lambda: not self.differences(want, {}), timeout)
         return ok, {a: self.read(a, len(w)) for a, w in want.items()}, secs + 0.3
@@ -161,7 +161,8 @@ def serve(program, profile, values, ready, body, env=None, timeout=7, responses=
         c = ModbusTcpClient("127.0.0.1", port=port, timeout=timeout, retries=0)
         for response in responses:
             c.register(response)
-        up, secs = wait_until(lambda: port_open(port) and c.connect() and ready(c), 60.0)
+        # Through the client's own connection: the server keeps one client, a probe would replace it.
+        up, secs = wait_until(lambda: c.connect() and ready(c), 60.0)
         check("program serves profile %d on port %d (%.1f s)" % (profile, port, secs), up)
         if up:
             body(c)

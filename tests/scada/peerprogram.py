@@ -31,14 +31,6 @@ def wait_until(fn, timeout):
     return None, timeout
 
 
-def port_open(port):
-    try:
-        socket.create_connection(("127.0.0.1", port), timeout=1).close()
-        return True
-    except OSError:
-        return False
-
-
 def sim_values(values):
     """RVK_SIM_VALUES of {id: value}: integers as they are, floats with every digit."""
     return ";".join("%d=%s" % (k, "%d" % v if isinstance(v, int) else repr(float(v))) for k, v in values.items())

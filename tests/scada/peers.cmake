@@ -67,3 +67,11 @@ if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
         set_tests_properties(scada_${map}_pymodbus PROPERTIES TIMEOUT 200)
     endforeach()
 endif()
+
+# The server as an integrator meets it: busy until the first synchronisation, read-back after a write, a
+# refused write, the log of a master that reconnects in a loop.
+if(EXISTS /usr/bin/python3 AND TARGET rvk_gui)
+    add_test(NAME scada_integrator_pymodbus
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/e2e_integrator.py $<TARGET_FILE:rvk_gui> ${CMAKE_SOURCE_DIR})
+    set_tests_properties(scada_integrator_pymodbus PROPERTIES TIMEOUT 200)
+endif()

@@ -25,6 +25,8 @@ inline Parameters* mirror()
     if (!app->params()) {
         app->initDatabase();
         app->initParameters();
+        // Its values stand for the controller's: the register callbacks serve them.
+        app->params()->slotSyncFinished();
     }
     return app->params();
 }

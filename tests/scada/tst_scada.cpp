@@ -18,11 +18,12 @@ namespace {
 class TestMap : public Scada
 {
 public:
-    explicit TestMap(QVector<ScadaRow> rows) : rows_(std::move(rows))
+    explicit TestMap(QVector<ScadaRow> rows, Parameters* params = mirror()) : rows_(std::move(rows))
     {
-        attach(mirror(), [] { return MainApplication::getInstance()->spiDriver(); });
+        attach(params, [] { return MainApplication::getInstance()->spiDriver(); });
         buildTable();
     }
+    using Scada::bindEngine;
     int setNewValue(ScadaParameter* param) override
     {
         if (param->paramId <= 0)
@@ -229,6 +230,116 @@ private slots:
         const QVector<Write> w = log.take();
         QCOMPARE(w.size(), 1);
         QVERIFY2(std::fabs(Common::bitsFloat(w[0].raw) - 85.0f) < 0.6f, qPrintable(QString::number(Common::bitsFloat(w[0].raw))));
+    }
+
+    // A master's write, what the controller then does, and what the row reads: the written value until the
+    // controller reports the parameter (then the mirror's) or refuses the write (then the old value), or
+    // for 2 s of the map's clock when it does neither.
+    void writtenRowWaitsForTheController_data()
+    {
+        // wN a master writes N; uN the controller reports N; x it refuses the oldest write; lN it reports a
+        // limit of N; tN N ms pass, then a refresh; rN the register reads N. The mirror starts at 5.
+        QTest::addColumn<QByteArray>("steps");
+        QTest::newRow("reported") << QByteArray("w30 r30 t100 r30 u31 r31 t100 r31");
+        QTest::newRow("refused") << QByteArray("w30 t100 r30 x r5 t100 r5");
+        QTest::newRow("no answer") << QByteArray("w30 t1999 r30 t1 r5");
+        QTest::newRow("a limit is no answer") << QByteArray("w30 l99 t100 r30");
+        QTest::newRow("answers in the order of the writes") << QByteArray("w30 w40 u30 r40 t100 r40 u41 r41");
+        QTest::newRow("each write its own time") << QByteArray("w30 t1000 w40 t1000 r40 t999 r40 t1 r5");
+        // The controller reports the kept value after a refusal; that answers no later write.
+        QTest::newRow("a refusal's report") << QByteArray("w30 w40 x u5 t100 r40 u41 r41");
+    }
+
+    void writtenRowWaitsForTheController()
+    {
+        QFETCH(QByteArray, steps);
+        setValue(9010, 5.0f);
+        TestMap map(fixtureRows());
+        ManualScadaClock clock;
+        map.setClock(&clock);
+        refresh(map);
+        for (const QByteArray& step : steps.split(' ')) {
+            const int n = step.mid(1).toInt();
+            switch (step.at(0)) {
+            case 'w':
+                QCOMPARE(write(map, 10, {static_cast<quint16>(n)}), MB_ERR_NONE);
+                break;
+            case 'u':
+                setValue(9010, static_cast<float>(n));
+                break;
+            case 'x':
+                map.slotParamWriteRefused(9010);
+                break;
+            case 'l':
+                mirror()->slotParamUpdated(9010, Common::floatBits(static_cast<float>(n)), 7);
+                break;
+            case 't':
+                clock.advance(n);
+                refresh(map);
+                break;
+            case 'r':
+                QCOMPARE(read(map, 10, 1), QByteArray::number(n, 16).rightJustified(4, '0'));
+                break;
+            }
+        }
+    }
+
+    // Until the mirror has ended its first synchronisation it holds zeros, not the controller's values:
+    // every request that reaches the map is answered busy.
+    void nothingIsServedBeforeTheFirstSynchronisation_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::newRow("holding read") << QByteArray("03");
+        QTest::newRow("input read") << QByteArray("04");
+        QTest::newRow("holding write") << QByteArray("06");
+        QTest::newRow("coil read") << QByteArray("01");
+        QTest::newRow("coil write") << QByteArray("05");
+        QTest::newRow("identification") << QByteArray("2b");
+        QTest::newRow("file record read") << QByteArray("14");
+    }
+
+    void nothingIsServedBeforeTheFirstSynchronisation()
+    {
+        QFETCH(QByteArray, request);
+        Parameters fresh;
+        ParameterDef def;
+        def.id = 9010;
+        def.value.f = 5.0f;
+        fresh.addParameter(def);
+        def.id = 1183;
+        def.value.f = 484.0f;
+        fresh.addParameter(def);
+        TestMap map(fixtureRows(), &fresh);
+        map.bindEngine();
+        QSignalSpy writes(&fresh, &Parameters::signalParamWrite);
+        auto call = [&request]() {
+            uint8_t buf[256] = {};
+            buf[2] = 1;
+            uint16_t len = 0;
+            if (request == "03")
+                return eMBRegHoldingCB(buf, 11, 1, MB_REG_READ);
+            if (request == "04")
+                return eMBRegInputCB(buf, 11, 1);
+            if (request == "06")
+                return eMBRegHoldingCB(buf, 11, 1, MB_REG_WRITE);
+            if (request == "01")
+                return eMBRegCoilsCB(buf, 1, 1, MB_REG_READ);
+            if (request == "05")
+                return eMBRegCoilsCB(buf, 1, 1, MB_REG_WRITE);
+            if (request == "2b")
+                return eMBRegReadInfo(buf, (0x0E << 8 | 1) + 1, &len);
+            return eMBReadFileRecord(buf, 500, 2);
+        };
+        QCOMPARE(call(), MB_ERR_BUSY);
+        QCOMPARE(writes.count(), 0);
+
+        // Served from the end of the synchronisation on, from a table refreshed at that moment.
+        fresh.slotSyncFinished();
+        QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+        QVERIFY(call() != MB_ERR_BUSY);
+        // A map made afterwards serves at once.
+        TestMap later(fixtureRows(), &fresh);
+        QVERIFY(later.isMirrorReady());
     }
 
     void coilsStartAndStop_data()
@@ -479,10 +590,13 @@ private slots:
         map.process();
         QCOMPARE(clock.periods(), (QVector<int>{100, 20}));
         QCOMPARE(Scada::engineMap(), &map);
-        clock.advance(99);
-        QCOMPARE(read(map, 10, 1), QByteArray("0000"));
-        clock.advance(1);
+        // Served from the start with the mirror's values, then refreshed every 100 ms.
         QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+        setValue(9010, 7.0f);
+        clock.advance(99);
+        QCOMPARE(read(map, 10, 1), QByteArray("0005"));
+        clock.advance(1);
+        QCOMPARE(read(map, 10, 1), QByteArray("0007"));
 
         // A failed poll step stops polling for good and releases the engine; the refresh goes on.
         eMBDisable();

@@ -144,6 +144,15 @@ private slots:
         QCOMPARE(mapClock.nowMs(), qint64(Scada::kWaitControllerMs));
         // And the next request is served normally.
         QCOMPARE(master.transact("0302430001"), QByteArray("0302002a"));
+
+        // A write that the controller never confirms reads back as written until the time-out on the map's
+        // clock, then as the mirror has it.
+        QCOMPARE(master.transact("060243002b"), QByteArray("060243002b"));
+        QCOMPARE(master.transact("0302430001"), QByteArray("0302002b"));
+        QTest::qWait(250);  // refreshes on the map's thread
+        QCOMPARE(master.transact("0302430001"), QByteArray("0302002b"));
+        mapClock.advance(Scada::kWriteHoldMs);
+        QTRY_COMPARE_WITH_TIMEOUT(master.transact("0302430001"), QByteArray("0302002a"), 1000);
         app->quitScada();
     }
 };

@@ -1,9 +1,67 @@
 #include <QtTest>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include "scada/scadaserver.h"
+#include "support/manualscadaclock.h"
 #include "support/modbustestclient.h"
 #include "support/scadatestmap.h"
 #include "support/testmain.h"
+
+namespace {
+
+// The log lines of the SCADA server and its map, from any thread, while an object of this lives.
+class ScadaLog
+{
+public:
+    ScadaLog() { previous_ = qInstallMessageHandler(&ScadaLog::handle); }
+    ~ScadaLog() { qInstallMessageHandler(previous_); }
+    static QStringList lines()
+    {
+        QMutexLocker locker(&lock_);
+        return lines_;
+    }
+    static void clear()
+    {
+        QMutexLocker locker(&lock_);
+        lines_.clear();
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message)
+    {
+        if (message.startsWith(QLatin1String("Scada"))) {
+            QMutexLocker locker(&lock_);
+            lines_.append(message);
+        } else if (previous_) {
+            previous_(type, context, message);
+        }
+    }
+    static QtMessageHandler previous_;
+    static QMutex lock_;
+    static QStringList lines_;
+};
+QtMessageHandler ScadaLog::previous_ = nullptr;
+QMutex ScadaLog::lock_;
+QStringList ScadaLog::lines_;
+
+// Opens a loopback connection and closes it at once.
+bool connectAndClose(quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in a = {};
+    a.sin_family = AF_INET;
+    a.sin_port = htons(port);
+    a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
 
 // The Modbus TCP stack through a socket: function codes, limits, framing and client replacement.
 class TestScadaServer : public QObject
@@ -374,6 +432,78 @@ private slots:
         QVERIFY(b.connectToServer());
         QCOMPARE(b.transact("0300020001", 0xBBBB), QByteArray("03020002"));
         QCOMPARE(b.receive(1, 100), QByteArray());
+    }
+
+    // A master that reconnects in a loop: a connection, a replacement and a disconnection are each logged at
+    // most once a minute of the map's clock, the next line with the count of those kept back; requests log
+    // nothing.
+    void reconnectsAreLoggedOnceAMinute()
+    {
+        ManualScadaClock clock;
+        clock.advance(3600 * 1000);  // past any line of the earlier tests
+        ScadaTestMap* map = ScadaTestMap::current();
+        QMetaObject::invokeMethod(map, [map, &clock] { map->setClock(&clock); }, Qt::BlockingQueuedConnection);
+        ScadaLog log;
+        ScadaLog::clear();
+        for (int i = 0; i < 2000; ++i)
+            QVERIFY(connectAndClose(port_));
+        {
+            // Connections are taken in order: once this one is answered, every one before it was taken.
+            ModbusTestClient last(port_);
+            QVERIFY(last.connectToServer());
+            for (int i = 0; i < 20; ++i)
+                QCOMPARE(last.transact("0300010001"), QByteArray("03020001"));
+        }
+        const QStringList lines = ScadaLog::lines();
+        QVERIFY2(lines.size() <= 3, qPrintable(lines.join(QLatin1Char('\n'))));
+        QCOMPARE(lines.filter(QStringLiteral("New incoming connection")).size(), 1);
+
+        clock.advance(60 * 1000);
+        ModbusTestClient next(port_);
+        QVERIFY(next.connectToServer());
+        QCOMPARE(next.transact("0300010001"), QByteArray("03020001"));
+        const QStringList later = ScadaLog::lines().mid(lines.size());
+        QCOMPARE(later.filter(QStringLiteral("New incoming connection")).size(), 1);
+        QVERIFY2(later.filter(QStringLiteral("New incoming connection")).first().endsWith(
+                     QLatin1String(" (2000 more not logged)")),
+                 qPrintable(later.join(QLatin1Char('\n'))));
+        QMetaObject::invokeMethod(map, [map] { map->setClock(nullptr); }, Qt::BlockingQueuedConnection);
+    }
+
+    void aWrongPortSettingIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("setting");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("not a number") << QByteArray("abc") << 502 << true;
+        QTest::newRow("above 65535") << QByteArray("70000") << 502 << true;
+        QTest::newRow("negative") << QByteArray("-1") << 502 << true;
+        QTest::newRow("0") << QByteArray("0") << 502 << true;
+        QTest::newRow("a port") << QByteArray("1502") << 1502 << false;
+        QTest::newRow("unset") << QByteArray() << 502 << false;
+    }
+
+    void aWrongPortSettingIsNamed()
+    {
+        QFETCH(QByteArray, setting);
+        QFETCH(int, port);
+        QFETCH(bool, warned);
+        const QByteArray saved = qgetenv("RVK_SCADA_PORT");
+        if (setting.isEmpty())
+            qunsetenv("RVK_SCADA_PORT");
+        else
+            qputenv("RVK_SCADA_PORT", setting);
+        ScadaLog log;
+        ScadaLog::clear();
+        const quint16 used = ScadaServer::port();
+        qputenv("RVK_SCADA_PORT", saved);
+        QCOMPARE(int(used), port);
+        const QStringList expected = warned ? QStringList{QStringLiteral(
+                                                  "ScadaServer: RVK_SCADA_PORT \"%1\" is not a port from 1 to "
+                                                  "65535; listening on 502")
+                                                                     .arg(QString::fromLatin1(setting))}
+                                            : QStringList();
+        QCOMPARE(ScadaLog::lines(), expected);
     }
 
     void clientGoneBeforeAnswer()

@@ -202,6 +202,8 @@ quint16 startScadaTestServer(quint16 port)
     def.valid = true;
     def.value.f = static_cast<float>(ScadaTestMap::kProfile);
     app->params()->addParameter(def);
+    // The stack is served once the mirror has synchronised; these tests have no controller.
+    app->params()->slotSyncFinished();
     app->initScada();
 
     // Bounded wait until the server accepts connections.
