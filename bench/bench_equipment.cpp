@@ -4,9 +4,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QPixmapCache>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +13,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "bench/screenbench.h"
 #include "equipment/equipmentmenu.h"
 #include "equipment/mastermotorform.h"
 #include "support/uitestsupport.h"
@@ -24,11 +23,7 @@
 
 namespace {
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using ScreenBench::median;
 
 void report(const char* what, const std::vector<double>& times)
 {
@@ -51,26 +46,12 @@ std::vector<double> measure(MainWindow* window, const std::function<void()>& ste
     return times;
 }
 
-qint64 residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    const QByteArray text = status.readAll();
-    const int at = text.indexOf("VmRSS:");
-    return at < 0 ? -1 : text.mid(at + 6, text.indexOf('\n', at) - at - 6).trimmed().split(' ').value(0).toLongLong();
-}
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    MainApplication app(argc, argv);
-    QTemporaryDir dir;
-    app.setAppDir(dir.path());
-    if (!app.initDatabase())
+    ScreenBench::App app(argc, argv);
+    if (!app.ready())
         return 1;
     UiFixture ui(0);
     MainWindow* window = ui.window();

@@ -60,12 +60,9 @@ void walk(MainWindow* window)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    MainApplication app(argc, argv);
-    if (!app.initDatabase())
+    ScreenBench::App app(argc, argv);
+    if (!app.ready())
         return 1;
-    app.initParameters();
     UiFixture ui(0);
     // The largest forms: by value with line voltages and the model, the station-fault relay, a carried value,
     // the contactors enabled.

@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QPixmapCache>
-#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -35,14 +34,9 @@ BaseForm* pageOf(BaseForm::PageList pages, const char* name)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    MainApplication app(argc, argv);
-    QTemporaryDir dir;
-    app.setAppDir(dir.path());
-    if (!app.initDatabase())
+    ScreenBench::App app(argc, argv);
+    if (!app.ready())
         return 1;
-    app.initParameters();
     UiFixture ui(0);
     // Service level, a permanent-magnet motor on a Danfoss drive under U/f control: the special algorithms are
     // offered; the station stopped, so no warning opens.

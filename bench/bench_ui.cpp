@@ -15,7 +15,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
-#include "bench/resident.h"
+#include "bench/screenbench.h"
 #include "protections/protection_analog_inputs_menu.h"
 #include "protections/protection_digital_inputs_menu.h"
 #include "protections/protections_dhs_menu.h"
@@ -58,23 +58,15 @@ public:
     void returnBackForm() override {}
 };
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using ScreenBench::median;
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    MainApplication app(argc, argv);
-    // The catalogue, for the real screens.
-    if (!app.initDatabase())
+    ScreenBench::App app(argc, argv);
+    if (!app.ready())
         return 1;
-    app.initParameters();
     UiFixture ui(0);
     for (int i = 0; i < kRows; ++i)
         ui.addParameter(static_cast<quint16>(kFirstId + i), 1.0f, 0.0f, 1000.0f);

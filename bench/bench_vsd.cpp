@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPixmapCache>
-#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -14,7 +13,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
-#include "bench/resident.h"
+#include "bench/screenbench.h"
 #include "equipment/vsd_menu.h"
 #include "equipment/vsd_service_hardware_form.h"
 #include "equipment/vsd_service_indication_temperature_form.h"
@@ -26,14 +25,9 @@
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    MainApplication app(argc, argv);
-    QTemporaryDir dir;
-    app.setAppDir(dir.path());
-    if (!app.initDatabase())
+    ScreenBench::App app(argc, argv);
+    if (!app.ready())
         return 1;
-    app.initParameters();
     UiFixture ui(0);
     ui.report(685, 3.0f);
 

@@ -6,18 +6,50 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSet>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 
+#include "app/mainapplication.h"
 #include "bench/resident.h"
 #include "support/uitestsupport.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
 
 namespace ScreenBench {
+
+// The panel without a controller, as the screen benchmarks run it: drawn offscreen unless a platform is named, the
+// catalogue read into a folder of its own and the mirror filled from it.
+class App
+{
+public:
+    App(int& argc, char** argv) : platform_(offscreenUnlessNamed()), app_(argc, argv)
+    {
+        app_.setAppDir(dir_.path());
+        ready_ = app_.initDatabase();
+        if (ready_)
+            app_.initParameters();
+    }
+
+    // False when the catalogue could not be read.
+    bool ready() const { return ready_; }
+
+private:
+    static bool offscreenUnlessNamed()
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return true;
+    }
+
+    bool platform_;
+    QTemporaryDir dir_;
+    MainApplication app_;
+    bool ready_ = false;
+};
 
 inline double median(std::vector<double> v)
 {
