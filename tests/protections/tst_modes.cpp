@@ -124,13 +124,9 @@ void TestModes::modesMenu()
     BaseForm* menu = show(&TechnologParamsMenu::createNextForm, "ModesMenu");
     QVERIFY(menu);
     QCOMPARE(menu->title(), QStringLiteral("РЕЖИМЫ"));
-    QStringList shown;
+    const QStringList shown = UiFixture::rowLines(menu, true);
     QStringList expected;
     QStringList pages;
-    for (int i = 0; i < menu->rowCount(); ++i) {
-        const RowInfo row = UiInspect::row(menu, i);
-        shown << QStringLiteral("%1 %2 %3 %4").arg(row.kind).arg(row.id).arg(row.label, row.value);
-    }
     for (int id : rows) {
         expected << QStringLiteral("statusButton %1 %2 :/images/off_protection").arg(id).arg(modes().value(id).first);
         pages << modes().value(id).second;

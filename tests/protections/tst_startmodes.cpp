@@ -147,13 +147,9 @@ void TestStartModes::startModesMenu()
     BaseForm* menu = show(&VsdMenu::createNextForm, "RunningModeMenu");
     QVERIFY(menu);
     QCOMPARE(menu->title(), QStringLiteral("РЕЖИМЫ ПУСКА"));
-    QStringList shown;
+    const QStringList shown = UiFixture::rowLines(menu, true);
     QStringList expected;
     QStringList pages;
-    for (int i = 0; i < menu->rowCount(); ++i) {
-        const RowInfo row = UiInspect::row(menu, i);
-        shown << QStringLiteral("%1 %2 %3 %4").arg(row.kind).arg(row.id).arg(row.label, row.value);
-    }
     for (const QChar k : keys) {
         const StartMode mode = startModes().value(k);
         expected << QStringLiteral("statusButton %1 %2 :/images/off_protection").arg(mode.id).arg(mode.label);

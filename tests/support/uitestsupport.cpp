@@ -146,11 +146,15 @@ void UiFixture::closeMessages()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-QStringList UiFixture::rowLines(const BaseForm* form)
+QStringList UiFixture::rowLines(const BaseForm* form, bool withValue)
 {
     QStringList lines;
-    for (const RowInfo& row : UiInspect::rows(form))
-        lines << QStringLiteral("%1 %2 %3").arg(row.kind).arg(row.id).arg(row.label);
+    for (const RowInfo& row : UiInspect::rows(form)) {
+        QString line = QStringLiteral("%1 %2 %3").arg(row.kind).arg(row.id).arg(row.label);
+        if (withValue)
+            line += QLatin1Char(' ') + row.value;
+        lines << line;
+    }
     return lines;
 }
 

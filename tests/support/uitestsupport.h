@@ -59,8 +59,8 @@ public:
     static int openMessages(const QString& text);
     // Closes every open message and deletes it.
     static void closeMessages();
-    // The rows of `form` as "kind id label", one a row.
-    static QStringList rowLines(const BaseForm* form);
+    // The rows of `form` as "kind id label" (and " value" with `withValue`), one a row.
+    static QStringList rowLines(const BaseForm* form, bool withValue = false);
 
 private:
     MainWindow* window_ = nullptr;
