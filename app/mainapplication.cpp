@@ -33,7 +33,6 @@
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
-#include "ui/passworddialog.h"
 #include "ui/progressbardialog.h"
 #include "ui/splashscreen.h"
 #include "ui/uiclock.h"
@@ -55,7 +54,6 @@ void onQuitSignal(int)
 constexpr int kAccessTimeoutMs = 10 * 60 * 1000;
 constexpr qint64 kWaitDialog761MinMs = 20000;
 constexpr int kPixmapCacheKb = 512;
-constexpr int kLanguageRetryMs = 200;
 
 } // namespace
 
@@ -63,6 +61,7 @@ MainApplication::MainApplication(int& argc, char** argv)
     : QApplication(argc, argv)
 {
     instance_ = this;
+    Station::install(this);
     setApplicationName(QStringLiteral("rvk_gui"));
     setOrganizationName(QStringLiteral("Valdrin"));
     setApplicationVersion(QStringLiteral(RVK_VERSION));
@@ -114,6 +113,8 @@ void MainApplication::prepareEnvironment()
 MainApplication::~MainApplication()
 {
     quitApplication();
+    if (Station::instance() == this)
+        Station::install(nullptr);
     instance_ = nullptr;
 }
 
@@ -210,8 +211,9 @@ void MainApplication::initSpi(LinkTransport* transport, std::shared_ptr<LinkCloc
     syncClock_.start();
     if (params_) {
         connect(params_, &Parameters::signalParamWrite, spiDriver_, &SpiDriver::slotParamWrite);
-        // The SPI thread waits until the main thread has stored each value.
-        connect(spiDriver_, &SpiDriver::signalParamUpdate, params_, &Parameters::slotParamUpdated,
+        // The SPI thread waits until the main thread has stored each value, and no longer: the mirror tells the
+        // screens after the delivery has returned.
+        connect(spiDriver_, &SpiDriver::signalParamUpdate, params_, &Parameters::slotParamDelivered,
                 Qt::BlockingQueuedConnection);
         connect(spiDriver_, &SpiDriver::signalSyncFinished, params_, &Parameters::slotSyncFinished);
     }
@@ -301,32 +303,6 @@ int MainApplication::getTypeDhs() const
     return Common::toInt(getValue(39));
 }
 
-bool MainApplication::isDidezorGroupCompany() const
-{
-    const float company = getValue(1330);
-    return company == 2.0f || company == 4.0f;
-}
-
-bool MainApplication::isAccess(QWidget* parent, int id, int mode, const QString& prompt)
-{
-    const ParameterDef* def = (params_ && id >= 0 && id <= 0xFFFF) ? params_->getParameter(static_cast<quint16>(id)) : nullptr;
-    if (!def) {
-        qWarning() << "MainApplication::isAccess: unknown parameter" << id;
-        return false;
-    }
-    if (def->operation == 3 && getValue(1330) != 4.0f && Common::toInt(getValue(13)) != 0) {
-        (new MessageDialog(tr("Для изменения остановите двигатель!"), MessageDialog::Information, parent))->show();
-        return false;
-    }
-    if (mode != 2) {
-        if (getValue(571) == 0.0f && def->access <= 2)
-            return true;
-        if (mode == 0 && getValue(572) >= static_cast<float>(def->access))
-            return true;
-    }
-    return PasswordDialog::ask(parent, def->access, prompt);
-}
-
 void MainApplication::restartAccessTimer()
 {
     if (accessTimer_)
@@ -357,26 +333,8 @@ void MainApplication::setLanguage(int language)
             qWarning() << "MainApplication: cannot load" << kFiles[language] << "- the texts stay Russian";
     }
     language_ = language;
-    if (!languageRebuild_) {
-        languageRebuild_ = new QTimer(this);
-        languageRebuild_->setSingleShot(true);
-        connect(languageRebuild_, &QTimer::timeout, this, &MainApplication::rebuildScreenOnShow);
-    }
-    // After the update that brought the language has reached every receiver.
-    languageRebuild_->start(0);
-}
-
-void MainApplication::rebuildScreenOnShow()
-{
-    if (!mainWindow_ || quitting_)
-        return;
-    // A screen is not replaced under an open dialog that may belong to it: the rebuild waits until it closes.
-    if (activeModalWidget()) {
-        languageRebuild_->start(kLanguageRetryMs);
-        return;
-    }
-    if (BaseForm* form = mainWindow_->currentForm())
-        form->showAgain();
+    if (mainWindow_ && !quitting_)
+        mainWindow_->rebuildCurrent();
 }
 
 void MainApplication::slotShowWaitDialog(quint16 id, bool show)
@@ -501,10 +459,11 @@ void MainApplication::quitApplication()
         return;
     quitting_ = true;
     delete splash_;
-    quitScada();
-    quitSpi();
+    // The service socket stops accepting and closes its clients before the driver they talk to goes.
     delete socketHost_;
     socketHost_ = nullptr;
+    quitScada();
+    quitSpi();
     delete mainWindow_;
     mainWindow_ = nullptr;
 }

@@ -9,6 +9,8 @@
 #include <functional>
 #include <memory>
 
+#include "ui/station.h"
+
 class QThread;
 class QTimer;
 class QTranslator;
@@ -24,8 +26,8 @@ class ProgressBarDialog;
 class SplashScreen;
 class SocketServerHost;
 
-// The application object: start-up, shutdown and the long-lived services.
-class MainApplication : public QApplication
+// The application object: start-up, shutdown and the long-lived services; the station of the screens.
+class MainApplication : public QApplication, public Station
 {
     Q_OBJECT
 public:
@@ -60,14 +62,14 @@ public:
 
     float getValue(unsigned short id) const;
     int getTypeDhs() const;
-    bool isDidezorGroupCompany() const;
-    bool isAccess(QWidget* parent, int id, int mode, const QString& prompt);
+    using Station::isAccess;
+    using Station::isDidezorGroupCompany;
 
-    Parameters* params() const { return params_; }
+    Parameters* params() const override { return params_; }
     ParametersHandler* handler() const { return handler_; }
-    MainWindow* mainWindow() const { return mainWindow_; }
+    MainWindow* mainWindow() const override { return mainWindow_; }
     void setMainWindow(MainWindow* window) { mainWindow_ = window; }
-    LogEvent* logEvent() const { return logEvent_; }
+    LogEvent* logEvent() const override { return logEvent_; }
     SpiDriver* spiDriver() const { return spiDriver_; }
     Scada* scada() const { return scada_.loadAcquire(); }
     QThread* scadaThread() const { return scadaThread_; }
@@ -106,7 +108,6 @@ private slots:
     void slotSyncFinished();
     void slotSyncProgress(int done, int total);
     void closeWaitDialog();
-    void rebuildScreenOnShow();
 
 private:
     void buildMainWindow();
@@ -135,8 +136,6 @@ private:
     QTimer* waitDialogClose_ = nullptr;
     QTimer* accessTimer_ = nullptr;
     int language_ = 0;
-    // Runs while a dialog holds back the rebuild of the screen on show in a new language.
-    QTimer* languageRebuild_ = nullptr;
     SocketServerHost* socketHost_ = nullptr;
     bool quitting_ = false;
     bool started_ = false;

@@ -195,11 +195,11 @@ QString Parameters::getTextUnit(const ParameterDef* def) const
     return Common::getTextUnitPhysic(def->physic, unit);
 }
 
-void Parameters::slotParamUpdated(quint16 id, quint32 raw, quint8 cmd)
+bool Parameters::store(quint16 id, quint32 raw, quint8 cmd)
 {
     ParameterDef* def = defs_[id];
     if (!def)
-        return;
+        return false;
     switch (cmd) {
     case 7:
         def->min = Common::bitsFloat(raw);
@@ -216,7 +216,23 @@ void Parameters::slotParamUpdated(quint16 id, quint32 raw, quint8 cmd)
         cells_[id].store(raw, std::memory_order_release);
         break;
     }
-    emit signalParamUpdated(id, cmd);
+    return true;
+}
+
+void Parameters::slotParamUpdated(quint16 id, quint32 raw, quint8 cmd)
+{
+    if (store(id, raw, cmd))
+        emit signalParamUpdated(id, cmd);
+}
+
+void Parameters::slotParamDelivered(quint16 id, quint32 raw, quint8 cmd)
+{
+    if (!store(id, raw, cmd))
+        return;
+    // Posted behind this delivery and ahead of the next one: whatever answers the update (a rebuilt screen, a
+    // question to the operator) runs while the link goes on.
+    QMetaObject::invokeMethod(
+        this, [this, id, cmd] { emit signalParamUpdated(id, cmd); }, Qt::QueuedConnection);
 }
 
 void Parameters::slotSyncFinished()

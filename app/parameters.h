@@ -51,11 +51,17 @@ signals:
     void signalSyncFinished();
 
 public slots:
-    // A reply of the controller: cmd 7 minimum, 8 maximum, 15 physical-quantity code, else the value.
+    // A reply of the controller: cmd 7 minimum, 8 maximum, 15 physical-quantity code, else the value. Stored and
+    // signalled at once.
     void slotParamUpdated(quint16 id, quint32 raw, quint8 cmd);
+    // The same reply as the link delivers it, the SPI thread waiting: stored at once, signalled once the delivery
+    // has returned, so that nothing done in answer to an update holds up the link.
+    void slotParamDelivered(quint16 id, quint32 raw, quint8 cmd);
     void slotSyncFinished();
 
 private:
+    // False for an unknown id.
+    bool store(quint16 id, quint32 raw, quint8 cmd);
     int unitColumn(const ParameterDef* def, bool useDisplayUnit) const;
 
     std::array<std::atomic<quint32>, 65536> cells_;

@@ -5,10 +5,10 @@
 
 #include <cstring>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "log/log_event_text_id.h"
 #include "texts/common.h"
+#include "ui/station.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ QString translated(const char* text)
 
 const Parameters* mirror()
 {
-    const MainApplication* app = MainApplication::getInstance();
-    return app ? app->params() : nullptr;
+    const Station* station = Station::instance();
+    return station ? station->params() : nullptr;
 }
 
 const ParameterDef* metadata(quint16 id)

@@ -6,7 +6,6 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
 #include "ui/basecombobox.h"
@@ -15,10 +14,12 @@
 #include "ui/basestatustextwidget.h"
 #include "ui/basestatuswidget.h"
 #include "ui/basestringeditwidget.h"
+#include "ui/dialoggate.h"
 #include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
 #include "ui/pushbutton.h"
 #include "ui/rowlistlayout.h"
+#include "ui/station.h"
 #include "ui/statuspushbutton.h"
 #include "ui/uiclock.h"
 
@@ -52,8 +53,8 @@ BaseForm::~BaseForm()
 
 MainWindow* BaseForm::mainWindow()
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->mainWindow() : nullptr;
+    Station* station = Station::instance();
+    return station ? station->mainWindow() : nullptr;
 }
 
 Parameters* BaseForm::params()
@@ -63,8 +64,8 @@ Parameters* BaseForm::params()
 
 LogEvent* BaseForm::logEvent()
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->logEvent() : nullptr;
+    Station* station = Station::instance();
+    return station ? station->logEvent() : nullptr;
 }
 
 float BaseForm::value(quint16 id)
@@ -80,8 +81,8 @@ quint16 BaseForm::selector(quint16 id)
 
 bool BaseForm::isDidezorGroupCompany()
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app && app->isDidezorGroupCompany();
+    const Station* station = Station::instance();
+    return station && station->isDidezorGroupCompany();
 }
 
 std::function<quint32(quint16)> BaseForm::cellReader()
@@ -92,8 +93,9 @@ std::function<quint32(quint16)> BaseForm::cellReader()
 
 bool BaseForm::isAccess(int id, int mode, const QString& prompt)
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app && app->isAccess(this, id, mode, prompt);
+    Station* station = Station::instance();
+    // The password dialog runs an event loop: a screen replaced meanwhile writes nothing.
+    return station && station->isAccess(this, id, mode, prompt) && !detached_;
 }
 
 QString BaseForm::unitText(quint16 id)
@@ -109,9 +111,9 @@ bool BaseForm::sendCommand(quint16 id, float value, bool guarded, const QString&
         return false;
     if (!question.isEmpty() && (new MessageDialog(question, MessageDialog::Question, mainWindow()))->exec() != 1)
         return false;
-    // The question ran an event loop in which this screen may have been replaced: only the mirror is used now.
+    // An answer to a screen that was replaced while the question was open writes nothing.
     Parameters* p = params();
-    if (!p)
+    if (!p || detached_)
         return false;
     p->set(id, value, 1);
     return true;
@@ -473,16 +475,26 @@ void BaseForm::requestRebuild()
     if (rebuildPending_)
         return;
     rebuildPending_ = true;
-    QTimer::singleShot(UiClock::rebuildDelayMs(), this, [this] {
-        rebuildPending_ = false;
-        if (detached_)
-            return;
-        MainWindow* w = mainWindow();
-        if (w && w->currentForm() == this)
-            rebuild(true);
-        else
-            stale_ = true;
-    });
+    QTimer::singleShot(UiClock::rebuildDelayMs(), this, &BaseForm::runPendingRebuild);
+}
+
+void BaseForm::runPendingRebuild()
+{
+    if (detached_)
+        return;
+    // Not under an open dialog: it may belong to one of the rows, whose code runs on once it closes.
+    if (DialogGate::isOpen()) {
+        rebuildHeld_ = true;
+        DialogGate::whenClosed(this, [this] { runPendingRebuild(); });
+        return;
+    }
+    rebuildPending_ = false;
+    rebuildHeld_ = false;
+    MainWindow* w = mainWindow();
+    if (w && w->currentForm() == this)
+        rebuild(true);
+    else
+        stale_ = true;
 }
 
 void BaseForm::onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot)

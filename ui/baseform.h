@@ -92,16 +92,18 @@ public:
     // The value of a parameter that chooses rows or items: truncated toward zero (negatives and NaN read 0), its
     // low 16 bits.
     static quint16 selector(quint16 id);
-    // The oil company (1330) is of the Didezor group: MainApplication::isDidezorGroupCompany.
+    // Station::isDidezorGroupCompany.
     static bool isDidezorGroupCompany();
     // The mirror's raw values for the texts (a Common::CellReader); empty when there is no mirror.
     static std::function<quint32(quint16)> cellReader();
-    // MainApplication::isAccess with this screen as the parent of its dialogs.
+    // Station::isAccess with this screen as the parent of its dialogs; false when the screen was replaced while
+    // the password was asked.
     bool isAccess(int id, int mode, const QString& prompt = QString());
     // The unit text of parameter `id` in its display unit; empty for an unknown id.
     static QString unitText(quint16 id);
     // Writes command `id` = `value` as the operator: after the access check of `id` when `guarded`, and after
-    // "Да" to `question` when one is given (asked over the main window). True when the command was written.
+    // "Да" to `question` when one is given (asked over the main window). True when the command was written; a screen
+    // replaced meanwhile writes nothing.
     bool sendCommand(quint16 id, float value, bool guarded, const QString& question = QString());
 
     // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
@@ -121,9 +123,11 @@ public:
     using PageList = QList<BaseForm*> (*)();
     void rebuildOnUpdate(const QVector<quint16>& ids, PageList siblings);
     // The same rebuild for a trigger of the screen's own; needs the siblings given to rebuildOnUpdate (ids may be
-    // empty).
+    // empty). A rebuild due while a dialog is open waits until it has closed.
     void requestRebuild();
     bool isStale() const { return stale_; }
+    // A rebuild is due and waits for an open dialog to close.
+    bool isRebuildHeld() const { return rebuildHeld_; }
     // Calls `slot` with the id when one of `ids` reports a value other than the one last seen: limits, unit codes
     // and a value reported again are no change. Call it from createForm().
     void onValueChange(const QVector<quint16>& ids, std::function<void(quint16)> slot);
@@ -167,6 +171,7 @@ private:
     // Deletes the child screens of the stored list that were never shown.
     void dropUnshownForms(const QList<BaseForm*>& keep);
 
+    void runPendingRebuild();
     void rebuild(bool keepRow);
 
     bool grid_;
@@ -185,5 +190,6 @@ private:
     QVector<quint16> rebuildIds_;
     PageList rebuildSiblings_ = nullptr;
     bool rebuildPending_ = false;
+    bool rebuildHeld_ = false;
     bool stale_ = false;
 };

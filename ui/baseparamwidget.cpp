@@ -6,9 +6,9 @@
 #include <QStyle>
 #include <QTimer>
 
-#include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "texts/common.h"
+#include "ui/station.h"
 #include "ui/uiclock.h"
 
 BaseParamWidget::BaseParamWidget(quint16 id, const QString& name, QWidget* parent, bool bound)
@@ -115,18 +115,20 @@ void BaseParamWidget::detach()
     if (refreshTimer_)
         refreshTimer_->stop();
     bound_ = false;
+    detached_ = true;
 }
 
 Parameters* BaseParamWidget::params()
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app ? app->params() : nullptr;
+    Station* station = Station::instance();
+    return station ? station->params() : nullptr;
 }
 
 bool BaseParamWidget::isAccess(int mode, const QString& prompt)
 {
-    MainApplication* app = MainApplication::getInstance();
-    return app && app->isAccess(this, id(), mode, prompt);
+    Station* station = Station::instance();
+    // The password dialog runs an event loop: a row whose screen was replaced meanwhile writes nothing.
+    return station && station->isAccess(this, id(), mode, prompt) && !detached_;
 }
 
 ParameterDef* BaseParamWidget::def() const

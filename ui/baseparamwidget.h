@@ -40,8 +40,10 @@ public:
     int refreshDelayMs() const;
     bool isRefreshPending() const;
 
-    // Stops following the mirror at once (the screen is being replaced).
+    // Stops following the mirror at once (the screen is being replaced): a dialog opened from the row that is
+    // answered afterwards writes nothing.
     void detach();
+    bool isDetached() const { return detached_; }
 
     // Sets the style property "state" on `w` and its labels and re-polishes them.
     static void applyStateProperty(QWidget* w, int state);
@@ -69,7 +71,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
     void setEditing(bool editing);
-    // MainApplication::isAccess for this row's parameter, with the row as the parent of its dialogs.
+    // Station::isAccess for this row's parameter, with the row as the parent of its dialogs; false when the row
+    // was detached while the password was asked.
     bool isAccess(int mode = 0, const QString& prompt = QString());
     ParameterDef* def() const;
     // Called without delay on every update of the parameter (before the delayed refresh).
@@ -88,6 +91,7 @@ private:
     quint16 id_;
     quint16 extraId_ = 0;
     bool bound_;
+    bool detached_ = false;
     int random_;
     QTimer* refreshTimer_ = nullptr;
     bool selected_ = false;

@@ -70,7 +70,8 @@ void BaseStringEditWidget::enter()
     QString text = valueLabel_->text();
     const bool accepted = KeyboardDialog::getText(this, name(), &text, kMaxChars);
     setEditing(false);
-    if (!accepted) {
+    // The keyboard ran an event loop: a row whose screen was replaced meanwhile writes nothing.
+    if (!accepted || isDetached()) {
         emit signalEditingEnd(false);
         return;
     }

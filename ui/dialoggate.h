@@ -4,7 +4,12 @@
 #include <QString>
 #include <QVariant>
 
-// Every modal dialog of the panel passes through here, so that tests can answer it and see what was shown.
+#include <functional>
+
+class QObject;
+
+// Every modal dialog of the panel passes through here, so that tests can answer it and see what was shown, and so
+// that no screen is replaced while a dialog opened from it is open.
 class DialogGate
 {
 public:
@@ -30,4 +35,21 @@ public:
     static void record(Kind kind, int type, const QString& text);
     static QList<Record> records();
     static void clearRecords();
+
+    // A modal dialog or a selection list is open, or a modal dialog's exec() has not returned yet.
+    static bool isOpen();
+    // Runs `fn` once, after the last open dialog has closed and its exec() has returned (posted, so never inside a
+    // dialog's event loop); dropped when `context` is deleted first.
+    static void whenClosed(QObject* context, std::function<void()> fn);
+
+    // Held around a modal dialog's exec(): the dialog counts as open until exec() has returned, since the code that
+    // opened it (and the widgets it belongs to) runs on after.
+    class ExecScope
+    {
+    public:
+        ExecScope();
+        ~ExecScope();
+        ExecScope(const ExecScope&) = delete;
+        ExecScope& operator=(const ExecScope&) = delete;
+    };
 };

@@ -79,6 +79,7 @@ bool KeyboardDialog::getText(QWidget* parent, const QString& title, QString* tex
     }
     if (DialogGate::rejectUnanswered())
         return false;
+    const DialogGate::ExecScope scope;
     KeyboardDialog dialog(title, *text, maxLength, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;

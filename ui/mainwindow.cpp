@@ -7,6 +7,7 @@
 
 #include "texts/common.h"
 #include "ui/baseform.h"
+#include "ui/dialoggate.h"
 #include "ui/headerwidget.h"
 #include "ui/messagedialog.h"
 #include "ui/progressbardialog.h"
@@ -54,7 +55,30 @@ void MainWindow::retire(BaseForm* form)
     disconnect(form, nullptr, this, nullptr);
     form->hide();
     stack_->removeWidget(form);
+    // A dialog opened from one of its rows may be open, its exec() still on the stack: the screen goes once the
+    // dialog has closed, never inside the dialog's event loop.
+    if (DialogGate::isOpen()) {
+        QPointer<BaseForm> retired(form);
+        DialogGate::whenClosed(this, [retired] {
+            if (retired)
+                retired->deleteLater();
+        });
+        return;
+    }
     form->deleteLater();
+}
+
+void MainWindow::rebuildCurrent()
+{
+    if (rebuildDue_)
+        return;
+    rebuildDue_ = true;
+    // Posted, so that what asked for it has finished; never under an open dialog that may belong to the screen.
+    DialogGate::whenClosed(this, [this] {
+        rebuildDue_ = false;
+        if (BaseForm* form = currentForm())
+            form->showAgain();
+    });
 }
 
 void MainWindow::addForm(QList<BaseForm*> forms, int position, int focus)

@@ -30,6 +30,9 @@ public:
     BaseForm* currentForm() const;
     // Pages to the previous (-1) or next (+1) sibling, wrapping at both ends.
     void showPage(int delta);
+    // Builds the screen on show anew, on its row (after a change of language), once: after the caller has returned
+    // and no dialog is open.
+    void rebuildCurrent();
 
     QString getTextAiUnit(unsigned short paramId, unsigned short unitId, unsigned short typeId) const;
     void showMessageAdaptation();
@@ -54,4 +57,5 @@ private:
     QLabel* footerLabel_;
     QList<QPointer<BaseForm>> forms_;
     int current_ = -1;
+    bool rebuildDue_ = false;
 };

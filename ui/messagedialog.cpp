@@ -124,5 +124,6 @@ int MessageDialog::exec()
         deleteLater();
         return result;
     }
+    const DialogGate::ExecScope scope;
     return QDialog::exec() == QDialog::Accepted ? 1 : 0;
 }

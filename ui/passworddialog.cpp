@@ -78,6 +78,7 @@ bool PasswordDialog::ask(QWidget* parent, int level, const QString& prompt)
         return !answer.isNull() && check(level, answer.toString());
     if (DialogGate::rejectUnanswered())
         return false;
+    const DialogGate::ExecScope scope;
     PasswordDialog dialog(level, prompt, parent);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -511,10 +511,6 @@ sequence protection are switched off</translation>
 <context>
     <name>MainApplication</name>
     <message>
-        <source>Для изменения остановите двигатель!</source>
-        <translation>To change, stop motor!</translation>
-    </message>
-    <message>
         <source>Ожидание применения...</source>
         <translation>Waiting to apply...</translation>
     </message>
@@ -9546,6 +9542,10 @@ select U/f control!</translation>
     <message>
         <source>Режимы пуска</source>
         <translation>Start modes</translation>
+    </message>
+    <message>
+        <source>Для изменения остановите двигатель!</source>
+        <translation>To change, stop motor!</translation>
     </message>
 </context>
 <context>

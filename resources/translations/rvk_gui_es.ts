@@ -511,10 +511,6 @@ secuencia de fases desactivados</translation>
 <context>
     <name>MainApplication</name>
     <message>
-        <source>Для изменения остановите двигатель!</source>
-        <translation>¡Para cambiar, pare el motor!</translation>
-    </message>
-    <message>
         <source>Ожидание применения...</source>
         <translation>Esperando aplicación...</translation>
     </message>
@@ -9546,6 +9542,10 @@ Conmute el interruptor automático del filtro</translation>
     <message>
         <source>Режимы пуска</source>
         <translation>Modos de arranque</translation>
+    </message>
+    <message>
+        <source>Для изменения остановите двигатель!</source>
+        <translation>¡Para cambiar, pare el motor!</translation>
     </message>
 </context>
 <context>

@@ -267,6 +267,10 @@ void TestEquipmentScreens::valueChanges()
         shown << r.text;
     }
     QCOMPARE(shown, messages);
+    // A rebuild waits until the messages are closed.
+    UiFixture::closeMessages();
+    if (rebuilt)
+        QTRY_VERIFY(!window->currentForm()->property("first").toBool());
     QCOMPARE(UiInspect::currentClass(window), screen);
     form = window->currentForm();
     QCOMPARE(!form->property("first").toBool(), rebuilt);

@@ -429,7 +429,7 @@ void TestSensorMeterScreens::voltageSourceWarning()
     for (int i = 0; i < 2; ++i)
         ui_->params()->slotParamUpdated(1482, Common::floatBits(source), static_cast<quint8>(cmd));
 
-    // Shown once while open, over the main window: a rebuild of the screen leaves it open.
+    // Shown once while open, over the main window; the screen is rebuilt once it is closed.
     QCOMPARE(UiFixture::dialogCount(DialogGate::Message), warns ? 1 : 0);
     if (!warns)
         return;
@@ -440,11 +440,13 @@ void TestSensorMeterScreens::voltageSourceWarning()
     QVERIFY(dialog && dialog->isVisible());
     QPointer<BaseForm> form = ui_->window()->currentForm();
     ui_->report(705, meterType + 1.0f);
+    QTRY_VERIFY(form->isRebuildHeld());
+    QCOMPARE(ui_->window()->currentForm(), form.data());
+    QVERIFY(dialog);
+    dialog->reject();
     QTRY_VERIFY(ui_->window()->currentForm() != form.data());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());
-    QVERIFY(dialog);
-    dialog->reject();
 }
 
 RVK_TEST_MAIN(TestSensorMeterScreens)

@@ -81,6 +81,7 @@ private slots:
     void maintenanceAsksOnRealChange();
     void maintenanceQuietWhileSiblingShown();
     void maintenanceQuestionNeverStacksAndSurvivesReplacement();
+    void maintenanceQuestionLeavesTheLinkRunning();
 
 private:
     // Lets the screen on show signal its showing, and deferred rebuilds run.
@@ -490,6 +491,39 @@ void TestModes::maintenanceQuestionNeverStacksAndSurvivesReplacement()
     QCOMPARE(UiInspect::formClasses(ui_->window()),
              QStringList({"ModesMenu", "CorrectionsForm", "MenuTechnologForm"}));
     QCOMPARE(UiFixture::openMessages(kAsk), 0);
+}
+
+void TestModes::maintenanceQuestionLeavesTheLinkRunning()
+{
+    QVERIFY(apply("1683=1;474=1;475=0;580=1"));
+    QVERIFY(show(&ModesMenu::createNextForm, "MaintenanceModeForm"));
+    DialogGate::clearRecords();
+    DialogGate::setRejectUnanswered(false);
+    // While the question waits for the operator: the controller is polled and a write reaches it.
+    bool asked = false;
+    bool polled = false;
+    bool applied = false;
+    QTimer whileAsked;
+    whileAsked.setInterval(5);
+    QObject::connect(&whileAsked, &QTimer::timeout, [&] {
+        if (asked || UiFixture::openMessages(kAsk) != 1)
+            return;
+        asked = true;
+        const int requests = station_->sim()->requestsHandled();
+        ui_->params()->set(580, 7.0f);
+        applied = SimStation::waitFor([this] { return ui_->params()->get(580) == 7.0f; });
+        polled = station_->sim()->requestsHandled() > requests;
+        UiFixture::closeMessages();
+    });
+    whileAsked.start();
+    // The controller changes the quantity kept (as a master's write does): the question opens.
+    QVERIFY(apply("475=3"));
+    QTRY_VERIFY(asked);
+    whileAsked.stop();
+    DialogGate::setRejectUnanswered(true);
+    QVERIFY(polled);
+    QVERIFY(applied);
+    QCOMPARE(UiFixture::dialogCount(DialogGate::Message, kAsk), 1);
 }
 
 RVK_TEST_MAIN(TestModes)

@@ -6,6 +6,7 @@
 
 #include "app/mainapplication.h"
 #include "app/parameters.h"
+#include "support/teststation.h"
 #include "ui/baseform.h"
 #include "ui/mainwindow.h"
 #include "ui/messagedialog.h"
@@ -15,16 +16,24 @@
 UiFixture::UiFixture(int refreshMs)
 {
     MainApplication* app = MainApplication::getInstance();
-    Q_ASSERT(app);
-    if (!app->params())
+    if (app && !app->params())
         app->initParameters();
+    if (app) {
+        params_ = app->params();
+    } else {
+        ownParams_.reset(new Parameters);
+        params_ = ownParams_.data();
+    }
     UiClock::reset();
     UiClock::setRefreshDelay(refreshMs, 0);
     DialogGate::clearAnswers();
     DialogGate::clearRecords();
     DialogGate::setRejectUnanswered(true);
     window_ = new MainWindow;
-    app->setMainWindow(window_);
+    station_.reset(new TestStation(params_, window_, app ? app->logEvent() : nullptr));
+    // The application's own dialogs (wait dialog, archive copy) open over it too.
+    if (app)
+        app->setMainWindow(window_);
     window_->show();
     // Focus events need an active window.
     QApplication::setActiveWindow(window_);
@@ -38,6 +47,7 @@ UiFixture::~UiFixture()
     if (app && app->mainWindow() == window_)
         app->setMainWindow(nullptr);
     delete window_;
+    station_.reset();
     // Screens retired during the test are deleted later.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     DialogGate::clearAnswers();
@@ -47,7 +57,7 @@ UiFixture::~UiFixture()
 
 Parameters* UiFixture::params() const
 {
-    return MainApplication::getInstance()->params();
+    return params_;
 }
 
 ParameterDef& UiFixture::addParameter(quint16 id, float value, float min, float max, quint8 access, quint8 operation)
@@ -175,7 +185,8 @@ float FakeController::Write::value() const
 
 FakeController::FakeController()
 {
-    Parameters* params = MainApplication::getInstance()->params();
+    // The mirror of the screens' station (a UiFixture's, or the application's).
+    Parameters* params = BaseForm::params();
     connection_ = QObject::connect(params, &Parameters::signalParamWrite, params,
                                    [this, params](quint16 id, quint32 raw, int eventType) {
                                        writes_.append(Write{id, raw, eventType});

@@ -11,6 +11,7 @@
 
 #include <QList>
 #include <QPair>
+#include <QScopedPointer>
 #include <QStringList>
 #include <QVariant>
 #include <QtGlobal>
@@ -22,9 +23,11 @@
 class BaseForm;
 class MainWindow;
 class Parameters;
+class TestStation;
 
-// The mirror and a main window for screen tests. Modal dialogs without a scripted answer are rejected at once
-// and every message shown is recorded; the row refresh runs after `refreshMs`.
+// The mirror and a main window for screen tests, installed as the screens' station: the application's mirror when
+// the test runs the application object, else one of the fixture's own. Modal dialogs without a scripted answer are
+// rejected at once and every message shown is recorded; the row refresh runs after `refreshMs`.
 class UiFixture
 {
 public:
@@ -63,10 +66,14 @@ public:
     static QStringList rowLines(const BaseForm* form, bool withValue = false);
 
 private:
+    Parameters* params_ = nullptr;
+    QScopedPointer<Parameters> ownParams_;
     MainWindow* window_ = nullptr;
+    QScopedPointer<TestStation> station_;
 };
 
-// Answers the panel's writes as the main controller would: accepted writes come back as parameter updates.
+// Answers the panel's writes as the main controller would: accepted writes come back as parameter updates. Create
+// it after the station (a UiFixture).
 class FakeController
 {
 public:

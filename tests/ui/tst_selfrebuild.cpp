@@ -157,5 +157,5 @@ private:
     std::unique_ptr<UiFixture> ui_;
 };
 
-RVK_TEST_MAIN(TestSelfRebuild)
+RVK_WIDGET_TEST_MAIN(TestSelfRebuild)
 #include "tst_selfrebuild.moc"
