@@ -173,7 +173,11 @@ bool SimStation::waitForValue(quint16 id, float value, int timeoutMs)
     if (!a || !a->params())
         return false;
     Parameters* p = a->params();
-    return waitFor([p, id, value] { return p->get(id) == value; }, timeoutMs);
+    if (!waitFor([p, id, value] { return p->get(id) == value; }, timeoutMs))
+        return false;
+    // The mirror tells its receivers just after the link's delivery: they have heard of the value on return.
+    QCoreApplication::sendPostedEvents(p, QEvent::MetaCall);
+    return true;
 }
 
 bool SimStation::setValues(const QString& values)

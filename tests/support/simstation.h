@@ -76,7 +76,7 @@ public:
     // Moves `clock` on by `ms` and runs the event loop (the driver's updates need the main thread) until
     // the driver on it has run every poll due; false past a real-time guard.
     static bool runClock(LinkClock* clock, qint64 ms);
-    // Waits until the mirror holds `value` for parameter `id`.
+    // Waits until the mirror holds `value` for parameter `id` and has told its receivers.
     static bool waitForValue(quint16 id, float value, int timeoutMs = 5000);
     // Sets "id=value;..." on the running controller as it would change them itself and waits until the mirror
     // holds each; with the manual clock 100 ms of link time pass after, so that a value the mirror held already
