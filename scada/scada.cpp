@@ -599,7 +599,8 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         if (index < 0)
             return MB_ERR_NO_REGISTER;
         ScadaParameter& row = parameters_[index];
-        if (!isWritableNow(row))
+        // Operation 3 marks motor data that the station changes only while stopped: never over Modbus.
+        if (row.operation != 2)
             return MB_ERR_INVALID;
         const int size = sizeDataFromTypeData(row.dataType);
         if (size < 0)
@@ -658,15 +659,6 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         }
     }
     return MB_ERR_NONE;
-}
-
-bool Scada::isWritableNow(const ScadaParameter& row) const
-{
-    if (row.operation == 2)
-        return true;
-    // Operation 3: a setting that the station changes only with the motor stopped (state 13 is 0).
-    const Parameters* p = params();
-    return row.operation == 3 && p && Common::toInt(p->get(13)) == 0;
 }
 
 void Scada::setParameter(quint16 id, quint32 raw, int eventType)
