@@ -1,8 +1,8 @@
 #include "protections/run_swing_mode_form.h"
 
-#include "equipment/vsd_menu.h"
 #include "protections/mode_rows.h"
 #include "protections/running_mode_menu.h"
+#include "ui/mainwindow.h"
 
 RunSwingModeForm::RunSwingModeForm(QWidget* parent)
     : BaseForm(parent, true)
@@ -30,8 +30,9 @@ void RunSwingModeForm::createForm()
 
 void RunSwingModeForm::returnBackForm()
 {
-    // Among the drive pages, as from every start mode.
-    showMenuPage<VsdMenu, RunningModeMenu>();
+    // Unlike the other start modes: the start-modes menu alone, without the drive pages.
+    if (MainWindow* window = mainWindow())
+        window->addForm(new RunningModeMenu(nullptr), -1);
 }
 
 void RunSwingModeForm::showWarning()

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <limits>
 
 #include "app/parameterdef.h"
 #include "app/parameters.h"
@@ -26,23 +25,62 @@ eMBErrorCode engineClose() { return eMBClose(); }
 eMBErrorCode enginePoll() { return eMBPoll(); }
 
 
-// Rounds half away from zero and saturates to [lo, hi]; NaN gives 0.
-qint64 roundSaturate(double v, qint64 lo, qint64 hi)
+// A register's word of a value: rounded half away from zero, its lowest 16 or 32 bits (two's complement).
+// NaN reads 0; a value beyond the 32-bit range, which no word holds, reads as the register's extreme on
+// its side.
+quint32 integerWord(double v, int size, bool isSigned)
 {
     if (std::isnan(v))
         return 0;
     v = std::round(v);
-    if (v <= static_cast<double>(lo))
-        return lo;
-    if (v >= static_cast<double>(hi))
-        return hi;
-    return static_cast<qint64>(v);
+    if (v >= -2147483648.0 && v <= 4294967295.0)
+        return static_cast<quint32>(static_cast<qint64>(v));
+    const quint32 top = size == 2 ? (isSigned ? 0x7FFFu : 0xFFFFu) : (isSigned ? 0x7FFFFFFFu : 0xFFFFFFFFu);
+    if (v > 0.0)
+        return top;
+    return isSigned ? top + 1 : 0u;
+}
+
+// A coefficient as the decimal that the table writes (0.1 is 1/10, not the float 0.100000001...): units ÷
+// scale, the scale a power of ten. A float times a scale up to 10^9 is exact in a double, so scaling through
+// it gives the exact decimal quotient, rounded once.
+struct DecimalCoefficient {
+    double units;
+    double scale;
+};
+
+DecimalCoefficient decimalOf(float coefficient)
+{
+    double scale = 1.0;
+    for (int digits = 0; digits <= 9; ++digits, scale *= 10.0) {
+        const double units = std::round(static_cast<double>(coefficient) * scale);
+        if (units != 0.0 && static_cast<float>(units / scale) == coefficient)
+            return {units, scale};
+    }
+    return {static_cast<double>(coefficient), 1.0};
+}
+
+// value ÷ coefficient; a coefficient of 0 leaves the value as it is.
+double divideByCoefficient(float value, float coefficient)
+{
+    const DecimalCoefficient d = decimalOf(coefficient);
+    if (d.units == 0.0)
+        return value;
+    const double scaled = static_cast<double>(value) * d.scale;
+    return d.units == 1.0 ? scaled : scaled / d.units;
+}
+
+// raw × coefficient.
+double multiplyByCoefficient(double raw, float coefficient)
+{
+    const DecimalCoefficient d = decimalOf(coefficient);
+    return raw * d.units / d.scale;
 }
 
 bool isRawType(quint8 type) { return type == 12 || type == 13; }
 
-// Registers of downhole temperatures, signed counters and rows with a negative minimum carry
-// two's-complement numbers.
+// Registers of downhole temperatures, signed counters and rows with a negative minimum: a written word is a
+// two's-complement number, and a value beyond the 32-bit range reads as the signed extreme.
 bool isSigned(const ScadaParameter& row)
 {
     return row.dataType == 2 || row.dataType == 3 || row.min < 0.0f;
@@ -480,20 +518,13 @@ bool Scada::encodeRow(const ScadaParameter& row, uint8_t* out, bool both) const
         def.mask.clear();
         const Parameters* p = params();
         const float converted = p ? p->convertFrom(row.value, &def, true, false) : row.value;
-        const double v = row.coefficient != 0.0f ? static_cast<double>(converted) / row.coefficient
-                                                 : static_cast<double>(converted);
-        if (row.dataType == 6) {
+        const double v = divideByCoefficient(converted, row.coefficient);
+        if (row.dataType == 6)
             word = std::isnan(v) ? 0u : Common::floatBits(static_cast<float>(v));
-        } else if (isRawType(row.dataType)) {
+        else if (isRawType(row.dataType))
             word = Common::floatBits(static_cast<float>(v));
-        } else if (size == 2) {
-            word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, -32768, 32767))
-                                 : static_cast<quint32>(roundSaturate(v, 0, 65535));
-        } else {
-            word = isSigned(row) ? static_cast<quint32>(roundSaturate(v, std::numeric_limits<qint32>::min(),
-                                                                      std::numeric_limits<qint32>::max()))
-                                 : static_cast<quint32>(roundSaturate(v, 0, 0xFFFFFFFFLL));
-        }
+        else
+            word = integerWord(v, size, isSigned(row));
     }
     if (size == 2) {
         putU16(out, word & 0xFFFF);
@@ -527,7 +558,8 @@ bool Scada::decodeRow(const ScadaParameter& row, const uint8_t* in, float* value
         *value = Common::bitsFloat(raw);
         return true;
     }
-    const double v = (isRawType(row.dataType) ? static_cast<double>(Common::bitsFloat(raw)) : x) * row.coefficient;
+    const double v = multiplyByCoefficient(isRawType(row.dataType) ? static_cast<double>(Common::bitsFloat(raw)) : x,
+                                           row.coefficient);
     *value = fromRegisterUnit(static_cast<float>(v), row);
     return true;
 }
@@ -567,7 +599,8 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         if (index < 0)
             return MB_ERR_NO_REGISTER;
         ScadaParameter& row = parameters_[index];
-        if (!isWritableNow(row))
+        // Operation 3 marks motor data that the station changes only while stopped: never over Modbus.
+        if (row.operation != 2)
             return MB_ERR_INVALID;
         const int size = sizeDataFromTypeData(row.dataType);
         if (size < 0)
@@ -626,15 +659,6 @@ eMBErrorCode Scada::writeReg(uint8_t* buffer, uint16_t address, uint16_t numRegs
         }
     }
     return MB_ERR_NONE;
-}
-
-bool Scada::isWritableNow(const ScadaParameter& row) const
-{
-    if (row.operation == 2)
-        return true;
-    // Operation 3: a setting that the station changes only with the motor stopped (state 13 is 0).
-    const Parameters* p = params();
-    return row.operation == 3 && p && Common::toInt(p->get(13)) == 0;
 }
 
 void Scada::setParameter(quint16 id, quint32 raw, int eventType)

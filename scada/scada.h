@@ -131,8 +131,6 @@ protected:
     // Binds the engine's register callbacks to this map (process() does it before opening the engine).
     void bindEngine();
     SpiDriver* spiDriver() const;
-    // Writable by the master: operation 2 rows, and operation 3 rows while the station is stopped.
-    bool isWritableNow(const ScadaParameter& row) const;
     // Parameter writes of setNewValue: held back while a multi-register write is checked,
     // so that a refused row sends nothing of the request.
     void setParameter(quint16 id, float value, int eventType);

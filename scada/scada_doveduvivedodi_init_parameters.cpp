@@ -3,8 +3,9 @@
 namespace {
 
 // Unless a line says otherwise: writable, physic 0, unit 0, type 4, coefficient 1, range 0...9999.
-// Id 0 reads 0 (register 20 is set by calcParams), -1 is reserved. Operation 3: writable only while
-// the station is stopped. valueRange: the range is in the value's units, after the coefficient.
+// Id 0 reads 0 (register 20 is set by calcParams), -1 is reserved. Operation 3: motor data that the
+// station changes only while stopped, read-only here. valueRange: the range is in the value's units, after
+// the coefficient.
 constexpr ScadaRow R = ScadaRow().op(2).range(0, 9999);
 
 constexpr ScadaRow kRows[] = {

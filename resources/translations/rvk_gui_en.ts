@@ -6266,8 +6266,7 @@ Switch over the filter circuit breaker</translation>
     <message>
         <source>Для включения защиты включите: 
 </source>
-        <translation>To enable protection, enable: 
-</translation>
+        <translation>To enable protection, enable: </translation>
     </message>
     <message>
         <source>Перегруз (ЗП)</source>

@@ -1,6 +1,7 @@
 // The start modes on the simulated controller: the menu's rows for the drive, the motor, the control type, the
 // direct-start equipment and the company (each row opening its own mode), the rows of every start-mode screen,
-// the warnings on opening, the switching frequencies of auto-adaptation and the way back to the drive pages.
+// the warnings on opening, the switching frequencies of auto-adaptation and the way back (among the drive pages,
+// from swinging to the menu alone).
 #include <QtTest>
 
 #include "app/parameters.h"
@@ -422,11 +423,14 @@ void TestStartModes::backToDrivePages()
         key(Qt::Key_Return);
         QCOMPARE(currentClass(), screen);
         UiFixture::closeMessages();
-        // Back among the drive pages, on the row of the screen left.
+        // Back among the drive pages, on the row of the screen left; from swinging, to the menu alone.
         key(Qt::Key_Escape);
         QCOMPARE(currentClass(), QStringLiteral("RunningModeMenu"));
-        QCOMPARE(UiInspect::formClasses(ui_->window()), drivePages);
+        const bool alone = screen == QLatin1String("RunSwingModeForm");
+        QCOMPARE(UiInspect::formClasses(ui_->window()), alone ? QStringList{"RunningModeMenu"} : drivePages);
         QCOMPARE(current()->currentRow(), row);
+        if (alone)
+            QVERIFY(show(&VsdMenu::createNextForm, "RunningModeMenu"));
     }
 }
 

@@ -9,12 +9,15 @@ from mapsession import run_map
 from peercheck import check, exception_code
 from peerprogram import wait_until
 
-FIXED = {13: 2, 592: 0}  # running; the stop command reads 0 until written
+# Running; the stop command reads 0 until written; downhole temperatures below zero.
+FIXED = {13: 2, 592: 0, 15004: -5.5, 15003: -12.25}
 COMPUTED = {373: 0}
 
 
 def body(m, values):
     c = m.c
+    check("380, 382: temperatures -5.5 and -12.25 at 0.01 read -550 and -1225",
+          (m.reg(380), m.reg(382)) == (0x10000 - 550, 0x10000 - 1225), (m.reg(380), m.reg(382)))
     after = m.write_mirrored(values, skip=(592,))
     m.compare("setpoint written", after)
 

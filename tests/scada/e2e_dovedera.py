@@ -3,20 +3,22 @@
 n row 40000 + n. Usage: e2e_dovedera.py <rvk_gui>."""
 import sys
 
-from mapsession import run_map
+import maptable
+from mapsession import check_energy, run_map
 from peercheck import check, exception_code
 
 
 # 14:05:09 on 3 March 2025 (UTC) as the last stop and the clock; blocked, p401 5, mode 0; an overvoltage
 # trip; stop reason 42.
 WHEN = 1741010709
-FIXED = {633: 3, 401: 5, 15: 0, 635: 1, 44: 1, 535: 42, 534: WHEN, 562: WHEN}
+FIXED = {633: 3, 401: 5, 15: 0, 635: 1, 44: 1, 535: 42, 534: WHEN, 562: WHEN, **maptable.ENERGY}
 COMPUTED = {40000: [38], 40001: [1], 40002: [0], 40003: [24], 40004: [6403], 40005: [782], 40006: [1289],
             30075: [6403], 30076: [782], 30077: [1289]}
 
 
 def exercise(m, values):
     c = m.c
+    check_energy(m, values)
     r = c.read_holding_registers(10000, 1, slave=1)
     check("holding 10000 is row 40000", not r.isError() and r.registers == [38], r)
     check("input 154 is no row -> 2", exception_code(c.read_input_registers(154, 1, slave=1)) == 2)

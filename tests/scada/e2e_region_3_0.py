@@ -3,7 +3,8 @@
 Usage: e2e_region_3_0.py <rvk_gui> <profile>."""
 import sys
 
-from mapsession import run_map
+import maptable
+from mapsession import check_energy, run_map
 from peercheck import check, exception_code
 
 
@@ -14,7 +15,7 @@ from peercheck import check, exception_code
 WHEN = 1741010709
 FIXED = {633: 3, 401: 5, 703: 1, 39: 13, 704: 1, 705: 0, 635: 1, 875: 1, 535: 20, 534: WHEN, 562: WHEN,
          178: 2, 402: 0, 103: 3, 474: 3, 475: 2, 1215: 1, 689: 123, 465: 250, 466: 10, 467: 120,
-         585: 3, 586: 1, 580: 17}
+         585: 3, 586: 1, 580: 17, **maptable.ENERGY}
 CLOCK = [[6403], [782], [1289]]
 COMPUTED = {256: [102], 257: [0], 258: [32768], 259: [6], 260: CLOCK[0], 261: CLOCK[1], 262: CLOCK[2],
             301: [4], 346: CLOCK[0], 347: CLOCK[1], 348: CLOCK[2], 634: CLOCK[0], 635: CLOCK[1], 636: CLOCK[2],
@@ -23,6 +24,7 @@ COMPUTED = {256: [102], 257: [0], 258: [32768], 259: [6], 260: CLOCK[0], 261: CL
 
 def exercise(m, values):
     c = m.c
+    check_energy(m, values)
     r = c.read_input_registers(256, 40, slave=1)
     check("input registers read the same rows", not r.isError() and r.registers == m.read(256, 40))
     check("354 is no row -> 2", exception_code(c.read_holding_registers(354, 1, slave=1)) == 2)

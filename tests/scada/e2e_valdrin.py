@@ -10,7 +10,8 @@ import time
 
 from pymodbus.file_message import FileRecord, ReadFileRecordRequest
 
-from mapsession import MapSession, serve
+import maptable
+from mapsession import MapSession, check_energy, serve
 from peer_pymodbus import CommandLogRequest, CommandLogResponse, ReadLogRequest, ReadLogResponse
 from peercheck import check, exception_code
 from peerprogram import wait_until
@@ -21,16 +22,17 @@ from peerprogram import wait_until
 MOMENT = 1741010709
 MOMENT_WORDS = [0x1903, 0x030E, 0x0509]
 
-# Chosen values, and what the map's columns and computations make of them: register -> words (735.9 A
-# saturates register 69, 0.01 A a unit).
-CHOSEN = {580: 17, 2: 735.9, 709: 1323, 10001: 59.97, 10002: 48.5, 20028: -12.3, 10246: -5.5, 527: 7200, 541: 3.38,
+# Chosen values, and what the map's columns and computations make of them: register -> words (735.9 A at
+# 0.01 A a unit keeps the lowest 16 bits of 73590 in register 69; the energy counters as maptable.ENERGY).
+CHOSEN = {**maptable.ENERGY, 580: 17, 2: 735.9, 709: 1323, 10001: 59.97, 10002: 48.5, 20052: -12.3, 10246: -5.5, 527: 7200, 541: 3.38,
           11: 2500, 1658: MOMENT, 13: 0, 633: 3, 535: 1029, 585: 1, 570: 2, 10228: 3999.7, 39: 5, 43: 2, 238: 1,
           534: MOMENT, 532: MOMENT, 562: MOMENT, 550: 0xDEADBEEF, 14: 2, 44: 1, 499: 3}
 # Every protection action parameter of the protection words 93 and 415 off but two.
 CHOSEN.update({a: 0 for a in (58, 73, 103, 148, 118, 133, 163, 178, 208, 918, 936, 223, 253, 388, 402, 417, 328, 343,
                               358, 373, 88, 193, 268, 283, 298, 313)})
 EXPECTED = {
-    1: [17], 69: [65535], 47: [1323], 15: [600], 11: [485], 943: [0xFFFF, 0xFF85], 43: [0xFFC9],
+    1: [17], 69: [8054], 47: [1323], 15: [600], 11: [485], 943: [0x0CCC, 0xDF60], 987: [0xFFFF, 0xFF85],
+    43: [0xFFC9],
     99: [0, 2], 141: [0, 338], 25: [3], 894: [MOMENT >> 16, MOMENT & 0xFFFF],
     2: [0], 3: [16], 4: [7], 97: [1], 133: [4], 129: [3], 189: [6], 215: [2],
     93: [0, 0x0401], 415: [0, 0x0400], 8: [MOMENT_WORDS[0]], 10: [MOMENT_WORDS[1]], 12: [MOMENT_WORDS[2]],
@@ -96,6 +98,7 @@ def run(c):
           {a: got for a, got in values().items() if got != EXPECTED[a]})
     got, bad = read_everything(c)
     check("every block read (%d registers)" % got, got == 1004 and not bad, bad)
+    check_energy(MapSession(c, maptable.load("scada_valdrin")), CHOSEN)
     check("second word without a row -> 2", exception_code(c.read_holding_registers(28, 1, slave=1)) == 2)
     check("185/186, 493/494, 4098/4099 read as two rows each", regs(c, 186) == [0] and regs(c, 4099) == [0]
           and regs(c, 493, 3) is not None and regs(c, 494) is not None)

@@ -10,7 +10,9 @@ from mapsession import run_map
 from peercheck import check, exception_code
 
 # Inputs of the computed registers: stopped, started last by reason 3, stopped by reason 21.
-FIXED = {13: 0, 179: 0, 633: 0, 447: 1, 15: 2, 533: 3, 535: 21, 843: 0, 1011: 77, 526: 70000, 20010: 12.5}
+# Temperatures below zero.
+FIXED = {13: 0, 179: 0, 633: 0, 447: 1, 15: 2, 533: 3, 535: 21, 843: 0, 1011: 77, 526: 70000, 20010: 12.5,
+         10246: -5, 10260: -12}
 
 STOPPED = {277: 0x0101, 256: 176, 289: 176, 290: 0x0103, 291: 77, 295: 4464, 296: 1, 298: 45000, 299: 0}
 # Coil 64 starts the station and coil 65 stops it, as operator commands (start and stop reason 1).
@@ -20,6 +22,7 @@ STOPPED_AGAIN = {**STOPPED, **{290: 0x0124}}
 
 def body(m, values):
     c = m.c
+    check("300, 301: temperatures -5 and -12 read 65531, 65524", m.read(300, 2) == [65531, 65524], m.read(300, 2))
     r = c.write_coil(64, True, slave=1)
     check("coil 64 on", not r.isError(), r)
     m.compare("started by coil 64", values, STARTED, timeout=15.0)

@@ -21,6 +21,7 @@ FIXED = {
     586: 1, 587: 0, 585: 4, 822: 6, 1105: 2, 826: 3, 1106: 1,
     691: 2, 673: 0, 680: 3, 483: 3, 474: 0, 475: 3, 477: 123, 499: 3, 503: 0,
     721: 400, 10030: 200, 10032: 100, 10034: 300, 10036: 40, 10038: 20,
+    10246: -5,                             # IGBT temperature below zero
     581: 19200, 540: 0x12345678, 544: 1709677800, 545: 1735629630, 551: 915148800, 550: 0xFFFF0001, 705: 1,
 }
 
@@ -55,6 +56,7 @@ def clock_moved(words):
 
 def body(m, values):
     c = m.c
+    check("272: IGBT temperature -5 reads 65531", m.reg(272) == 65531, m.reg(272))
     after = m.write_mirrored(values)
     computed = dict(COMPUTED)
     refused = []

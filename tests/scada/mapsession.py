@@ -154,6 +154,18 @@ class MapSession:
         return after
 
 
+def check_energy(m, values):
+    """Every energy counter of the map that holds its value of maptable.ENERGY reads that value x 10 exactly."""
+    rows = [r for r in m.rows if r.id in maptable.ENERGY and values.get(r.id) == maptable.ENERGY[r.id]]
+    wrong = []
+    for r in rows:
+        want = maptable.ENERGY[r.id] * 10
+        got = m.read(r.address, 2)
+        if got != [want >> 16, want & 0xFFFF]:
+            wrong.append("%d: %s, not %d" % (r.address, got, want))
+    check("%d energy counters read their value x 10 exactly" % len(rows), rows and not wrong, wrong)
+
+
 def serve(program, profile, values, ready, body, env=None, timeout=7, responses=()):
     """Starts the program with SCADA profile `profile` and `values` ({id: value}) on its simulated controller,
     runs body(client) once ready(client) holds, stops the program and closes the check count."""

@@ -9,6 +9,7 @@ import math
 import os
 import re
 import struct
+from fractions import Fraction
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -40,6 +41,9 @@ UNITS = {
 TWO_REGISTER_TYPES = (3, 5, 6, 9, 13, 15)
 ONE_REGISTER_TYPES = (1, 2, 4, 8, 10, 12, 14)
 COIL_TYPE = 7
+# The energy counters (0.1 kWh a count on every map): values above 2^24, which a quotient taken against the float
+# nearest to 0.1 reads three counts low. 20028's 21475312 reads 214753120.
+ENERGY = {pid: 21475312 + 4096 * k for k, pid in enumerate(list(range(20028, 20049)) + [20051])}
 # Names of paramId 0 in the tables that tell computed rows, command rows and rows that read 0 apart.
 KINDS = {"kCalc": "calc", "kCmd": "cmd", "kZero": "zero"}
 
@@ -156,31 +160,44 @@ def unit_factor(row):
     return UNITS[(row.physic, row.unit)]
 
 
+def decimal(coef):
+    """A coefficient as the table writes it: 0.1 is 1/10, not the float nearest to it."""
+    return Fraction(repr(coef))
+
+
 def register_value(row, value):
     """The register number that a row shows for a stored value, unrounded: the unit conversion in float32,
-    the coefficient in double, as the read path computes it."""
+    then the exact quotient of the table's decimal coefficient."""
     scale, offset = unit_factor(row)
     converted = f32(f32(offset) + f32(f32(value) * f32(scale)))
-    return converted / f32(row.coef) if row.coef else converted
+    if not math.isfinite(converted) or not row.coef:
+        return converted
+    return Fraction(converted) / decimal(row.coef)
 
 
 def words(row, value):
-    """The register words of a row for a stored value: rounded half away from zero and saturated to the
-    row's size and signedness; NaN reads 0."""
+    """The register words of a row for a stored value: rounded half away from zero, its lowest 16 or 32 bits
+    (two's complement); NaN reads 0, a value beyond the 32-bit range the row's extreme on its side."""
     if row.type in (6, 12, 13):
         raise ValueError("register %d: a raw type is not modelled here" % row.address)
     x = register_value(row, value)
-    n = 0 if math.isnan(x) else int(math.copysign(math.floor(abs(x) + 0.5), x))
     bits = 16 * row.size
-    lo, hi = (-(1 << (bits - 1)), (1 << (bits - 1)) - 1) if row.signed else (0, (1 << bits) - 1)
-    n = max(lo, min(hi, n)) & ((1 << bits) - 1)
+    if x != x:
+        return [0] * row.size
+    n = x if math.isinf(x) else math.floor(abs(x) + Fraction(1, 2)) * (1 if x >= 0 else -1)
+    if not -(1 << 31) <= n < (1 << 32):
+        top = (1 << (bits - 1)) - 1 if row.signed else (1 << bits) - 1
+        n = top if n > 0 else top + 1 if row.signed else 0
+    n &= (1 << bits) - 1
     return [n >> 16, n & 0xFFFF] if bits == 32 else [n]
 
 
 def stored(row, register):
-    """The stored value whose row reads `register` (a signed number where the row is signed)."""
+    """The stored value whose row reads `register` (a signed number where the row is signed): register x the
+    decimal coefficient, back to the stored unit in float32."""
     scale, offset = unit_factor(row)
-    return f32((register * f32(row.coef) - offset) / scale)
+    v = f32(float(Fraction(register) * decimal(row.coef)))
+    return f32(f32(v - f32(offset)) / f32(scale))
 
 
 def distinctive_values(rows, fixed=None):

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
-#include <limits>
 
 #include "scada/scada.h"
 #include "scada/scadatesthelpers.h"
@@ -115,81 +114,99 @@ private slots:
         QCOMPARE(read(empty, 0, 1), QByteArray("err1"));
     }
 
-    void readsEncodeByTypeAndSaturate()
+    // One row of each case: its type, coefficient and range, its parameter's value ("uN" a raw cell, "empty"
+    // the empty cell), the register words read; then words written to it and the value sent (none: refused).
+    void registerWords_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<double>("coef");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("read");
+        QTest::addColumn<QByteArray>("written");
+        QTest::addColumn<QString>("sent");
+        const double top32 = 4294967295.0;
+        auto add = [](const char* name, int type, double coef, double min, double max, const char* value,
+                      const char* read, const char* written = "", const char* sent = "") {
+            QTest::newRow(name) << type << coef << min << max << QString::fromLatin1(value) << QByteArray(read)
+                                << QByteArray(written) << QString::fromLatin1(sent);
+        };
+        // Two's complement: the rounded value's lowest 16 or 32 bits, whatever the row's range.
+        add("-5", 4, 1, 0, 65535, "-5", "fffb", "fffb", "65531");
+        add("70000", 4, 1, 0, 65535, "70000", "1170", "1170", "4464");
+        add("2.5 rounds away from zero", 4, 1, 0, 65535, "2.5", "0003", "ffff", "65535");
+        add("-2.5 rounds away from zero", 4, 1, -100, 100, "-2.5", "fffd", "fffd", "-3");
+        add("32-bit -5", 3, 1, -2147483648.0, 2147483647.0, "-5", "fffffffb", "fffffffb", "-5");
+        add("32-bit -7 of an unsigned counter", 5, 1, 0, top32, "-7", "fffffff9");
+        add("temperature -5", 2, 1, 0, 300, "-5", "fffb");
+        // The exact decimal quotient of the table's coefficient, not of the float nearest to it.
+        add("23.4 at 0.1", 4, 0.1, 0, 65535, "23.4", "00ea", "00ea", "23.4");
+        add("a half at 0.1", 4, 0.1, 0, 65535, "0.25", "0003", "0003", "0.3");
+        add("a half at 0.001", 4, 0.001, 0, 65535, "0.0625", "003f", "003f", "0.063");
+        add("21475312 at 0.1", 5, 0.1, 0, top32, "21475312", "0cccdf60", "0cccdf60", "21475312");
+        add("21475312 at 0.01", 5, 0.01, 0, top32, "21475312", "8000b9c0", "8000b9c0", "21475312");
+        add("-12.3 at 0.1", 3, 0.1, -2147483648.0, 2147483647.0, "-12.3", "ffffff85", "ffffff85", "-12.3");
+        // Nothing a word holds: NaN reads 0, a value beyond 32 bits the register's extreme on its side.
+        add("empty cell", 4, 1, 0, 65535, "empty", "0000");
+        add("5e9", 4, 1, 0, 65535, "5e9", "ffff");
+        add("-5e9 signed", 4, 1, -100, 100, "-5e9", "8000");
+        add("infinity", 4, 0.1, 0, 65535, "u2139095040", "ffff");
+        add("32-bit 1e10", 5, 1, 0, top32, "1e10", "ffffffff");
+        add("32-bit -1e10 signed", 3, 1, -2147483648.0, 2147483647.0, "-1e10", "80000000");
+        add("32-bit -1e10 unsigned", 5, 1, 0, top32, "-1e10", "00000000");
+        // Raw words and floats keep their bits.
+        add("raw word", 12, 1, 0, 65535, "u65535", "ffff");
+        add("raw 32-bit word", 13, 1, 0, top32, "u305419896", "12345678");
+        add("float", 6, 1, -1000, 1000, "-1.5", "bfc00000", "c0200000", "-2.5");
+        add("empty float", 6, 1, -1000, 1000, "empty", "00000000");
+        // Written words outside the row's range.
+        add("101 above 100", 4, 1, -100, 100, "0", "0000", "0065", "");
+        add("-101 below -100", 4, 1, -100, 100, "0", "0000", "ff9b", "");
+        add("1 to a row of 0...0", 4, 1, 0, 0, "0", "0000", "0001", "");
+    }
+
+    void registerWords()
+    {
+        QFETCH(int, type);
+        QFETCH(double, coef);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, read);
+        QFETCH(QByteArray, written);
+        QFETCH(QString, sent);
+        TestMap map({row(10, 9010, static_cast<quint8>(type), min, max, coef)});
+        setValues(QStringLiteral("9010=") + value);
+        refresh(map);
+        const quint16 size = static_cast<quint16>(read.size() / 4);
+        QCOMPARE(scadatest::read(map, 10, size), read);
+        if (written.isEmpty())
+            return;
+        QByteArray bytes = QByteArray::fromHex(written);
+        WriteLog log;
+        QCOMPARE(map.writeReg(reinterpret_cast<uint8_t*>(bytes.data()), 11, static_cast<uint16_t>(bytes.size() / 2)),
+                 sent.isEmpty() ? MB_ERR_INVALID : MB_ERR_NONE);
+        const QVector<Write> w = log.take();
+        QCOMPARE(w.size(), sent.isEmpty() ? 0 : 1);
+        if (sent.isEmpty())
+            return;
+        QCOMPARE(w[0].id, quint16(9010));
+        QCOMPARE(w[0].eventType, 3);
+        QCOMPARE(Common::bitsFloat(w[0].raw), sent.toFloat());
+    }
+
+    void readsSeveralRowsInOneRequest()
     {
         TestMap map(fixtureRows());
-        setValue(9010, 2.5f);
-        setValue(9011, -2.5f);
+        setValue(9010, 3.0f);
+        setValue(9011, -3.0f);
         setValue(9012, 74565.0f);
         setRaw(9014, 0xFFFF);
-        setRaw(9015, 0x12345678);
-        setValue(9017, -1.5f);
-        setValue(9019, 23.4f);
-        setValue(9030, -5.0f);
         refresh(map);
-        QCOMPARE(read(map, 10, 1), QByteArray("0003"));
-        QCOMPARE(read(map, 11, 1), QByteArray("fffd"));
-        QCOMPARE(read(map, 12, 2), QByteArray("00012345"));
-        QCOMPARE(read(map, 14, 1), QByteArray("ffff"));
-        QCOMPARE(read(map, 15, 2), QByteArray("12345678"));
-        QCOMPARE(read(map, 17, 2), QByteArray("bfc00000"));
-        QCOMPARE(read(map, 19, 1), QByteArray("00ea"));
-        QCOMPARE(read(map, 30, 1), QByteArray("fffb"));
-        // Several rows in one request, and a two-register value cut by the request's end.
         QCOMPARE(read(map, 10, 5), QByteArray("0003fffd00012345ffff"));
+        // A two-register value cut by the request's end.
         QCOMPARE(read(map, 12, 1), QByteArray("err1"));
-
-        // Empty cells, negative values of unsigned registers and overflows: no wrap, no UB.
-        setRaw(9010, 0xFFFFFFFF);
-        setRaw(9017, 0xFFFFFFFF);
-        setValue(9011, 1e9f);
-        setValue(9012, -7.0f);
-        setValue(9040, 70000.0f);
-        setValue(9019, std::numeric_limits<float>::infinity());
-        refresh(map);
-        QCOMPARE(read(map, 10, 1), QByteArray("0000"));
-        QCOMPARE(read(map, 17, 2), QByteArray("00000000"));
-        QCOMPARE(read(map, 11, 1), QByteArray("7fff"));
-        QCOMPARE(read(map, 12, 2), QByteArray("00000000"));
-        QCOMPARE(read(map, 40, 1), QByteArray("ffff"));
-        QCOMPARE(read(map, 19, 1), QByteArray("ffff"));
-        setValue(9040, -5.0f);
-        refresh(map);
-        QCOMPARE(read(map, 40, 1), QByteArray("0000"));
-    }
-
-    void readOfUpdateRegisterIsBusyDuringAnUpdate()
-    {
-        TestMap map({row(353, 9353, 4, 0, 65535), row(354, 9354, 4, 0, 65535)});
-        setValue(757, 3.0f);
-        QCOMPARE(read(map, 353, 1), QByteArray("err7"));
-        QCOMPARE(read(map, 353, 2), QByteArray("00000000"));
-        setValue(757, 2.0f);
-        QCOMPARE(read(map, 353, 1), QByteArray("0000"));
-    }
-
-    void writesScaleCheckAndSendWithSourceScada()
-    {
-        TestMap map(fixtureRows());
-        WriteLog log;
-        QCOMPARE(write(map, 19, {234}), MB_ERR_NONE);
-        QVector<Write> w = log.take();
-        QCOMPARE(w.size(), 1);
-        QCOMPARE(w[0].id, quint16(9019));
-        QCOMPARE(w[0].eventType, 3);
-        QVERIFY(std::fabs(Common::bitsFloat(w[0].raw) - 23.4f) < 1e-5f);
-
-        // 0xFFFF is 65535 on an unsigned row, -5 on a row with a negative minimum.
-        QCOMPARE(write(map, 10, {0xFFFF}), MB_ERR_NONE);
-        QCOMPARE(write(map, 11, {0xFFFB}), MB_ERR_NONE);
-        w = log.take();
-        QCOMPARE(w.size(), 2);
-        QCOMPARE(Common::bitsFloat(w[0].raw), 65535.0f);
-        QCOMPARE(Common::bitsFloat(w[1].raw), -5.0f);
-
-        QCOMPARE(write(map, 11, {0x0065}), MB_ERR_INVALID);  // 101 above 100
-        QCOMPARE(write(map, 11, {0xFF9B}), MB_ERR_INVALID);  // -101 below -100
-        QCOMPARE(log.take().size(), 0);
     }
 
     void writeFailuresChangeNothing()

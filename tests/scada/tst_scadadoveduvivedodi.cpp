@@ -136,19 +136,16 @@ private slots:
         QTest::newRow("200 Hz") << 0.0f << 235 << QVector<quint16>{2000} << true << QByteArray("10002=200");
         QTest::newRow("below 3 Hz") << 0.0f << 235 << QVector<quint16>{29} << false << QByteArray();
         QTest::newRow("above 200 Hz") << 0.0f << 235 << QVector<quint16>{2001} << false << QByteArray();
-        // Motor data: only while the station is stopped.
-        QTest::newRow("stop-only, stopped") << 0.0f << 183 << QVector<quint16>{150} << true
-                                            << QByteArray("10017=15");
-        QTest::newRow("stop-only, running") << 2.0f << 183 << QVector<quint16>{150} << false << QByteArray();
-        QTest::newRow("stop-only, state 3") << 3.0f << 137 << QVector<quint16>{1} << false << QByteArray();
-        QTest::newRow("stop-only, state 1") << 1.0f << 198 << QVector<quint16>{100} << false << QByteArray();
-        QTest::newRow("motor data run, stopped") << 0.0f << 182 << QVector<quint16>{1000, 150, 630, 850} << true
-                                                 << QByteArray("10016=1000 10017=15 10015=630000 10020=0.85");
-        QTest::newRow("power factor above 1") << 0.0f << 185 << QVector<quint16>{1001} << false << QByteArray();
-        QTest::newRow("motor data run, running") << 2.0f << 182 << QVector<quint16>{1000, 150, 630, 850} << false
+        // Motor data (operation 3) is never written over Modbus, the station stopped or running.
+        QTest::newRow("183 stopped") << 0.0f << 183 << QVector<quint16>{150} << false << QByteArray();
+        QTest::newRow("137 stopped") << 0.0f << 137 << QVector<quint16>{1} << false << QByteArray();
+        QTest::newRow("183 running") << 2.0f << 183 << QVector<quint16>{150} << false << QByteArray();
+        QTest::newRow("motor data run, stopped") << 0.0f << 182 << QVector<quint16>{1000, 150, 630, 850} << false
                                                  << QByteArray();
-        QTest::newRow("setting and stop-only, running") << 2.0f << 181 << QVector<quint16>{3, 1000} << false
-                                                        << QByteArray();
+        QTest::newRow("setting and motor data, stopped") << 0.0f << 181 << QVector<quint16>{3, 1000} << false
+                                                         << QByteArray();
+        QTest::newRow("setting and motor data, running") << 2.0f << 181 << QVector<quint16>{3, 1000} << false
+                                                         << QByteArray();
     }
 
     void writes()

@@ -269,7 +269,7 @@ private slots:
         row("turbine on, off", "178=3", "93=00000100;415=00000000;425=0001");
         row("analog input 4", "313=2;193=1", "93=40000000;415=01000000");
         row("language", "570=2", "129=0003");
-        row("language beyond any", "570=3e9", "129=ffff");
+        row("language beyond any", "570=3e9", "129=0000");  // 2^31, its lowest 16 bits
         row("pressure units", "585=1;586=1;587=0", "133=0004;135=0001;137=0001");
         row("pressure units 2", "585=2;586=2;587=1", "133=0001;135=0000;137=0002");
         row("pressure units 4", "585=4;587=2", "133=0003;137=0000");
