@@ -1,6 +1,7 @@
 #include <QtTest>
 
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "support/testmain.h"
@@ -54,6 +55,14 @@ struct List
         return row;
     }
     QWidget* row(int i) const { return layout->itemAt(i)->widget(); }
+    // The area has brought up its scroll bar and the rows, the last one shown too, stand at the width beside it.
+    bool settled() const
+    {
+        const QWidget* last = row(layout->count() - 1);
+        return area.verticalScrollBar()->isVisible() && container->width() == area.viewport()->width()
+               && last->isVisible() && last->geometry().right() == container->width() - 5
+               && last->geometry().bottom() + 1 + 4 == container->height();
+    }
 };
 
 QString message(int i)
@@ -125,15 +134,14 @@ private slots:
         rows.area.show();
         for (int i = 0; i < 30; ++i)
             rows.add(message(i));
-        QTest::qWait(20);
+        QTRY_VERIFY(rows.settled());
         GeometryWatch watch;
         for (int i = 0; i < 30; ++i)
             rows.row(i)->installEventFilter(&watch);
         QWidget* last = rows.add(message(30));
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(rows.settled());
         QCOMPARE(watch.changes, 0);
         QCOMPARE(last->geometry().top(), rows.row(29)->geometry().bottom() + 1 + 2);
-        QVERIFY(last->isVisible());
     }
 
     void rowsBelowFollowAChangedHiddenOrRemovedRow()
