@@ -63,8 +63,7 @@ private slots:
         QCOMPARE(dialog->text(), QString("Ожидание применения..."));
         // Shown 100 ms after it was made.
         QVERIFY(!dialog->isVisible());
-        QTest::qWait(300);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ui.settle(300);
         QCOMPARE(!dialog.isNull(), stays);
         if (stays) {
             QVERIFY(dialog->isVisible());

@@ -259,7 +259,7 @@ void TestEquipmentScreens::valueChanges()
         ui.report(id, report.section('@', 1).toFloat());
     else
         QVERIFY(station_->setValues(report));
-    QTest::qWait(60);
+    ui.settle(60);
 
     QStringList shown;
     for (const DialogGate::Record& r : UiFixture::messages()) {

@@ -353,7 +353,7 @@ void TestIoScreens::pagesRebuildOnTheirTrigger()
         window->showPage(+1);
         const QString neighbour = UiInspect::currentClass(window);
         ui_->report(update);
-        QTest::qWait(60);
+        ui_->settle(60);
         // The operator stays where he is; the page comes back built anew.
         QCOMPARE(UiInspect::currentClass(window), neighbour);
         window->showPage(-1);
@@ -362,7 +362,7 @@ void TestIoScreens::pagesRebuildOnTheirTrigger()
         if (rebuilds)
             QTRY_VERIFY(window->currentForm() != form.data());
         else
-            QTest::qWait(60);
+            ui_->settle(60);
     }
     QCOMPARE(window->currentForm() != form.data(), rebuilds);
     QCOMPARE(UiInspect::currentClass(window), screen);

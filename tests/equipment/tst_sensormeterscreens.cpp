@@ -358,7 +358,7 @@ void TestSensorMeterScreens::sensorMenuRebuilds()
     window->showPage(-1);
     QCOMPARE(UiInspect::currentClass(window), QStringLiteral("VsdMenu"));
     ui_->report(39, 17.0f);
-    QTest::qWait(60);
+    ui_->settle(60);
     QCOMPARE(UiInspect::currentClass(window), QStringLiteral("VsdMenu"));
     window->showPage(+1);
     QCOMPARE(UiInspect::currentClass(window), QStringLiteral("DhsMenu"));

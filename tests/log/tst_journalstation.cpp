@@ -173,7 +173,7 @@ void TestJournalStation::journalListsTheStoreNewestFirst()
     QCOMPARE(currentClass(), QStringLiteral("LogEventForm"));
     QCOMPARE(current()->title(), QStringLiteral("ЖУРНАЛ СОБЫТИЙ"));
     auto* journal = qobject_cast<LogEventForm*>(current());
-    QVERIFY(QTest::qWaitFor([journal] { return journal->rowCount() >= 10; }, 1000));
+    QVERIFY(QTest::qWaitFor([journal] { return journal->rowCount() >= 10; }, 5000));
     QVERIFY(!journal->isListingComplete());
     QCOMPARE(shownLines(), storeLines().mid(0, journal->rowCount()));
     QCOMPARE(journal->currentRow(), 0);

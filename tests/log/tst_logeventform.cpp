@@ -71,6 +71,30 @@ Line decode(QByteArray r)
     return line;
 }
 
+// When each row joined the list (ms since the watch began), as the list took it rather than as a test saw it.
+class RowTimes : public QObject
+{
+public:
+    explicit RowTimes(QWidget* list)
+    {
+        clock_.start();
+        list->installEventFilter(this);
+    }
+    QVector<qint64> at;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::ChildAdded
+            && qobject_cast<EventItem*>(static_cast<QChildEvent*>(event)->child()))
+            at.append(clock_.elapsed());
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QElapsedTimer clock_;
+};
+
 } // namespace
 
 class TestLogEventForm : public QObject
@@ -183,24 +207,20 @@ void TestLogEventForm::listsNewestFirstAtTheGivenPace()
     QCOMPARE(form->title(), QStringLiteral("ЖУРНАЛ СОБЫТИЙ"));
     QCOMPARE(form->rowCount(), 0);
 
-    QElapsedTimer clock;
-    clock.start();
-    // A screenful at once.
-    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 500));
-    const qint64 tenth = clock.elapsed();
-    QVERIFY2(tenth < 400, qPrintable(QString::number(tenth)));
+    RowTimes times(form->widget());
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() >= 10; }, 5000));
     QCOMPARE(form->currentRow(), 0);
     QVERIFY(form->rowAt(0)->hasFocus());
     QVERIFY(!form->isListingComplete());
-
-    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 11; }, 3000));
-    const qint64 eleventh = clock.elapsed();
-    QVERIFY2(eleventh - tenth >= 900, qPrintable(QString::number(eleventh - tenth)));
-    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 12; }, 3000));
-    const qint64 twelfth = clock.elapsed();
-    QVERIFY2(twelfth - eleventh >= 200, qPrintable(QString::number(twelfth - eleventh)));
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 10000));
     QCOMPARE(form->rowsListed(), 12);
+    const QVector<qint64> at = times.at;
+    QCOMPARE(at.size(), 12);
+    // A screenful at once: sooner than nine steps of 250 ms would bring it, however busy the machine. Then the
+    // pause and a step.
+    QVERIFY2(at[9] < 2000, qPrintable(QString::number(at[9])));
+    QVERIFY2(at[10] - at[9] >= 900, qPrintable(QString::number(at[10] - at[9])));
+    QVERIFY2(at[11] - at[10] >= 200, qPrintable(QString::number(at[11] - at[10])));
 
     const QList<Line> shown = lines(form);
     QVERIFY(sameLines(shown, expected));
@@ -216,7 +236,7 @@ void TestLogEventForm::upIsHeldOnTheFirstRowWhileListing()
     LogEventForm::setListingIntervals(1, 600000, 600000);
     fill(1, 20);
     LogEventForm* form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 5000));
     QCOMPARE(form->currentRow(), 0);
     QTest::keyClick(form->rowAt(0), Qt::Key_Up);
     QCOMPARE(form->currentRow(), 0);
@@ -246,7 +266,7 @@ void TestLogEventForm::upIsHeldOnTheFirstRowWhileListing()
     store()->syncAllEvent();
     fill(1, 3);
     form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     QCOMPARE(form->rowCount(), 3);
     QCOMPARE(form->currentRow(), 0);
     QTest::keyClick(form->rowAt(0), Qt::Key_Up);
@@ -260,7 +280,7 @@ void TestLogEventForm::emptyStoreIsCompleteAtOnce()
     LogEventForm* form = open();
     QVERIFY(form);
     QVERIFY(form->isListingComplete());
-    QTest::qWait(30);
+    ui_->settle(30);
     QCOMPARE(form->rowCount(), 0);
     QCOMPARE(form->rowsListed(), 0);
     QTest::keyClick(form, Qt::Key_Up);
@@ -279,7 +299,7 @@ void TestLogEventForm::everyDecodableRecordIsListed()
     store()->slotNewEvent(record(12, 1780000120, 2, 3));
     QCOMPARE(store()->events().size(), 3);
     LogEventForm* form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     QCOMPARE(form->rowsListed(), 3);
     QCOMPARE(form->rowCount(), 3);
     const QList<Line> shown = lines(form);
@@ -293,11 +313,11 @@ void TestLogEventForm::listedOnceWhateverTheShowings()
     LogEventForm::setListingIntervals(0, 0, 0);
     fill(1, 5);
     LogEventForm* form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     QCOMPARE(form->rowCount(), 5);
     form->hide();
     form->show();
-    QTest::qWait(30);
+    ui_->settle(30);
     QCOMPARE(form->rowCount(), 5);
     QCOMPARE(form->rowsListed(), 5);
 
@@ -306,7 +326,7 @@ void TestLogEventForm::listedOnceWhateverTheShowings()
     fill(1, 15);
     LogEventForm::setListingIntervals(1, 100, 1);
     form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() == 10; }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->rowCount() >= 10; }, 5000));
     form->hide();
     form->show();
     QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 3000));
@@ -325,7 +345,7 @@ void TestLogEventForm::copyDecidesWhatIsListed()
     ui_->window()->addForm(forms, 0, -1);
     auto* form = qobject_cast<LogEventForm*>(ui_->window()->currentForm());
     QVERIFY(form);
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     QVERIFY(sameLines(lines(form), expected));
 }
 
@@ -334,13 +354,13 @@ void TestLogEventForm::laterRecordsWaitForTheNextOpening()
     LogEventForm::setListingIntervals(0, 0, 0);
     fill(1, 3);
     LogEventForm* form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     store()->slotNewEvent(sample(50));
-    QTest::qWait(30);
+    ui_->settle(30);
     QCOMPARE(form->rowCount(), 3);
 
     form = open();
-    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 1000));
+    QVERIFY(QTest::qWaitFor([form] { return form->isListingComplete(); }, 5000));
     QCOMPARE(form->rowCount(), 4);
     QCOMPARE(lines(form).first().dateTime, decode(sample(50)).dateTime);
 }
@@ -350,7 +370,8 @@ void TestLogEventForm::escapeStopsTheListingAndReturnsToTheMenu()
     LogEventForm::setListingIntervals(1, 300, 300);
     fill(1, 30);
     QPointer<LogEventForm> form = open();
-    QVERIFY(QTest::qWaitFor([&form] { return form->rowCount() == 10; }, 1000));
+    QVERIFY(QTest::qWaitFor([&form] { return form->rowCount() >= 10; }, 5000));
+    const int listed = form->rowCount();
     QTest::keyClick(form->rowAt(0), Qt::Key_Escape);
     QCOMPARE(UiInspect::formClasses(ui_->window()),
              QStringList({"CurrentParamsMenu", "LogMenu", "EquipmentMenu", "ProtectionsMenu", "TechnologParamsMenu",
@@ -359,15 +380,20 @@ void TestLogEventForm::escapeStopsTheListingAndReturnsToTheMenu()
     // The menu's first button, the one that opened the journal, is current.
     QCOMPARE(UiInspect::focusedRow(ui_->window()), 0);
     QVERIFY(form);
-    QCOMPARE(form->rowCount(), 10);
-    // No row follows for as long as the screen lives.
+    QCOMPARE(form->rowCount(), listed);
+    // No row follows for as long as the screen lives: a listing timer left running would fire before this one,
+    // however busy the machine.
+    QObject marker;
+    bool passed = false;
+    QTimer::singleShot(400, Qt::PreciseTimer, &marker, [&passed] { passed = true; });
     QElapsedTimer clock;
     clock.start();
-    while (form && clock.elapsed() < 400) {
+    while (!passed && clock.elapsed() < 10000) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         if (form)
-            QCOMPARE(form->rowCount(), 10);
+            QCOMPARE(form->rowCount(), listed);
     }
+    QVERIFY(passed);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!form);
 

@@ -85,7 +85,7 @@ private slots:
 
 private:
     // Lets the screen on show signal its showing, and deferred rebuilds run.
-    void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void settle() { UiFixture::settle(40); }
 
 };
 
@@ -466,9 +466,15 @@ void TestModes::maintenanceQuestionNeverStacksAndSurvivesReplacement()
     // The question waits for the operator; meanwhile the quantity changes again and the list is replaced.
     DialogGate::setRejectUnanswered(false);
     // A question left open (a second one stacked over it) gives up soon.
-    UiClock::setMessageTimeoutMs(1000);
+    UiClock::setMessageTimeoutMs(5000);
     int questionsOpen = 0;
-    QTimer::singleShot(30, [&] {
+    // Once the question is open, inside its own event loop.
+    QTimer whileAsked;
+    whileAsked.setInterval(5);
+    QObject::connect(&whileAsked, &QTimer::timeout, [&] {
+        if (UiFixture::openMessages(kAsk) == 0)
+            return;
+        whileAsked.stop();
         questionsOpen = UiFixture::openMessages(kAsk);
         // Two more changes of the quantity, the last one back to the controller's value.
         ui_->report(475, 6.0f);
@@ -481,6 +487,7 @@ void TestModes::maintenanceQuestionNeverStacksAndSurvivesReplacement()
                 dialog->accept();
         }
     });
+    whileAsked.start();
     QVERIFY(apply("475=4"));
     settle();
     DialogGate::setRejectUnanswered(true);

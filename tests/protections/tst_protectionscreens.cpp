@@ -293,7 +293,8 @@ void TestProtectionScreens::resetAsksAndWritesOnce()
     QCOMPARE(spy.count(), sent.size());
     QCOMPARE(sent.size(), written ? 1 : 0);
     if (!written) {
-        QTest::qWait(50);
+        // The controller's time runs on: it restores nothing it was not asked to.
+        QVERIFY(station_->advance(200));
         QCOMPARE(ui_->params()->get(50), overvoltageDefault_ + 7);
         return;
     }
@@ -334,7 +335,7 @@ void TestProtectionScreens::screenFollowsItsValueOnlyOnShow()
     // A limit of the same parameter changes no row.
     BaseForm* rebuilt = current();
     ui_->params()->slotParamUpdated(2088, Common::floatBits(3.0f), 8);
-    QTest::qWait(40);
+    UiFixture::settle(40);
     QCOMPARE(current(), rebuilt);
 
     // A change from outside while a sibling is on show leaves the operator there; the screen is new when shown.
@@ -343,7 +344,7 @@ void TestProtectionScreens::screenFollowsItsValueOnlyOnShow()
     BaseForm* sibling = current();
     station_->sim()->setValue(2088, 1.0f);
     QVERIFY(SimStation::waitForValue(2088, 1.0f));
-    QTest::qWait(40);
+    UiFixture::settle(40);
     QCOMPARE(current(), sibling);
     QTest::keyClick(current(), Qt::Key_Left);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -81,7 +81,7 @@ private slots:
 
 private:
     void key(int k) { UiFixture::key(ui_->window(), k); }
-    void settle() { QTest::qWait(40); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void settle() { UiFixture::settle(40); }
     // Start mode `screen` among its siblings, built for `values` whether or not the menu offers it for them.
     BaseForm* showStartMode(const QString& screen, const QString& values);
 

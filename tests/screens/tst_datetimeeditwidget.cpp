@@ -82,8 +82,7 @@ void TestDateTimeEditWidget::showsSecondsAsDate()
     QCOMPARE(form_->row->valueText(), QString("2023.11.14 22:13:20"));
     // A date past 2038 still fits the unsigned seconds.
     ui_->reportRaw(kClock, 4000000000u);
-    ui_->settle(100);
-    QCOMPARE(form_->row->valueText(), QString("2096.10.02 07:06:40"));
+    QTRY_COMPARE(form_->row->valueText(), QString("2096.10.02 07:06:40"));
 }
 
 void TestDateTimeEditWidget::editedFieldIsWrittenOnce()
@@ -114,8 +113,7 @@ void TestDateTimeEditWidget::editedFieldIsWrittenOnce()
     const QDateTime expected(QDate(2024, 10, 14), QTime(22, 13, 20), Qt::UTC);
     QCOMPARE(w.raw, static_cast<quint32>(expected.toSecsSinceEpoch()));
     QCOMPARE(form_->row->state(), int(BaseParamWidget::StateSelected));
-    ui_->settle(100);
-    QCOMPARE(form_->row->valueText(), QString("2024.10.14 22:13:20"));
+    QTRY_COMPARE(form_->row->valueText(), QString("2024.10.14 22:13:20"));
 }
 
 void TestDateTimeEditWidget::escapeAndRefusalsSendNothing()

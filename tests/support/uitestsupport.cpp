@@ -106,7 +106,16 @@ void UiFixture::key(MainWindow* window, int key)
 
 void UiFixture::settle(int ms)
 {
-    QTest::qWait(ms);
+    // Qt fires due timers in the order they fall due (a coarse one up to 5 % late), so once this one has
+    // fired every timer started before it with at most `ms` has fired too, however busy the machine.
+    QObject marker;
+    bool fired = false;
+    QTimer::singleShot(ms + ms / 20 + 1, Qt::PreciseTimer, &marker, [&fired] { fired = true; });
+    if (!QTest::qWaitFor([&fired] { return fired; }, ms + 10000))
+        QTest::qFail("UiFixture::settle: the event loop did not come round", __FILE__, __LINE__);
+    // What those timers posted.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 BaseForm* UiFixture::showPage(const QList<BaseForm*>& pages, const QString& screen)

@@ -45,8 +45,10 @@ public:
     void reportRaw(quint16 id, quint32 raw);
     // Stores "id=value;id=value" in that order.
     void report(const QString& values);
-    // Runs the event loop until the rows refreshed.
-    void settle(int ms = 30);
+    // Runs the event loop until every timer of this thread started so far that falls due within `ms` has
+    // fired, and what it posted has run, however busy the machine (a timer that one of them starts may still
+    // be pending): the rows refreshed, a rebuild after its delay; or nothing, where nothing may happen.
+    static void settle(int ms = 30);
     // Shows `pages` current on the screen of class `screen`, as a way back or a rebuild does; null when the page
     // on show is not of that class.
     BaseForm* showPage(const QList<BaseForm*>& pages, const QString& screen);

@@ -218,7 +218,7 @@ private slots:
         ui_->report(303, 6.0f);
         QVERIFY(row->isRefreshPending());
         QCOMPARE(row->valueText(), QStringLiteral("5"));
-        QTRY_COMPARE_WITH_TIMEOUT(row->valueText(), QStringLiteral("6"), 1000);
+        QTRY_COMPARE(row->valueText(), QStringLiteral("6"));
         // Hidden: no refresh, until it is shown again.
         ui_->window()->hide();
         ui_->report(303, 7.0f);

@@ -88,7 +88,7 @@ private slots:
         for (int v : {5, 6, 7})
             ui_->report(100, static_cast<float>(v));
         QTRY_COMPARE(built, 2);
-        QTest::qWait(60);
+        ui_->settle(60);
         QCOMPARE(built, 2);
         QCOMPARE(UiInspect::currentClass(w), QStringLiteral("WatchingForm"));
         QCOMPARE(w->currentForm()->rowCount(), 7);
@@ -102,7 +102,7 @@ private slots:
         p->slotParamUpdated(100, Common::floatBits(60.0f), 8);
         p->slotParamUpdated(100, 3, 15);
         ui_->report(101, 9.0f);
-        QTest::qWait(60);
+        ui_->settle(60);
         QCOMPARE(built, 1);
     }
 
@@ -113,7 +113,7 @@ private slots:
         w->showPage(+1);
         QCOMPARE(UiInspect::currentClass(w), QStringLiteral("NeighbourForm"));
         ui_->report(100, 6.0f);
-        QTest::qWait(60);
+        ui_->settle(60);
         QCOMPARE(UiInspect::currentClass(w), QStringLiteral("NeighbourForm"));
         QCOMPARE(built, 1);
 
@@ -129,9 +129,9 @@ private slots:
     {
         MainWindow* w = ui_->window();
         w->addForm(new NeighbourForm(nullptr), 0);
-        QTest::qWait(10);
+        ui_->settle(10);
         ui_->report(100, 8.0f);
-        QTest::qWait(60);
+        ui_->settle(60);
         QCOMPARE(built, 1);
         QCOMPARE(UiInspect::formClasses(w), QStringList{QStringLiteral("NeighbourForm")});
     }
