@@ -108,7 +108,7 @@ def reconnections(prog, port):
     v, _ = wait_until(lambda: c.connect() and reg(c, 579) is not None, 10.0)
     check("served after 2000 reconnections", v)
     c.close()
-    time.sleep(0.3)
+    time.sleep(0.3)  # a look for a change that must not come: a busy machine only looks less long
     lines = log_since(prog, offset)
     check("2000 reconnections: %d log lines" % len(lines), len(lines) <= 4, lines[:10])
 

@@ -31,7 +31,7 @@ def writes(m, values):
     check("5 read-only -> 4", exception_code(c.write_register(5, 400, slave=1)) == 4)
     check("518..521 := 0, 1, 0, 2 -> 4", exception_code(c.write_registers(518, [0, 1, 0, 2], slave=1)) == 4)
     check("45 absent -> 2", exception_code(c.write_register(45, 1, slave=1)) == 2)
-    time.sleep(0.5)
+    time.sleep(0.5)  # a look for a change that must not come: a busy machine only looks less long
     diff = m.differences(m.want(values))
     check("every register still reads its value", not diff, diff[:12])
 

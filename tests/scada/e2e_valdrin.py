@@ -113,7 +113,7 @@ def run(c):
     for address, words in ((419, [3]), (147, [10]), (119, [2]), (913, [0x1900]), (914, [0x2009])):
         check("write %d %s -> 4" % (address, words),
               exception_code(c.write_registers(address, words, slave=1)) == 4)
-    time.sleep(0.5)
+    time.sleep(0.5)  # a look for a change that must not come: a busy machine only looks less long
     check("refusals kept the values", regs(c, 417, 3) == [1, 2, 0] and regs(c, 913, 3) == MOMENT_WORDS,
           (regs(c, 417, 3), regs(c, 913, 3)))
     r = c.write_register(914, 0x1F09, slave=1)

@@ -33,7 +33,7 @@ def run(c):
     check("station stopped", reg(c, 257) is not None and not reg(c, 257) & 1, reg(c, 257))
     v, secs = wait_until(lambda: chosen_registers(c) == CHOSEN_REGISTERS, 10.0)
     check("chosen values read (%.1f s)" % secs, v, chosen_registers(c))
-    time.sleep(1.5)
+    time.sleep(1.5)  # a look for a change that must not come: a busy machine only looks less long
     check("chosen values hold after plant steps", chosen_registers(c) == CHOSEN_REGISTERS, chosen_registers(c))
 
     r = c.read_holding_registers(256, 30, slave=1)
@@ -55,7 +55,7 @@ def run(c):
     check("refused write leaves 579", reg(c, 579) == 42, reg(c, 579))
     r = c.write_registers(577, [1, 2, 248], slave=1)
     check("577..579 with a bad last value -> 4", exception_code(r) == 4, r)
-    time.sleep(0.5)
+    time.sleep(0.5)  # a look for a change that must not come: a busy machine only looks less long
     check("nothing of it applied", reg(c, 579) == 42, reg(c, 579))
 
     # Coil 513 starts and stops the station: bit 0 of the status word follows the state.

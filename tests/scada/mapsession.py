@@ -207,7 +207,7 @@ def run_map(program, profile, table, body, fixed=None, computed=None, computed_r
             check("%s registers: %d requests read %d registers, slowest answer %.1f ms, mean %.1f ms"
                   % (name, len(latencies), sum(r.size for r in m.rows), max(latencies),
                      sum(latencies) / len(latencies)), not diff, diff[:12])
-        time.sleep(1.5)
+        time.sleep(1.5)  # a look for a change that must not come: a busy machine only looks less long
         diff = m.differences(want)
         check("chosen values hold after plant steps", not diff, diff[:12])
         body(m, values)

@@ -119,7 +119,7 @@ private slots:
         }
         QCOMPARE(mapsCreated - mapsDestroyed, 1);
         QCOMPARE(mapsCreated.load(), 3);
-        QVERIFY(master.waitForClosed(100) || master.socket().state() != QAbstractSocket::ConnectedState);
+        QVERIFY(master.waitForClosed(5000));
 
         app->quitScada();
         QCOMPARE(mapsCreated - mapsDestroyed, 0);
@@ -139,6 +139,7 @@ private slots:
         scadatest::setValue(578, 0.0f);
         scadatest::setValue(578, 3.0f);
         QTRY_COMPARE_WITH_TIMEOUT(initFailures.load(), 1, 3000);
+        // Warned once: a second warning would come within this look (a busy machine only looks less long).
         QTest::qWait(300);
         QCOMPARE(initFailures.load(), 1);
         QVERIFY(app->scada() != nullptr);

@@ -278,7 +278,8 @@ private slots:
         const QByteArray ra = ModbusTestClient::frame(0x0101, 1, QByteArray::fromHex("03020001"));
         const QByteArray rb = ModbusTestClient::frame(0x0202, 1, QByteArray::fromHex("03020002"));
 
-        // One request in two segments.
+        // One request in two segments. The pauses only space the segments: on a busy machine they may arrive
+        // together, the easier case, and the answer is the same.
         c.send(a.left(4));
         QTest::qWait(60);
         c.send(a.mid(4));
@@ -379,6 +380,7 @@ private slots:
     {
         ModbusTestClient c(port_);
         QVERIFY(c.connectToServer());
+        // The pauses only space the arrivals; arrivals taken together are framed the same way.
         ScadaTestMap::current()->setPaused(true);
         QTest::qWait(50);
         const QByteArray good = ModbusTestClient::frame(9, 1, QByteArray::fromHex("0300060001"));
@@ -399,7 +401,8 @@ private slots:
         QVERIFY(a.connectToServer());
         QCOMPARE(a.transact("0300010001"), QByteArray("03020001"));
 
-        // A's request waits in the engine when B arrives: it must never be answered to B.
+        // A's request waits in the engine when B arrives: it must never be answered to B. (Should A's request
+        // come in only after B on a busy machine, it is dropped with A, and B's answer is the same.)
         ScadaTestMap::current()->setPaused(true);
         QTest::qWait(50);
         a.send(ModbusTestClient::frame(0xAAAA, 1, QByteArray::fromHex("0300010001")));
@@ -423,7 +426,8 @@ private slots:
 
     void slowRequestOfReplacedClient()
     {
-        // The map blocks 300 ms in the read; B connects meanwhile and must get only its own answer.
+        // The map blocks 300 ms in the read; B connects meanwhile and must get only its own answer. (Should B come
+        // before the read began on a busy machine, the answer is the same.)
         ModbusTestClient a(port_);
         QVERIFY(a.connectToServer());
         a.send(ModbusTestClient::frame(0xAAAA, 1, QByteArray::fromHex("0303e00001")));
@@ -515,6 +519,7 @@ private slots:
             QTest::qWait(50);
             a.socket().abort();
         }
+        // Past the slow read (B's own answer waits for it in any case, within its bound).
         QTest::qWait(400);
         ModbusTestClient b(port_);
         QVERIFY(b.connectToServer());
