@@ -117,7 +117,8 @@ void TestScreenDump::everyScreenOnce()
     dump.setProcessChannelMode(QProcess::SeparateChannels);
     const QStringList args = access.isEmpty() ? QStringList{} : QStringList{"--access", access};
     dump.start(QStringLiteral(RVK_SCREENDUMP), args);
-    QVERIFY(dump.waitForFinished(90000));
+    // Past the dump's own deadline, so that its message comes through.
+    QVERIFY(dump.waitForFinished(150000));
     QCOMPARE(dump.exitStatus(), QProcess::NormalExit);
     QVERIFY2(dump.exitCode() == 0, dump.readAllStandardError().right(2000).constData());
 
