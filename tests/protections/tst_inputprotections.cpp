@@ -347,11 +347,13 @@ void TestInputProtections::customNameTypedAndShownBack()
     QVERIFY(SimStation::waitFor([&] { return params->getU32(2125) == written.at(0) && params->getU32(2126) == written.at(1); }));
 
     // Shown back once the controller reports it: the page is built anew (each half may rebuild it), on the row.
+    // The name row follows each half as it comes; the choice row is built with the page, so the page built after
+    // the second half is the one to wait for.
     QTRY_VERIFY(built.isNull());
     QTRY_COMPARE(UiInspect::row(current(), 4).value, typed);
+    QTRY_COMPARE(UiInspect::row(current(), 3).texts.value(0), typed);
     QCOMPARE(UiInspect::currentClass(ui_->window()), QStringLiteral("ProtectionDigitalInput1Form"));
     QCOMPARE(current()->currentRow(), 4);
-    QCOMPARE(UiInspect::row(current(), 3).texts.value(0), typed);
     QCOMPARE(station_->sim()->raw(2127), neighbour);
     QCOMPARE(writes.count(), 2);
 
