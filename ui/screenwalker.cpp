@@ -18,7 +18,20 @@ constexpr int kQuietMs = 20;
 constexpr int kSettleMaxMs = 5000;
 // Long enough for a screen passed on the way to show (it signals 1 ms after).
 constexpr int kPassingMs = 3;
-}
+
+// While it lives, a modal question nobody scripted is answered "Нет" at once.
+class RejectingUnanswered
+{
+public:
+    RejectingUnanswered() : before_(DialogGate::rejectUnanswered()) { DialogGate::setRejectUnanswered(true); }
+    ~RejectingUnanswered() { DialogGate::setRejectUnanswered(before_); }
+    RejectingUnanswered(const RejectingUnanswered&) = delete;
+    RejectingUnanswered& operator=(const RejectingUnanswered&) = delete;
+
+private:
+    const bool before_;
+};
+} // namespace
 
 ScreenWalker::ScreenWalker(MainWindow* window, std::function<BaseForm*()> root)
     : window_(window), root_(std::move(root))
@@ -38,10 +51,40 @@ bool ScreenWalker::walk(const std::function<void(const Screen&)>& visit)
         errors_ << QStringLiteral("no main window or no root screen");
         return false;
     }
-    const bool rejecting = DialogGate::rejectUnanswered();
-    DialogGate::setRejectUnanswered(true);
-    walkFrom({}, {}, visit);
-    DialogGate::setRejectUnanswered(rejecting);
+    {
+        const RejectingUnanswered rejecting;
+        walkFrom({}, {}, visit);
+    }
+    closeDialogs();
+    return errors_.isEmpty();
+}
+
+bool ScreenWalker::reach(const Route& route, const std::function<void(const std::function<void()>&)>& last)
+{
+    errors_.clear();
+    if (!window_ || !root_ || !last) {
+        errors_ << QStringLiteral("no main window, root screen or last step");
+        return false;
+    }
+    {
+        const RejectingUnanswered rejecting;
+        if (route.isEmpty()) {
+            closeDialogs();
+            last([this] { window_->addForm(root_(), 0); });
+        } else if (navigate(route.mid(0, route.size() - 1))) {
+            const Step step = route.last();
+            if (step.kind == Step::Next || point(step.position)) {
+                settle(kQuietMs);
+                const QList<BaseForm*> before = window_->forms();
+                const BaseForm* shown = current();
+                last([this, step] { key(step.kind == Step::Next ? Qt::Key_Right : Qt::Key_Return); });
+                if (window_->forms() == before && current() == shown)
+                    errors_ << QStringLiteral("the last step of the route opened nothing");
+            }
+        }
+        // Whatever the screen reached does once shown runs while questions are still answered.
+        settle(kQuietMs);
+    }
     closeDialogs();
     return errors_.isEmpty();
 }
@@ -86,6 +129,7 @@ void ScreenWalker::walkFrom(const QVector<Step>& steps, const QStringList& path,
         screen.className = className;
         screen.rows = UiInspect::rows(form);
         screen.messages = messages;
+        screen.route = at;
         visit(screen);
         for (int position = 0; position < form->childButtonCount(); ++position)
             children.append(Pending{at + QVector<Step>{Step{Step::Open, position}}, screen.path});
@@ -100,20 +144,26 @@ bool ScreenWalker::navigate(const QVector<Step>& steps)
     if (steps.isEmpty())
         DialogGate::clearRecords();
     window_->addForm(root_(), 0);
-    for (int i = 0; i < steps.size(); ++i) {
+    for (const Step& step : steps) {
         // Screens passed on the way only show; what the last step shows belongs to the screen reached.
         settle(kPassingMs);
         DialogGate::clearRecords();
-        if (steps.at(i).kind == Step::Next)
-            key(Qt::Key_Right);
-        else if (!open(steps.at(i).position))
+        if (!take(step))
             return false;
     }
     settle(kQuietMs);
     return true;
 }
 
-bool ScreenWalker::open(int position)
+bool ScreenWalker::take(const Step& step)
+{
+    if (step.kind == Step::Open)
+        return open(step.position);
+    key(Qt::Key_Right);
+    return true;
+}
+
+bool ScreenWalker::point(int position)
 {
     BaseForm* menu = current();
     int row = 0;
@@ -130,6 +180,14 @@ bool ScreenWalker::open(int position)
         errors_ << QStringLiteral("%1: Down does not reach row %2").arg(name).arg(row);
         return false;
     }
+    return true;
+}
+
+bool ScreenWalker::open(int position)
+{
+    if (!point(position))
+        return false;
+    const QString name = QString::fromLatin1(current()->metaObject()->className());
     const QList<BaseForm*> before = window_->forms();
     key(Qt::Key_Return);
     if (window_->forms() == before) {

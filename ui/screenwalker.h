@@ -20,31 +20,43 @@ class MainWindow;
 class ScreenWalker
 {
 public:
+    // One key of the way to a screen. Open: the child row at `position` (Down to it, then Return); Next: the
+    // next page (Right).
+    struct Step {
+        enum Kind { Open, Next };
+        Kind kind;
+        int position;
+    };
+    // The steps from a new root to a screen; empty for the root.
+    using Route = QVector<Step>;
+
     struct Screen {
         QStringList path;  // titles from the root down to this screen, its own last
         QString title;
         QString className;
         QList<RowInfo> rows;
         QStringList messages;  // texts of the messages and questions shown when the screen was
+        Route route;
     };
 
     ScreenWalker(MainWindow* window, std::function<BaseForm*()> root);
 
     // Calls `visit` for every screen, in walk order; false when a step opened nothing (see errors()).
     bool walk(const std::function<void(const Screen&)>& visit);
+    // Reaches the screen at the end of `route` afresh, as the walk does: the steps before the last taken and
+    // settled, the cursor on the row the last step opens. Then calls `last` with the function that takes the last
+    // key (for the root: shows it), so that the caller may time that key alone. False when a step opened nothing.
+    bool reach(const Route& route, const std::function<void(const std::function<void()>&)>& last);
+    // What went wrong in the last walk() or reach().
     QStringList errors() const { return errors_; }
 
 private:
-    // Open: the child row at `position`; Next: the next page (Right).
-    struct Step {
-        enum Kind { Open, Next };
-        Kind kind;
-        int position;
-    };
-
     void walkFrom(const QVector<Step>& steps, const QStringList& path,
                   const std::function<void(const Screen&)>& visit);
     bool navigate(const QVector<Step>& steps);
+    bool take(const Step& step);
+    // Moves the cursor of the screen on show to its child row at `position`.
+    bool point(int position);
     bool open(int position);
     void key(int key);
     // Runs the event loop until the current screen and its row count have held for `quietMs`.

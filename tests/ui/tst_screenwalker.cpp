@@ -1,5 +1,6 @@
 // The screen walker over a small tree of screens: every screen once, pages reached with Right, the path of
-// titles, messages and questions met on the way, and a row that opens nothing.
+// titles, messages and questions met on the way, and a row that opens nothing; each screen reached again by its
+// route, its last key apart.
 #include <QtTest>
 
 #include "app/mainapplication.h"
@@ -117,6 +118,7 @@ private slots:
     void initTestCase();
     void everyScreenOnceWithItsPathAndMessages();
     void rowThatOpensNothingFailsTheWalk();
+    void routeReachesTheScreenAgainWithItsLastKeyApart();
 
 private:
     struct Result {
@@ -199,6 +201,53 @@ void TestScreenWalker::rowThatOpensNothingFailsTheWalk()
     // The rest of the tree is still walked.
     QCOMPARE(result.screens.size(), 6);
     QCOMPARE(result.screens.last().className, QStringLiteral("QuestionForm"));
+}
+
+void TestScreenWalker::routeReachesTheScreenAgainWithItsLastKeyApart()
+{
+    RootMenu::broken = true;
+    UiFixture ui;
+    ui.addParameter(910, 12.0f);
+    ui.addParameter(911, 3.0f);
+    ScreenWalker walker(ui.window(), [] { return new RootMenu; });
+    QList<ScreenWalker::Screen> screens;
+    walker.walk([&](const ScreenWalker::Screen& screen) { screens << screen; });
+    QCOMPARE(screens.size(), 6);
+
+    // Before the last key: the screen it is pressed on, the cursor on the row it opens; after it: the screen.
+    QStringList seen;
+    for (const ScreenWalker::Screen& screen : qAsConst(screens)) {
+        QString before;
+        int presses = 0;
+        const bool reached = walker.reach(screen.route, [&](const std::function<void()>& key) {
+            const BaseForm* form = ui.window()->currentForm();
+            before = form ? QStringLiteral("%1@%2").arg(form->metaObject()->className()).arg(form->currentRow())
+                          : QStringLiteral("none");
+            key();
+            ++presses;
+        });
+        QVERIFY2(reached, qPrintable(walker.errors().join(QLatin1Char(';'))));
+        QCOMPARE(presses, 1);
+        seen << before + QLatin1String(" -> ") + UiInspect::currentClass(ui.window());
+        QCOMPARE(UiInspect::currentClass(ui.window()), screen.className);
+    }
+    // The root is shown in place of whatever was on show.
+    QVERIFY(seen.first().endsWith(QLatin1String(" -> RootMenu")));
+    QCOMPARE(QStringList(seen.mid(1)), (QStringList{"RootMenu@1 -> PagedMenu", "PagedMenu@0 -> WarningForm",
+                                                    "WarningForm@0 -> BrokenMenu", "PagedMenu@0 -> LeafForm",
+                                                    "WarningForm@0 -> QuestionForm"}));
+    // Nothing stays open after.
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += qobject_cast<QDialog*>(w) && w->isVisible() ? 1 : 0;
+    QCOMPARE(open, 0);
+
+    // A route whose last row opens nothing.
+    ScreenWalker::Route broken = screens.at(3).route;
+    broken << ScreenWalker::Step{ScreenWalker::Step::Open, 1};
+    QVERIFY(!walker.reach(broken, [](const std::function<void()>& key) { key(); }));
+    QCOMPARE(walker.errors(), QStringList{"the last step of the route opened nothing"});
+    RootMenu::broken = false;
 }
 
 RVK_TEST_MAIN(TestScreenWalker)
