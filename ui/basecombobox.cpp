@@ -1,6 +1,6 @@
 #include "ui/basecombobox.h"
 
-#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -9,14 +9,12 @@
 
 #include "app/parameters.h"
 #include "texts/common.h"
+#include "ui/choicebox.h"
 
 BaseComboBox::BaseComboBox(quint16 id, const QString& name, const PairList& choices, QWidget* parent)
-    : BaseParamWidget(id, name, parent), combo_(new QComboBox(this))
+    : BaseParamWidget(id, name, parent), combo_(new ChoiceBox(this))
 {
     setObjectName(QStringLiteral("BaseComboBox_%1").arg(id));
-    combo_->setObjectName(QStringLiteral("comboBox_"));
-    combo_->setFocusPolicy(Qt::NoFocus);
-    combo_->setMinimumWidth(200);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(nameLabel_, 1);
@@ -86,7 +84,8 @@ void BaseComboBox::selectValue()
 
 void BaseComboBox::refresh()
 {
-    if (combo_->view() && combo_->view()->isVisible())
+    // The open list keeps its entries while the operator chooses. (Asking for the view would build the list.)
+    if (const QWidget* popup = QApplication::activePopupWidget(); popup && popup->parentWidget() == combo_)
         return;
     fill();
 }

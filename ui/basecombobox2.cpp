@@ -5,13 +5,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+#include "ui/choicebox.h"
+
 BaseComboBox2::BaseComboBox2(const QString& name, const PairList& choices, int value, QWidget* parent)
-    : BaseParamWidget(0, name, parent, false), combo_(new QComboBox(this))
+    : BaseParamWidget(0, name, parent, false), combo_(new ChoiceBox(this))
 {
     setObjectName(QStringLiteral("BaseComboBox2"));
-    combo_->setObjectName(QStringLiteral("comboBox_"));
-    combo_->setFocusPolicy(Qt::NoFocus);
-    combo_->setMinimumWidth(200);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(nameLabel_, 1);

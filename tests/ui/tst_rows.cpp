@@ -114,6 +114,11 @@ private slots:
         QCOMPARE(begin.count(), 1);
         QCOMPARE(ui_->window()->textInfo(), QStringLiteral("Диапазон допустимых значений [0 ... 100]"));
         QCOMPARE(QApplication::focusWidget(), row->lineEdit());
+        // The editor takes the value's place, between the name and the unit.
+        QVERIFY(!row->findChild<QLabel*>(QStringLiteral("valueLabel_"))->isVisible());
+        const QLabel* name = row->findChild<QLabel*>(QStringLiteral("nameLabel_"));
+        QTRY_VERIFY(row->lineEdit()->geometry().left() > name->geometry().right() &&
+                    row->lineEdit()->geometry().right() < row->unitLabel_->geometry().left());
         row->lineEdit()->clear();
         QTest::keyClicks(row->lineEdit(), QStringLiteral("100.6"));
         QTest::keyClick(row->lineEdit(), Qt::Key_Return);
@@ -313,6 +318,40 @@ private slots:
         QTest::keyClick(form_, Qt::Key_Return);
         QVERIFY(!locked->comboBox()->view()->isVisible());
         QCOMPARE(DialogGate::records().last().kind, DialogGate::Password);
+    }
+
+    void comboListBuiltWhenOpenedAndKeptWhileOpen()
+    {
+        BaseComboBox* row = form_->addComboBox(302, timeChoices());
+        BaseComboBox2* free = form_->addComboBox(QStringLiteral("Выбор"), timeChoices(), 1000);
+        ui_->settle();
+        // Shown and refreshed, yet neither box has built its list (a frame of its own among its children).
+        const auto lists = [](const QComboBox* box) {
+            int count = 0;
+            for (const QWidget* w : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                count += w->isWindow() ? 1 : 0;
+            return count;
+        };
+        QCOMPARE(lists(row->comboBox()), 0);
+        QCOMPARE(lists(free->comboBox()), 0);
+
+        form_->setCurrentRow(0);
+        QTest::keyClick(form_, Qt::Key_Return);
+        QWidget* popup = QApplication::activePopupWidget();
+        QVERIFY(popup);
+        QCOMPARE(popup->parentWidget(), row->comboBox());
+        QCOMPARE(lists(row->comboBox()), 1);
+        // An update while the operator chooses leaves the open list as it is...
+        ui_->report(302, 1500.0f);
+        ui_->settle();
+        QCOMPARE(row->currentText(), QStringLiteral("1800 мс"));
+        QCOMPARE(row->comboBox()->itemText(2), QStringLiteral("1800 мс"));
+        // ...and shows once it is closed.
+        popup->close();
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        ui_->report(302, 1500.0f);
+        QTRY_COMPARE(row->currentText(), QStringLiteral("1500 мс"));
+        QCOMPARE(row->comboBox()->count(), 3);
     }
 
     void combo2StoresKeyAndMovesOn()
