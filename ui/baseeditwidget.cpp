@@ -16,16 +16,11 @@
 BaseEditWidget::BaseEditWidget(quint16 id, const QString& name, QWidget* parent)
     : BaseParamWidget(id, name, parent),
       unitLabel_(new QLabel(this)),
-      valueLabel_(new QLabel(this)),
-      valueEdit_(new QLineEdit(this))
+      valueLabel_(new QLabel(this))
 {
     setObjectName(QStringLiteral("BaseEditWidget_%1").arg(id));
     valueLabel_->setObjectName(QStringLiteral("valueLabel_"));
     valueLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    valueEdit_->setObjectName(QStringLiteral("valueEdit_"));
-    valueEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    valueEdit_->setMaxLength(16);
-    valueEdit_->hide();
     unitLabel_->setObjectName(QStringLiteral("unitLabel_"));
     unitLabel_->setFixedWidth(105);
     unitLabel_->setWordWrap(true);
@@ -34,10 +29,20 @@ BaseEditWidget::BaseEditWidget(quint16 id, const QString& name, QWidget* parent)
     layout->setContentsMargins(4, 2, 4, 2);
     layout->addWidget(nameLabel_, 1);
     layout->addWidget(valueLabel_);
-    layout->addWidget(valueEdit_);
     layout->addWidget(unitLabel_);
     valueLabel_->setMinimumWidth(90);
+}
+
+void BaseEditWidget::createEditor()
+{
+    valueEdit_ = new QLineEdit(this);
+    valueEdit_->setObjectName(QStringLiteral("valueEdit_"));
+    valueEdit_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    valueEdit_->setMaxLength(16);
     valueEdit_->setFixedWidth(110);
+    valueEdit_->hide();
+    auto* box = static_cast<QHBoxLayout*>(layout());
+    box->insertWidget(box->indexOf(valueLabel_) + 1, valueEdit_);
 }
 
 QString BaseEditWidget::valueText() const
@@ -110,6 +115,8 @@ void BaseEditWidget::enter()
         return;
     setWarning(false);
     setEditing(true);
+    if (!valueEdit_)
+        createEditor();
     valueEdit_->setText(valueLabel_->text() == QLatin1String("---") ? QString() : valueLabel_->text());
     valueEdit_->selectAll();
     valueLabel_->hide();

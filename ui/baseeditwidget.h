@@ -23,6 +23,7 @@ public:
     // False when the value was refused (the row then shows the warning state).
     bool confirm(const QString& text);
     void cancel();
+    // The editor, made the first time the row is edited (null before).
     QLineEdit* lineEdit() const { return valueEdit_; }
 
     // Shows and takes the value in a unit of another quantity than the parameter's own (`physic`, `unitOut`),
@@ -47,9 +48,11 @@ private:
     // The stored value for the text the operator typed in display form.
     bool parseShown(const QString& text, float* stored) const;
     void finishEditing(bool accepted);
+    // Most rows are never edited: their editor is made on the first entry, in the value's place.
+    void createEditor();
 
     QLabel* valueLabel_;
-    QLineEdit* valueEdit_;
+    QLineEdit* valueEdit_ = nullptr;
     QString savedInfo_;
     QString autoUnit_;
     bool ownUnit_ = false;
