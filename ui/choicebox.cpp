@@ -7,17 +7,36 @@ ChoiceBox::ChoiceBox(QWidget* parent) : QComboBox(parent)
     setObjectName(QStringLiteral("comboBox_"));
     setFocusPolicy(Qt::NoFocus);
     setMinimumWidth(200);
-    polishing_ = true;
-    ensurePolished();
-    polishing_ = false;
+}
+
+QSize ChoiceBox::sizeHint() const
+{
+    measured_ = true;
+    return QComboBox::sizeHint();
+}
+
+QSize ChoiceBox::minimumSizeHint() const
+{
+    measured_ = true;
+    return QComboBox::minimumSizeHint();
 }
 
 void ChoiceBox::changeEvent(QEvent* event)
 {
-    // Nothing has been measured or listed yet: the new font has nothing to renew.
-    if (polishing_ && event->type() == QEvent::FontChange) {
+    if (event->type() == QEvent::FontChange && !measured_ && !hasList()) {
         QWidget::changeEvent(event);
         return;
     }
     QComboBox::changeEvent(event);
+}
+
+bool ChoiceBox::hasList() const
+{
+    // The list is a popup window among the box's own children.
+    const auto children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QWidget* child : children) {
+        if (child->isWindow())
+            return true;
+    }
+    return false;
 }

@@ -2,18 +2,24 @@
 
 #include <QComboBox>
 
-// The selection box of a choice row. A QComboBox builds its whole popup list (a frame, a list view, scroll bars)
-// at every font change, and the style sheet changes the font of every widget it polishes: this box is polished
-// when it is made, with that first change kept from the list, so the list is built only when it is opened.
+// The selection box of a choice row. A QComboBox answers every font change by building its popup list (a frame,
+// a list view, scroll bars) to hand it the font, and the style sheet changes the font of every widget it polishes:
+// each choice row on a screen would build a list nobody opens. Until the box has been measured and while it has
+// no list, a font change has nothing to renew, and this box lets it pass; the list is built when it is opened.
 class ChoiceBox : public QComboBox
 {
     Q_OBJECT
 public:
     explicit ChoiceBox(QWidget* parent);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    bool polishing_ = false;
+    bool hasList() const;
+
+    mutable bool measured_ = false;
 };
