@@ -1,5 +1,6 @@
 #include "ui/baseform.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHash>
 #include <QKeyEvent>
@@ -23,6 +24,13 @@
 #include "ui/statuspushbutton.h"
 #include "ui/uiclock.h"
 
+namespace {
+// Rows that make a page: the list shows about twelve 30-pixel rows; a page is never shorter than the list.
+constexpr int kPageRows = 14;
+// Rows placed in one pass after the first paint: a key waits for no more than these.
+constexpr int kPlacedPerPass = 8;
+} // namespace
+
 BaseForm::BaseForm(QWidget* parent, bool grid)
     : QScrollArea(parent), grid_(grid), container_(new QWidget(this))
 {
@@ -43,12 +51,14 @@ BaseForm::BaseForm(QWidget* parent, bool grid)
         boxLayout_->setSpacing(2);
     }
     setWidget(container_);
+    container_->installEventFilter(this);
     textInfo_ = tr("Для перемещения используйте стрелки");
 }
 
 BaseForm::~BaseForm()
 {
     dropUnshownForms({});
+    delete aside_;
 }
 
 MainWindow* BaseForm::mainWindow()
@@ -134,7 +144,11 @@ void BaseForm::createForm(int focus)
 {
     if (!created_) {
         created_ = true;
+        building_ = true;
         createForm();
+        building_ = false;
+        // The first row and a page below it.
+        placeRows(pageEnd(1));
     }
     if (rows_.isEmpty())
         return;
@@ -186,7 +200,7 @@ void BaseForm::dropUnshownForms(const QList<BaseForm*>& keep)
 {
     // A list built for a button that opened nothing would otherwise never be freed.
     for (const QPointer<BaseForm>& form : forms_) {
-        if (form && !form->parent() && !keep.contains(form.data()))
+        if (form && !form->heldByWindow_ && !keep.contains(form.data()))
             form->deleteLater();
     }
 }
@@ -204,28 +218,104 @@ QLayout* BaseForm::rowLayout() const
     return grid_ ? static_cast<QLayout*>(gridLayout_) : static_cast<QLayout*>(boxLayout_);
 }
 
+QWidget* BaseForm::rowParent()
+{
+    if (!building_ && !hasUnplacedRows())
+        return container_;
+    if (!aside_)
+        aside_ = new QWidget;
+    return aside_;
+}
+
 void BaseForm::appendRow(QWidget* w)
 {
-    if (grid_)
-        gridLayout_->addWidget(w, rows_.size(), 0);
-    else
-        boxLayout_->addWidget(w);
     rows_.append(w);
     if (w->focusPolicy() == Qt::NoFocus)
         w->setFocusPolicy(Qt::StrongFocus);
+    if (w->parentWidget() == container_)
+        placeRows(rows_.size());
+    else if (!building_)
+        placeMoreRows();
 }
 
 void BaseForm::addWidget(QWidget* w)
 {
     if (!w)
         return;
-    w->setParent(container_);
+    w->setParent(rowParent());
     appendRow(w);
+}
+
+int BaseForm::pageEnd(int from) const
+{
+    int end = qMax(0, from);
+    for (int shown = 0; end < rows_.size() && shown < kPageRows; ++end) {
+        const QWidget* w = rows_.at(end);
+        if (!(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+            ++shown;
+    }
+    return end;
+}
+
+void BaseForm::placeRows(int end)
+{
+    end = qMin(end, rows_.size());
+    if (placed_ >= end)
+        return;
+    const bool onShow = container_->isVisible();
+    for (; placed_ < end; ++placed_) {
+        QWidget* w = rows_.at(placed_);
+        const bool aside = w->parentWidget() != container_;
+        const bool hidden = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        if (aside)
+            w->setParent(container_);
+        if (grid_)
+            gridLayout_->addWidget(w, placed_, 0);
+        else
+            boxLayout_->addWidget(w);
+        // On a screen on show a row from aside shows now, as one built with the screen did.
+        if (aside && onShow && !hidden)
+            w->show();
+    }
+    if (!hasUnplacedRows()) {
+        delete aside_;
+        aside_ = nullptr;
+    }
+}
+
+void BaseForm::placeMoreRows()
+{
+    if (placingPosted_ || !hasUnplacedRows() || detached_)
+        return;
+    placingPosted_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            placingPosted_ = false;
+            if (detached_)
+                return;
+            placeRows(placed_ + kPlacedPerPass);
+            placeMoreRows();
+        },
+        Qt::QueuedConnection);
+}
+
+void BaseForm::placeAllRows()
+{
+    placeRows(rows_.size());
+}
+
+bool BaseForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The first page is on the screen: the rest of the rows follow.
+    if (watched == container_ && event->type() == QEvent::Paint)
+        placeMoreRows();
+    return QScrollArea::eventFilter(watched, event);
 }
 
 PushButton* BaseForm::addButton(const QString& text, const QPixmap& icon)
 {
-    auto* button = new PushButton(rows_.size(), text, icon, container_);
+    auto* button = new PushButton(rows_.size(), text, icon, rowParent());
     appendRow(button);
     childButtons_.append(button);
     connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
@@ -234,7 +324,7 @@ PushButton* BaseForm::addButton(const QString& text, const QPixmap& icon)
 
 PushButton* BaseForm::addButton(const QString& text, const char* slot, const QPixmap& icon)
 {
-    auto* button = new PushButton(rows_.size(), text, icon, container_);
+    auto* button = new PushButton(rows_.size(), text, icon, rowParent());
     appendRow(button);
     if (slot && !connect(button, SIGNAL(clicked(int)), this, slot))
         qWarning() << "BaseForm: cannot connect the button" << text << "to" << slot;
@@ -243,7 +333,7 @@ PushButton* BaseForm::addButton(const QString& text, const char* slot, const QPi
 
 StatusPushButton* BaseForm::addStatusButton(unsigned short id, const QString& text, const PairList& icons)
 {
-    auto* button = new StatusPushButton(rows_.size(), id, text, icons, params(), container_);
+    auto* button = new StatusPushButton(rows_.size(), id, text, icons, params(), rowParent());
     appendRow(button);
     childButtons_.append(button);
     connect(button, &PushButton::clicked, this, &BaseForm::showNextForm);
@@ -257,7 +347,7 @@ BaseEditWidget* BaseForm::addEdit(unsigned short id)
 
 BaseEditWidget* BaseForm::addEdit(const QString& name, unsigned short id)
 {
-    auto* row = new BaseEditWidget(id, name, container_);
+    auto* row = new BaseEditWidget(id, name, rowParent());
     appendRow(row);
     return row;
 }
@@ -269,14 +359,14 @@ BaseComboBox* BaseForm::addComboBox(unsigned short id, const PairList& choices)
 
 BaseComboBox* BaseForm::addComboBox(const QString& name, unsigned short id, const PairList& choices)
 {
-    auto* row = new BaseComboBox(id, name, choices, container_);
+    auto* row = new BaseComboBox(id, name, choices, rowParent());
     appendRow(row);
     return row;
 }
 
 BaseComboBox2* BaseForm::addComboBox(const QString& name, const PairList& choices, int value)
 {
-    auto* row = new BaseComboBox2(name, choices, value, container_);
+    auto* row = new BaseComboBox2(name, choices, value, rowParent());
     appendRow(row);
     connect(row, &BaseParamWidget::signalEditingEnd, this, &BaseForm::autoMoveNextParam);
     return row;
@@ -289,7 +379,7 @@ BaseStatusWidget* BaseForm::addStatusNum(unsigned short id, bool bits)
 
 BaseStatusWidget* BaseForm::addStatusNum(const QString& name, unsigned short id, bool bits)
 {
-    auto* row = new BaseStatusWidget(id, name, container_);
+    auto* row = new BaseStatusWidget(id, name, rowParent());
     if (bits)
         row->setBitEnabled();
     appendRow(row);
@@ -298,14 +388,14 @@ BaseStatusWidget* BaseForm::addStatusNum(const QString& name, unsigned short id,
 
 BaseStatusTextWidget* BaseForm::addStatusText(unsigned short id, const PairList& texts)
 {
-    auto* row = new BaseStatusTextWidget(id, BaseParamWidget::textFromId(id), texts, container_);
+    auto* row = new BaseStatusTextWidget(id, BaseParamWidget::textFromId(id), texts, rowParent());
     appendRow(row);
     return row;
 }
 
 BaseStringEditWidget* BaseForm::addStringEdit(unsigned short firstId, unsigned short secondId)
 {
-    auto* row = new BaseStringEditWidget(firstId, secondId, BaseParamWidget::textFromId(firstId), container_);
+    auto* row = new BaseStringEditWidget(firstId, secondId, BaseParamWidget::textFromId(firstId), rowParent());
     appendRow(row);
     return row;
 }
@@ -339,6 +429,15 @@ void BaseForm::setCurrentRow(int row)
         return;
     }
     row = qBound(0, row, rows_.size() - 1);
+    // The rows down to a page below the cursor are in the list, laid out when the screen is on show, so that the
+    // cursor's row can be brought to view.
+    if (pageEnd(row + 1) > placed_) {
+        placeRows(pageEnd(row + 1));
+        if (container_->isVisible()) {
+            rowLayout()->activate();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        }
+    }
     if (row != currentRow_)
         markCurrent(currentRow_, false);
     currentRow_ = row;
@@ -375,18 +474,21 @@ void BaseForm::detach()
     if (detached_)
         return;
     detached_ = true;
-    if (Parameters* p = params()) {
+    // The screen's objects and those of the rows not placed yet.
+    QList<QObject*> objects = findChildren<QObject*>();
+    if (aside_)
+        objects += aside_->findChildren<QObject*>();
+    Parameters* p = params();
+    if (p)
         disconnect(p, nullptr, this, nullptr);
-        const auto children = findChildren<QObject*>();
-        for (QObject* child : children)
-            disconnect(p, nullptr, child, nullptr);
+    for (QObject* object : qAsConst(objects)) {
+        if (p)
+            disconnect(p, nullptr, object, nullptr);
+        if (auto* row = qobject_cast<BaseParamWidget*>(object))
+            row->detach();
+        else if (auto* timer = qobject_cast<QTimer*>(object))
+            timer->stop();
     }
-    const auto rows = findChildren<BaseParamWidget*>();
-    for (BaseParamWidget* row : rows)
-        row->detach();
-    const auto timers = findChildren<QTimer*>();
-    for (QTimer* timer : timers)
-        timer->stop();
     setEnabled(false);
 }
 

@@ -49,6 +49,8 @@ public:
     void setHeaderState(int state);
 
     void setFormsList(QList<BaseForm*> forms);
+    // The main window holds this screen in the list it shows (and deletes it): a menu that made it leaves it.
+    void setHeldByWindow() { heldByWindow_ = true; }
     QList<BaseForm*> formsList() const;
 
     // Row builders: each appends one row at the bottom and returns it.
@@ -67,8 +69,12 @@ public:
     // Any widget as a navigable row; the screen takes ownership.
     void addWidget(QWidget* w);
 
-    // Rows, numbered from 0 in the order of addition.
+    // Rows, numbered from 0 in the order of addition. The rows a screen builds are placed in its list a page at a
+    // time: the page that opens first at once, the rest after the first paint and before the cursor reaches them.
     int rowCount() const { return rows_.size(); }
+    // Places every row in the list now (to read what each shows).
+    void placeAllRows();
+    bool hasUnplacedRows() const { return placed_ < rows_.size(); }
     QWidget* rowAt(int row) const;
     int rowOf(const QWidget* w) const { return rows_.indexOf(const_cast<QWidget*>(w)); }
     int currentRow() const { return currentRow_; }
@@ -157,6 +163,7 @@ public slots:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Return, Enter or F4 on `row`.
     void enterRow(int row);
@@ -166,7 +173,15 @@ protected:
     QLayout* rowLayout() const;
 
 private:
+    // The parent of a new row: aside while the screen builds or rows wait to be placed.
+    QWidget* rowParent();
     void appendRow(QWidget* w);
+    // Places the rows before `end` in the list; the geometry follows at once when the screen is on show.
+    void placeRows(int end);
+    // Places the next rows and asks for the rest later.
+    void placeMoreRows();
+    // The end of the page that starts at row `from`: a screenful of rows not hidden.
+    int pageEnd(int from) const;
     void markCurrent(int row, bool current);
     // Deletes the child screens of the stored list that were never shown.
     void dropUnshownForms(const QList<BaseForm*>& keep);
@@ -176,6 +191,12 @@ private:
 
     bool grid_;
     QWidget* container_;
+    // Rows from placed_ on are built but not placed yet: they wait aside, in no window, so nothing polishes or
+    // lays them out.
+    QWidget* aside_ = nullptr;
+    int placed_ = 0;
+    bool building_ = false;
+    bool placingPosted_ = false;
     QGridLayout* gridLayout_ = nullptr;
     RowListLayout* boxLayout_ = nullptr;
     QList<QWidget*> rows_;
@@ -183,6 +204,7 @@ private:
     QList<QPointer<BaseForm>> forms_;
     int currentRow_ = -1;
     bool created_ = false;
+    bool heldByWindow_ = false;
     bool detached_ = false;
     QString title_;
     QString textInfo_;

@@ -23,7 +23,9 @@ QSize ChoiceBox::minimumSizeHint() const
 
 void ChoiceBox::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange && !measured_ && !hasList()) {
+    // A new style (the row placed in its list) would have the box build its list to hand it an item delegate.
+    const bool renewsList = event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange;
+    if (renewsList && !measured_ && !hasList()) {
         QWidget::changeEvent(event);
         return;
     }

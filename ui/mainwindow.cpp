@@ -31,7 +31,14 @@ MainWindow::MainWindow(QWidget* parent)
     layout->addWidget(footerLabel_);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The pages of the list never shown are in no widget.
+    for (const QPointer<BaseForm>& form : qAsConst(forms_)) {
+        if (form && !form->parent())
+            delete form.data();
+    }
+}
 
 QList<BaseForm*> MainWindow::forms() const
 {
@@ -53,8 +60,9 @@ void MainWindow::retire(BaseForm* form)
     // The caller may be this very screen, inside its own slot: stop it now, delete it later.
     form->detach();
     disconnect(form, nullptr, this, nullptr);
+    // Hidden, it leaves the stack when deleted: the stack keeps a page current meanwhile, so the next page is built
+    // hidden and shown once built.
     form->hide();
-    stack_->removeWidget(form);
     // A dialog opened from one of its rows may be open, its exec() still on the stack: the screen goes once the
     // dialog has closed, never inside the dialog's event loop.
     if (DialogGate::isOpen()) {
@@ -92,8 +100,8 @@ void MainWindow::addForm(QList<BaseForm*> forms, int position, int focus)
     current_ = -1;
     for (BaseForm* form : forms) {
         forms_.append(form);
-        if (stack_->indexOf(form) < 0)
-            stack_->addWidget(form);
+        // A page joins the stack when it is first shown.
+        form->setHeldByWindow();
         connect(form, &BaseForm::signalTitleChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
         connect(form, &BaseForm::signalTextInfoChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
         connect(form, &BaseForm::signalHeaderStateChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
@@ -149,6 +157,8 @@ void MainWindow::makeCurrent(int index, int focus)
     if (BaseForm* old = currentForm(); old && old != form)
         old->hide();
     current_ = index;
+    if (stack_->indexOf(form) < 0)
+        stack_->addWidget(form);
     if (!form->isCreated())
         form->createForm(focus);
     else if (focus >= 0)

@@ -52,6 +52,9 @@ QString kindOf(const QWidget* w)
 RowInfo UiInspect::row(const BaseForm* form, int index)
 {
     RowInfo info;
+    // Every row as it shows in the list, those the screen has not placed yet too.
+    if (form)
+        const_cast<BaseForm*>(form)->placeAllRows();
     QWidget* w = form ? form->rowAt(index) : nullptr;
     if (!w)
         return info;

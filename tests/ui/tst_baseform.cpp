@@ -1,10 +1,14 @@
 #include <QtTest>
 
+#include <QComboBox>
+
 #include "app/mainapplication.h"
 #include "app/parameters.h"
 #include "support/testmain.h"
 #include "support/uitestsupport.h"
+#include "ui/basecombobox2.h"
 #include "ui/baseeditwidget.h"
+#include "ui/basestatuswidget.h"
 #include "ui/baseform.h"
 #include "ui/headerwidget.h"
 #include "ui/mainwindow.h"
@@ -12,12 +16,14 @@
 
 namespace {
 
-// A page with `rows` read-only rows; Back returns to the menu.
+// A page with `rows` read-only rows, in a grid or a plain list, the rows of `hidden` hidden; Back returns to the
+// menu.
 class PageForm : public BaseForm
 {
     Q_OBJECT
 public:
-    explicit PageForm(int rows = 3, QWidget* parent = nullptr) : BaseForm(parent, true), rows_(rows)
+    explicit PageForm(int rows = 3, QWidget* parent = nullptr, bool grid = true, QList<int> hidden = {})
+        : BaseForm(parent, grid), rows_(rows), hidden_(hidden)
     {
         setObjectName(QStringLiteral("PageForm"));
     }
@@ -25,12 +31,27 @@ public:
     {
         setTitle(QStringLiteral("Страница"));
         for (int i = 0; i < rows_; ++i)
-            addStatusNum(QStringLiteral("Строка %1").arg(i), 200, false);
+            addStatusNum(QStringLiteral("Строка %1").arg(i), 200, false)->setHidden(hidden_.contains(i));
     }
     void returnBackForm() override;
 
 private:
     int rows_;
+    QList<int> hidden_;
+};
+
+// A long page of choice rows.
+class ChoicePageForm : public BaseForm
+{
+    Q_OBJECT
+public:
+    ChoicePageForm() : BaseForm(nullptr, true) {}
+    void createForm() override
+    {
+        for (int i = 0; i < 40; ++i)
+            addComboBox(QStringLiteral("Выбор %1").arg(i), PairList{{0, QStringLiteral("Откл")}, {1, QStringLiteral("Вкл")}}, i % 2);
+    }
+    void returnBackForm() override {}
 };
 
 class OtherPageForm : public PageForm
@@ -333,6 +354,116 @@ private slots:
         QCOMPARE(UiInspect::focusedRow(ui_->window()), 0);
     }
 
+    void longScreenRowsFollowTheCursor_data()
+    {
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("presses");
+        QTest::addColumn<int>("row");
+        QTest::newRow("grid, up to the last row") << true << int(Qt::Key_Up) << 1 << 59;
+        QTest::newRow("list, up to the last row") << false << int(Qt::Key_Up) << 1 << 59;
+        QTest::newRow("grid, down a page and a half") << true << int(Qt::Key_Down) << 20 << 20;
+        QTest::newRow("list, down a page and a half") << false << int(Qt::Key_Down) << 20 << 20;
+        QTest::newRow("grid, no key") << true << 0 << 0 << 0;
+    }
+
+    // A long screen opens with its first page and places the rest after it is drawn; a key that moves the cursor
+    // on first finds its row in place and in view, and the list ends as if it had been built at once.
+    void longScreenRowsFollowTheCursor()
+    {
+        QFETCH(bool, grid);
+        QFETCH(int, key);
+        QFETCH(int, presses);
+        QFETCH(int, row);
+        const QList<int> hidden{3, 45};
+        auto* page = new PageForm(60, nullptr, grid, hidden);
+        ui_->window()->addForm(page, 0);
+        QCOMPARE(page->rowCount(), 60);
+        QVERIFY(page->hasUnplacedRows());
+        for (int i = 0; i < presses; ++i)
+            QTest::keyClick(page, Qt::Key(key));
+        QCOMPARE(page->currentRow(), row);
+        QVERIFY(inView(page, page->rowAt(row)));
+        QTRY_VERIFY(!page->hasUnplacedRows());
+        QTRY_VERIFY(page->rowAt(59)->isVisible());
+        int bottom = 3;
+        for (int i = 0; i < 60; ++i) {
+            QWidget* w = page->rowAt(i);
+            QCOMPARE(w->parentWidget(), page->widget());
+            QCOMPARE(w->isHidden(), hidden.contains(i));
+            if (w->isHidden())
+                continue;
+            QCOMPARE(w->y(), bottom + 1 + (i > 0 ? 2 : 0));
+            bottom = w->geometry().bottom();
+        }
+        QCOMPARE(page->currentRow(), row);
+        QVERIFY(inView(page, page->rowAt(row)));
+    }
+
+    // A row placed after the first paint looks as one placed with it: its height, its box and the box's choices.
+    void rowsPlacedLaterLookAsTheFirst()
+    {
+        auto* page = new ChoicePageForm;
+        ui_->window()->addForm(page, 0);
+        QTRY_VERIFY(!page->hasUnplacedRows());
+        QTRY_VERIFY(page->rowAt(39)->isVisible());
+        const QWidget* first = page->rowAt(0);
+        const auto* firstBox = first->findChild<QComboBox*>();
+        QVERIFY(firstBox);
+        for (int i : {15, 20, 39}) {
+            const QWidget* row = page->rowAt(i);
+            const auto* box = row->findChild<QComboBox*>();
+            QVERIFY(box);
+            QCOMPARE(row->size(), first->size());
+            QCOMPARE(box->geometry(), firstBox->geometry());
+            QCOMPARE(box->font(), firstBox->font());
+            QCOMPARE(box->currentText(), i % 2 ? QStringLiteral("Вкл") : QStringLiteral("Откл"));
+        }
+    }
+
+    // What reads a screen's rows, and a screen replaced before all of its rows are placed, reach every row.
+    void rowsNotPlacedYetAreReadAndDetached()
+    {
+        auto* page = new PageForm(60);
+        ui_->window()->addForm(page, 0);
+        QVERIFY(page->hasUnplacedRows());
+        QPointer<BaseParamWidget> last = qobject_cast<BaseParamWidget*>(page->rowAt(59));
+        QCOMPARE(UiInspect::rows(page).last().label, QStringLiteral("Строка 59"));
+        QVERIFY(!page->hasUnplacedRows());
+        QVERIFY(last->isVisible());
+
+        page = new PageForm(60);
+        ui_->window()->addForm(page, 0);
+        last = qobject_cast<BaseParamWidget*>(page->rowAt(59));
+        ui_->window()->addForm(new PageForm(1), 0);
+        QVERIFY(last->isDetached());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(last.isNull());
+    }
+
+    // Pages of a list join the window when they are first shown; a menu does not free a page the window holds.
+    void siblingPagesAreShownWhenPagedTo()
+    {
+        ui_->window()->addForm(MenuForm::createNextForm(), 0, -1);
+        const QList<BaseForm*> pages = ui_->window()->forms();
+        QVERIFY(pages.at(0)->isVisible());
+        QVERIFY(!pages.at(1)->isCreated() && !pages.at(2)->isCreated());
+        QTest::keyClick(pages.at(0), Qt::Key_Left);
+        QCOMPARE(ui_->window()->currentForm(), pages.at(2));
+        QVERIFY(pages.at(2)->isCreated() && pages.at(2)->isVisible());
+        QVERIFY(!pages.at(1)->isCreated());
+
+        QPointer<BaseForm> unshown = pages.at(1);
+        auto* menu = new MenuForm;
+        static_cast<BaseForm*>(menu)->setFormsList(pages);
+        delete menu;
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(unshown);
+        QTest::keyClick(pages.at(2), Qt::Key_Left);
+        QCOMPARE(ui_->window()->currentForm(), pages.at(1));
+        QCOMPARE(pages.at(1)->rowCount(), 5);
+    }
+
     void signalShowFormAtEachShowing()
     {
         ui_->window()->addForm(MenuForm::createNextForm(), 0, -1);
@@ -357,6 +488,13 @@ private slots:
     }
 
 private:
+    // `w` lies wholly in the screen's view.
+    static bool inView(const BaseForm* form, const QWidget* w)
+    {
+        return w && w->isVisible()
+               && form->viewport()->rect().contains(QRect(w->mapTo(form->viewport(), QPoint()), w->size()));
+    }
+
     QScopedPointer<UiFixture> ui_;
 };
 
