@@ -8,8 +8,8 @@
 #include "support/uitestsupport.h"
 #include "ui/basecombobox2.h"
 #include "ui/baseeditwidget.h"
-#include "ui/basestatuswidget.h"
 #include "ui/baseform.h"
+#include "ui/basestatuswidget.h"
 #include "ui/headerwidget.h"
 #include "ui/mainwindow.h"
 #include "ui/pushbutton.h"
@@ -48,8 +48,9 @@ public:
     ChoicePageForm() : BaseForm(nullptr, true) {}
     void createForm() override
     {
+        const PairList choices{{0, QStringLiteral("Откл")}, {1, QStringLiteral("Вкл")}};
         for (int i = 0; i < 40; ++i)
-            addComboBox(QStringLiteral("Выбор %1").arg(i), PairList{{0, QStringLiteral("Откл")}, {1, QStringLiteral("Вкл")}}, i % 2);
+            addComboBox(QStringLiteral("Выбор %1").arg(i), choices, i % 2);
     }
     void returnBackForm() override {}
 };
