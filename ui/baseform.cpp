@@ -29,6 +29,12 @@ namespace {
 constexpr int kPageRows = 14;
 // Rows placed in one pass after the first paint: a key waits for no more than these.
 constexpr int kPlacedPerPass = 8;
+
+// Hidden by the screen itself, not merely not shown yet.
+bool hiddenByScreen(const QWidget* w)
+{
+    return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
 } // namespace
 
 BaseForm::BaseForm(QWidget* parent, bool grid)
@@ -250,8 +256,7 @@ int BaseForm::pageEnd(int from) const
 {
     int end = qMax(0, from);
     for (int shown = 0; end < rows_.size() && shown < kPageRows; ++end) {
-        const QWidget* w = rows_.at(end);
-        if (!(w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide)))
+        if (!hiddenByScreen(rows_.at(end)))
             ++shown;
     }
     return end;
@@ -266,7 +271,7 @@ void BaseForm::placeRows(int end)
     for (; placed_ < end; ++placed_) {
         QWidget* w = rows_.at(placed_);
         const bool aside = w->parentWidget() != container_;
-        const bool hidden = w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
+        const bool hidden = hiddenByScreen(w);
         if (aside)
             w->setParent(container_);
         if (grid_)
@@ -431,8 +436,8 @@ void BaseForm::setCurrentRow(int row)
     row = qBound(0, row, rows_.size() - 1);
     // The rows down to a page below the cursor are in the list, laid out when the screen is on show, so that the
     // cursor's row can be brought to view.
-    if (pageEnd(row + 1) > placed_) {
-        placeRows(pageEnd(row + 1));
+    if (const int end = pageEnd(row + 1); end > placed_) {
+        placeRows(end);
         if (container_->isVisible()) {
             rowLayout()->activate();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
