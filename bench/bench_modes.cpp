@@ -17,17 +17,12 @@
 
 namespace {
 
-// The screen of class `name` among the pages of `pages`, the others deleted.
+// The screen of class `name` among the pages of `pages`, null when there is none.
 BaseForm* pageOf(BaseForm::PageList pages, const char* name)
 {
-    BaseForm* found = nullptr;
-    for (BaseForm* form : pages()) {
-        if (!found && qstrcmp(form->metaObject()->className(), name) == 0)
-            found = form;
-        else
-            delete form;
-    }
-    return found;
+    Pages list = pages();
+    const int index = list.indexOf(QString::fromLatin1(name));
+    return index < 0 ? nullptr : list.form(index);
 }
 
 } // namespace

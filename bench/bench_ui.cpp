@@ -116,9 +116,7 @@ int main(int argc, char** argv)
                                      &ProtectionsDhsMenu::createNextForm, &ProtectionsOtherMenu::createNextForm,
                                      &ProtectionDigitalInputsMenu::createNextForm,
                                      &ProtectionAnalogInputsMenu::createNextForm}) {
-        const QList<BaseForm*> probe = pages();
-        const int count = probe.size();
-        qDeleteAll(probe);
+        const int count = pages().size();
         for (int page = 0; page < count; ++page, ++screens) {
             std::vector<double> times;
             for (int run = 0; run < 15; ++run) {

@@ -24,7 +24,7 @@ QList<MenuItem> AnalogOutputsMenu::items()
     };
 }
 
-QList<BaseForm*> AnalogOutputsMenu::createNextForm()
+Pages AnalogOutputsMenu::createNextForm()
 {
     return pages(items());
 }

@@ -11,7 +11,7 @@ class AnalogOutputsMenu : public BaseMenu
 public:
     explicit AnalogOutputsMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -48,7 +48,7 @@ QList<MenuItem> CorrectionsForm::items()
     };
 }
 
-QList<BaseForm*> CorrectionsForm::createNextForm()
+Pages CorrectionsForm::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class CorrectionsForm : public BaseMenu
 public:
     explicit CorrectionsForm(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

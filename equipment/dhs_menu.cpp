@@ -57,7 +57,7 @@ QList<MenuItem> DhsMenu::items()
     return table(dhsType(), false);
 }
 
-QList<BaseForm*> DhsMenu::createNextForm()
+Pages DhsMenu::createNextForm()
 {
     return pages(table(dhsType(), true));
 }

@@ -13,7 +13,7 @@ public:
     explicit DhsMenu(QWidget* parent = nullptr);
 
     // The DHS screens of the present type, listed also while no system is set.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void createForm() override;
     void returnBackForm() override;

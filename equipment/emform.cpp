@@ -25,7 +25,7 @@ EmForm::EmForm(QWidget* parent)
     setTitle(tr("Счётчик электроэнергии"));
 }
 
-QList<BaseForm*> EmForm::createNextForm()
+Pages EmForm::createNextForm()
 {
     return {new EmConnectForm(nullptr)};
 }

@@ -12,7 +12,7 @@ class EmForm : public BaseForm
 public:
     explicit EmForm(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void createForm() override;
     void setFormsList() override;

@@ -39,7 +39,7 @@ QList<MenuItem> EquipmentMenu::items()
     };
 }
 
-QList<BaseForm*> EquipmentMenu::createNextForm()
+Pages EquipmentMenu::createNextForm()
 {
     return pages(items());
 }

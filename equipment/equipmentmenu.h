@@ -12,7 +12,7 @@ public:
     explicit EquipmentMenu(QWidget* parent = nullptr);
 
     // New instances of the equipment pages, chosen by the current parameter values.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -24,7 +24,7 @@ MotorForm::MotorForm(QWidget* parent)
     setTitle(tr("Двигатель"));
 }
 
-QList<BaseForm*> MotorForm::createNextForm()
+Pages MotorForm::createNextForm()
 {
     return {new MasterMotorForm(nullptr)};
 }

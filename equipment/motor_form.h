@@ -13,7 +13,7 @@ public:
     explicit MotorForm(QWidget* parent = nullptr);
 
     // The wizard.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void createForm() override;
     void setFormsList() override;

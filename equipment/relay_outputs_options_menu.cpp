@@ -47,7 +47,7 @@ QList<MenuItem> RelayOutputsOptionsMenu::items()
     };
 }
 
-QList<BaseForm*> RelayOutputsOptionsMenu::createNextForm()
+Pages RelayOutputsOptionsMenu::createNextForm()
 {
     return pages(items());
 }

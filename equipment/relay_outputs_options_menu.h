@@ -13,7 +13,7 @@ public:
     explicit RelayOutputsOptionsMenu(QWidget* parent = nullptr);
 
     // The relay pages; a page's position is its relay's number less one.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -39,7 +39,7 @@ QList<MenuItem> VsdMenu::items()
     };
 }
 
-QList<BaseForm*> VsdMenu::createNextForm()
+Pages VsdMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ public:
     explicit VsdMenu(QWidget* parent = nullptr);
 
     // New instances of the drive pages for the drive type read now.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -176,7 +176,7 @@ QList<VsdServiceRow> VsdServiceMenu::etalonRows()
     };
 }
 
-QList<BaseForm*> VsdServiceMenu::createNextForm()
+Pages VsdServiceMenu::createNextForm()
 {
     return pages(items());
 }

@@ -28,7 +28,7 @@ public:
     explicit VsdServiceMenu(QWidget* parent = nullptr);
 
     // New instances of the service pages for the drive type read now (none but for the own drive).
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
     // Adds the rows of a service table to `form`; values are shown as numbers, not bits.
     static void addRows(BaseForm* form, const QList<VsdServiceRow>& rows);
     static PairList onOff();

@@ -51,7 +51,7 @@ QList<MenuItem> LogMenu::items()
     };
 }
 
-QList<BaseForm*> LogMenu::createNextForm()
+Pages LogMenu::createNextForm()
 {
     return pages(items());
 }

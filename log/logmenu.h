@@ -13,7 +13,7 @@ public:
     explicit LogMenu(QWidget* parent = nullptr);
 
     // A new journal screen each time, so that every opening lists the store as it is then.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

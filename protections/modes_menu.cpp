@@ -46,7 +46,7 @@ QList<MenuItem> ModesMenu::items()
     };
 }
 
-QList<BaseForm*> ModesMenu::createNextForm()
+Pages ModesMenu::createNextForm()
 {
     return pages(items());
 }

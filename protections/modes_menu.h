@@ -13,7 +13,7 @@ public:
     explicit ModesMenu(QWidget* parent = nullptr);
 
     // New instances of the mode screens for the drive type (685) and the special algorithms (1000) read now.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -35,7 +35,7 @@ QList<MenuItem> ProtectionAnalogInputsMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionAnalogInputsMenu::createNextForm()
+Pages ProtectionAnalogInputsMenu::createNextForm()
 {
     return pages(items());
 }

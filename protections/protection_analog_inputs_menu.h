@@ -12,7 +12,7 @@ class ProtectionAnalogInputsMenu : public BaseMenu
 public:
     explicit ProtectionAnalogInputsMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
     // `maxId` when its value is greater than that of `minId`, else `minId`.
     static quint16 getIdIcon(quint16 minId, quint16 maxId);
 

@@ -53,7 +53,7 @@ QList<MenuItem> ProtectionDigitalInputsMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionDigitalInputsMenu::createNextForm()
+Pages ProtectionDigitalInputsMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class ProtectionDigitalInputsMenu : public BaseMenu
 public:
     explicit ProtectionDigitalInputsMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

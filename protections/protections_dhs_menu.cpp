@@ -32,7 +32,7 @@ QList<MenuItem> ProtectionsDhsMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionsDhsMenu::createNextForm()
+Pages ProtectionsDhsMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class ProtectionsDhsMenu : public BaseMenu
 public:
     explicit ProtectionsDhsMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -38,7 +38,7 @@ QList<MenuItem> ProtectionsMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionsMenu::createNextForm()
+Pages ProtectionsMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class ProtectionsMenu : public BaseMenu
 public:
     explicit ProtectionsMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -32,7 +32,7 @@ QList<MenuItem> ProtectionsMotorMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionsMotorMenu::createNextForm()
+Pages ProtectionsMotorMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class ProtectionsMotorMenu : public BaseMenu
 public:
     explicit ProtectionsMotorMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -33,7 +33,7 @@ QList<MenuItem> ProtectionsOtherMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionsOtherMenu::createNextForm()
+Pages ProtectionsOtherMenu::createNextForm()
 {
     return pages(items());
 }

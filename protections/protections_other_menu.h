@@ -12,7 +12,7 @@ class ProtectionsOtherMenu : public BaseMenu
 public:
     explicit ProtectionsOtherMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
     // The input filter has a protection only with the drives that have one (ours and Danfoss).
     static bool isShowProtectionOverheatInputFilter();
 

@@ -33,7 +33,7 @@ QList<MenuItem> ProtectionsSupplyMenu::items()
     };
 }
 
-QList<BaseForm*> ProtectionsSupplyMenu::createNextForm()
+Pages ProtectionsSupplyMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ class ProtectionsSupplyMenu : public BaseMenu
 public:
     explicit ProtectionsSupplyMenu(QWidget* parent = nullptr);
 
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -111,7 +111,7 @@ QList<MenuItem> RunningModeMenu::items()
     return list;
 }
 
-QList<BaseForm*> RunningModeMenu::createNextForm()
+Pages RunningModeMenu::createNextForm()
 {
     return pages(items());
 }

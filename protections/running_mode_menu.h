@@ -14,7 +14,7 @@ public:
     explicit RunningModeMenu(QWidget* parent = nullptr);
 
     // New instances of the start-mode screens for the values read now.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

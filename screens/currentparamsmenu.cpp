@@ -22,7 +22,7 @@ QList<MenuItem> CurrentParamsMenu::items()
     };
 }
 
-QList<BaseForm*> CurrentParamsMenu::createNextForm()
+Pages CurrentParamsMenu::createNextForm()
 {
     return pages(items());
 }

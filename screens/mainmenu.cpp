@@ -30,7 +30,7 @@ QList<MenuItem> MainMenu::items()
     };
 }
 
-QList<BaseForm*> MainMenu::createNextForm()
+Pages MainMenu::createNextForm()
 {
     return pages(items());
 }

@@ -12,7 +12,7 @@ public:
     explicit MainMenu(QWidget* parent = nullptr);
 
     // New instances of the pages, in the order of the buttons.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
     // The main screen below has no button to open the menu again: a new menu takes its place, on the same row.

@@ -26,7 +26,7 @@ QList<MenuItem> NotebookMenu::items()
     };
 }
 
-QList<BaseForm*> NotebookMenu::createNextForm()
+Pages NotebookMenu::createNextForm()
 {
     return pages(items());
 }

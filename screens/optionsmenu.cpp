@@ -30,7 +30,7 @@ QList<MenuItem> OptionsMenu::items()
     };
 }
 
-QList<BaseForm*> OptionsMenu::createNextForm()
+Pages OptionsMenu::createNextForm()
 {
     return pages(items());
 }

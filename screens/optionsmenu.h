@@ -12,7 +12,7 @@ public:
     explicit OptionsMenu(QWidget* parent = nullptr);
 
     // New instances of the pages, in the order of the buttons.
-    static QList<BaseForm*> createNextForm();
+    static Pages createNextForm();
 
     void returnBackForm() override;
 

@@ -22,7 +22,7 @@ QList<MenuItem> TechnologParamsMenu::items()
     };
 }
 
-QList<BaseForm*> TechnologParamsMenu::createNextForm()
+Pages TechnologParamsMenu::createNextForm()
 {
     return pages(items());
 }

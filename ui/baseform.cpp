@@ -135,12 +135,13 @@ bool BaseForm::sendCommand(quint16 id, float value, bool guarded, const QString&
     return true;
 }
 
-void BaseForm::showForms(const QList<BaseForm*>& forms, const QMetaObject& current)
+void BaseForm::showForms(const Pages& forms, const QMetaObject& current)
 {
     MainWindow* window = mainWindow();
     if (!window) {
         qWarning() << "BaseForm: no main window to show" << current.className();
-        qDeleteAll(forms);
+        for (int i = 0; i < forms.size(); ++i)
+            delete forms.built(i);
         return;
     }
     window->addForm(forms, QString::fromLatin1(current.className()));
@@ -184,29 +185,20 @@ void BaseForm::setHeaderState(int state)
     emit signalHeaderStateChanged();
 }
 
-QList<BaseForm*> BaseForm::formsList() const
+void BaseForm::setFormsList(const Pages& forms)
 {
-    QList<BaseForm*> list;
-    for (const QPointer<BaseForm>& form : forms_)
-        list.append(form.data());
-    return list;
-}
-
-void BaseForm::setFormsList(QList<BaseForm*> forms)
-{
-    if (forms == formsList())
+    if (forms == forms_)
         return;
     dropUnshownForms(forms);
-    forms_.clear();
-    for (BaseForm* form : forms)
-        forms_.append(form);
+    forms_ = forms;
 }
 
-void BaseForm::dropUnshownForms(const QList<BaseForm*>& keep)
+void BaseForm::dropUnshownForms(const Pages& keep)
 {
-    // A list built for a button that opened nothing would otherwise never be freed.
-    for (const QPointer<BaseForm>& form : forms_) {
-        if (form && !form->heldByWindow_ && !keep.contains(form.data()))
+    // A screen made for a button that opened nothing would otherwise never be freed.
+    for (int i = 0; i < forms_.size(); ++i) {
+        BaseForm* form = forms_.built(i);
+        if (form && !form->heldByWindow_ && !keep.contains(form))
             form->deleteLater();
     }
 }
@@ -463,15 +455,14 @@ void BaseForm::showNextForm(int row)
 {
     setFormsList();
     const int position = childButtonPosition(row);
-    const QList<BaseForm*> forms = formsList();
-    if (position < 0 || position >= forms.size() || forms.contains(nullptr))
+    if (position < 0 || position >= forms_.size() || forms_.hasLost())
         return;
     MainWindow* window = mainWindow();
     if (!window) {
         qWarning() << "BaseForm: no main window to show the next screen";
         return;
     }
-    window->addForm(forms, position, -1);
+    window->addForm(forms_, position, -1);
 }
 
 void BaseForm::detach()
@@ -672,7 +663,7 @@ void BaseForm::rebuild(bool keepRow)
     const QMetaObject* meta = metaObject();
     const int row = keepRow ? currentRow_ : 0;
     MainWindow* window = mainWindow();
-    const QList<BaseForm*> forms = rebuildSiblings_();
+    const Pages forms = rebuildSiblings_();
     // This screen is replaced (and deleted later) inside the call: nothing of it is used after.
     showForms(forms, *meta);
     if (window && !keepRow) {

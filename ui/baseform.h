@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "ui/pages.h"
 #include "ui/pairlist.h"
 
 class QGridLayout;
@@ -48,10 +49,10 @@ public:
     int headerState() const { return headerState_; }
     void setHeaderState(int state);
 
-    void setFormsList(QList<BaseForm*> forms);
+    void setFormsList(const Pages& forms);
     // The main window holds this screen in the list it shows (and deletes it): a menu that made it leaves it.
     void setHeldByWindow() { heldByWindow_ = true; }
-    QList<BaseForm*> formsList() const;
+    Pages formsList() const { return forms_; }
 
     // Row builders: each appends one row at the bottom and returns it.
     PushButton* addButton(const QString& text, const QPixmap& icon = QPixmap());
@@ -113,7 +114,7 @@ public:
     bool sendCommand(quint16 id, float value, bool guarded, const QString& question = QString());
 
     // Shows `forms` current on the screen of class `current` (MainWindow::addForm by class name).
-    static void showForms(const QList<BaseForm*>& forms, const QMetaObject& current);
+    static void showForms(const Pages& forms, const QMetaObject& current);
     // Shows the pages of menu `Menu`, current on the page of class `Page`: the way back to the parent `Page`,
     // or `Page` rebuilding itself.
     template <class Menu, class Page>
@@ -126,7 +127,7 @@ public:
     // the screen is built anew among `siblings` (its menu's page list). Only the screen on show rebuilds, once per
     // burst of updates and on the row it was on; a screen not on show is marked stale and rebuilds, on its first
     // row, when it is shown again. Call it from createForm().
-    using PageList = QList<BaseForm*> (*)();
+    using PageList = Pages (*)();
     void rebuildOnUpdate(const QVector<quint16>& ids, PageList siblings);
     // The same rebuild for a trigger of the screen's own; needs the siblings given to rebuildOnUpdate (ids may be
     // empty). A rebuild due while a dialog is open waits until it has closed.
@@ -184,7 +185,7 @@ private:
     int pageEnd(int from) const;
     void markCurrent(int row, bool current);
     // Deletes the child screens of the stored list that were never shown.
-    void dropUnshownForms(const QList<BaseForm*>& keep);
+    void dropUnshownForms(const Pages& keep);
 
     void runPendingRebuild();
     void rebuild(bool keepRow);
@@ -201,7 +202,7 @@ private:
     RowListLayout* boxLayout_ = nullptr;
     QList<QWidget*> rows_;
     QList<QWidget*> childButtons_;
-    QList<QPointer<BaseForm>> forms_;
+    Pages forms_;
     int currentRow_ = -1;
     bool created_ = false;
     bool heldByWindow_ = false;

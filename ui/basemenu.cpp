@@ -27,12 +27,12 @@ BaseMenu::BaseMenu(QWidget* parent, Table table)
 {
 }
 
-QList<BaseForm*> BaseMenu::pages(const QList<MenuItem>& items)
+Pages BaseMenu::pages(const QList<MenuItem>& items)
 {
-    QList<BaseForm*> list;
+    Pages list;
     for (const MenuItem& item : items) {
         if (item.shown && item.make)
-            list.append(item.make());
+            list.add(*item.page, item.make);
     }
     return list;
 }

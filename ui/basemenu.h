@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/baseform.h"
+#include "ui/pages.h"
 #include "ui/pairlist.h"
 
 // One row of a menu table. Child rows (plain or status buttons) open the screen `make` builds; the n-th child
@@ -17,7 +18,9 @@ struct MenuItem {
     QString text;
     // Resource path of a plain button's icon; empty for none.
     QString icon;
-    BaseForm* (*make)() = nullptr;
+    // Child and Status: the screen the row opens, built when it is shown.
+    const QMetaObject* page = nullptr;
+    Pages::Make make = nullptr;
     // The row's condition, read when the table is built.
     bool shown = true;
     // Status: the parameter whose value picks the icon from `icons`.
@@ -34,7 +37,8 @@ struct MenuItem {
         MenuItem item;
         item.text = text;
         item.icon = icon;
-        item.make = &create<Page>;
+        item.page = &Page::staticMetaObject;
+        item.make = &Pages::create<Page>;
         item.shown = shown;
         return item;
     }
@@ -49,13 +53,6 @@ struct MenuItem {
     }
     static MenuItem action(const QString& text, const char* slot, bool shown = true, const QString& icon = QString());
     static MenuItem row(std::function<void(BaseForm*)> build, bool shown = true);
-
-private:
-    template <class Page>
-    static BaseForm* create()
-    {
-        return new Page(nullptr);
-    }
 };
 
 // A menu built from a table of items. The table is read once when the rows are built; the page list that a
@@ -68,8 +65,8 @@ public:
 
     BaseMenu(QWidget* parent, Table table);
 
-    // New instances of the screens of the shown child rows, in table order.
-    static QList<BaseForm*> pages(const QList<MenuItem>& items);
+    // The screens of the shown child rows, in table order, each built when it is first shown.
+    static Pages pages(const QList<MenuItem>& items);
 
     void createForm() override;
     void setFormsList() override;

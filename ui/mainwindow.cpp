@@ -34,23 +34,44 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     // The pages of the list never shown are in no widget.
-    for (const QPointer<BaseForm>& form : qAsConst(forms_)) {
+    for (int i = 0; i < pages_.size(); ++i) {
+        BaseForm* form = pages_.built(i);
         if (form && !form->parent())
-            delete form.data();
+            delete form;
     }
 }
 
-QList<BaseForm*> MainWindow::forms() const
+QList<BaseForm*> MainWindow::forms()
 {
     QList<BaseForm*> list;
-    for (const QPointer<BaseForm>& f : forms_)
-        list.append(f.data());
+    for (int i = 0; i < pages_.size(); ++i)
+        list.append(page(i));
     return list;
+}
+
+BaseForm* MainWindow::page(int index)
+{
+    BaseForm* form = pages_.built(index);
+    if (form)
+        return form;
+    form = pages_.form(index);
+    if (form)
+        hold(form);
+    return form;
+}
+
+void MainWindow::hold(BaseForm* form)
+{
+    // A page joins the stack when it is first shown.
+    form->setHeldByWindow();
+    connect(form, &BaseForm::signalTitleChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+    connect(form, &BaseForm::signalTextInfoChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+    connect(form, &BaseForm::signalHeaderStateChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
 }
 
 BaseForm* MainWindow::currentForm() const
 {
-    return (current_ >= 0 && current_ < forms_.size()) ? forms_.at(current_).data() : nullptr;
+    return (current_ >= 0 && current_ < pages_.size()) ? pages_.built(current_) : nullptr;
 }
 
 void MainWindow::retire(BaseForm* form)
@@ -89,40 +110,32 @@ void MainWindow::rebuildCurrent()
     });
 }
 
-void MainWindow::addForm(QList<BaseForm*> forms, int position, int focus)
+void MainWindow::addForm(const Pages& forms, int position, int focus)
 {
-    forms.removeAll(nullptr);
-    for (const QPointer<BaseForm>& old : forms_) {
-        if (old && !forms.contains(old.data()))
-            retire(old.data());
+    for (int i = 0; i < pages_.size(); ++i) {
+        BaseForm* old = pages_.built(i);
+        if (old && !forms.contains(old))
+            retire(old);
     }
-    forms_.clear();
+    // A screen given and deleted since is left out.
+    pages_ = forms.withoutLost();
     current_ = -1;
-    for (BaseForm* form : forms) {
-        forms_.append(form);
-        // A page joins the stack when it is first shown.
-        form->setHeldByWindow();
-        connect(form, &BaseForm::signalTitleChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
-        connect(form, &BaseForm::signalTextInfoChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
-        connect(form, &BaseForm::signalHeaderStateChanged, this, &MainWindow::slotFormChanged, Qt::UniqueConnection);
+    for (int i = 0; i < pages_.size(); ++i) {
+        if (BaseForm* form = pages_.built(i))
+            hold(form);
     }
-    if (forms_.isEmpty()) {
+    if (pages_.isEmpty()) {
         header_->setTitle(QString());
         header_->setPage(0, 0);
         return;
     }
-    makeCurrent(qBound(0, position, forms_.size() - 1), focus);
+    makeCurrent(qBound(0, position, pages_.size() - 1), focus);
 }
 
-void MainWindow::addForm(QList<BaseForm*> forms, const QString& className)
+void MainWindow::addForm(const Pages& forms, const QString& className)
 {
-    int index = -1;
-    for (int i = 0; i < forms.size(); ++i) {
-        if (forms.at(i) && QLatin1String(forms.at(i)->metaObject()->className()) == className) {
-            index = i;
-            break;
-        }
-    }
+    const Pages list = forms.withoutLost();
+    const int index = list.indexOf(className);
     if (index < 0) {
         addForm(forms, 0, -1);
         return;
@@ -141,12 +154,12 @@ void MainWindow::addForm(QList<BaseForm*> forms, const QString& className)
 void MainWindow::addForm(BaseForm* form, int index)
 {
     const int focus = index == -1 ? current_ : -1;
-    addForm(QList<BaseForm*>{form}, 0, focus);
+    addForm(Pages{form}, 0, focus);
 }
 
 void MainWindow::makeCurrent(int index, int focus)
 {
-    BaseForm* form = forms_.at(index).data();
+    BaseForm* form = page(index);
     if (!form)
         return;
     if (form->isStale()) {
@@ -165,7 +178,7 @@ void MainWindow::makeCurrent(int index, int focus)
         form->createForm(focus);
     stack_->setCurrentWidget(form);
     form->show();
-    header_->setPage(index, forms_.size());
+    header_->setPage(index, pages_.size());
     slotFormChanged();
     if (QWidget* row = form->currentWidget())
         row->setFocus(Qt::OtherFocusReason);
@@ -175,7 +188,7 @@ void MainWindow::makeCurrent(int index, int focus)
 
 void MainWindow::showPage(int delta)
 {
-    const int count = forms_.size();
+    const int count = pages_.size();
     if (count < 2 || current_ < 0)
         return;
     const int next = ((current_ + delta) % count + count) % count;

@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "ui/pages.h"
+
 class QLabel;
 class QStackedWidget;
 class BaseForm;
@@ -18,14 +20,18 @@ public:
     ~MainWindow() override;
 
     // Replaces the shown list of sibling screens; the screens of the former list that are not in `forms` stop
-    // reacting at once and are deleted later, so a screen of that list may call this from its own slot.
-    void addForm(QList<BaseForm*> forms, int position, int focus = -1);
+    // reacting at once and are deleted later, so a screen of that list may call this from its own slot. A page
+    // is built when it is first shown.
+    void addForm(const Pages& forms, int position, int focus = -1);
     // Current on the first screen of class `className`; a screen rebuilding itself keeps its current row.
-    void addForm(QList<BaseForm*> forms, const QString& className);
+    void addForm(const Pages& forms, const QString& className);
     // `form` alone; index -1: focus on the child button at the former screen's position, else row 0.
     void addForm(BaseForm* form, int index);
 
-    QList<BaseForm*> forms() const;
+    // The list shown, the pages not shown yet unbuilt.
+    const Pages& pages() const { return pages_; }
+    // Every page of the list, built now (to read them all).
+    QList<BaseForm*> forms();
     int currentIndex() const { return current_; }
     BaseForm* currentForm() const;
     // Pages to the previous (-1) or next (+1) sibling, wrapping at both ends.
@@ -51,11 +57,14 @@ private slots:
 private:
     void makeCurrent(int index, int focus);
     void retire(BaseForm* form);
+    // Page `index`, built and held by the window if need be.
+    BaseForm* page(int index);
+    void hold(BaseForm* form);
 
     HeaderWidget* header_;
     QStackedWidget* stack_;
     QLabel* footerLabel_;
-    QList<QPointer<BaseForm>> forms_;
+    Pages pages_;
     int current_ = -1;
     bool rebuildDue_ = false;
 };

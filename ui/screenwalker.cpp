@@ -75,10 +75,10 @@ bool ScreenWalker::reach(const Route& route, const std::function<void(const std:
             const Step step = route.last();
             if (step.kind == Step::Next || point(step.position)) {
                 settle(kQuietMs);
-                const QList<BaseForm*> before = window_->forms();
+                const Pages before = window_->pages();
                 const BaseForm* shown = current();
                 last([this, step] { key(step.kind == Step::Next ? Qt::Key_Right : Qt::Key_Return); });
-                if (window_->forms() == before && current() == shown)
+                if (window_->pages() == before && current() == shown)
                     errors_ << QStringLiteral("the last step of the route opened nothing");
             }
         }
@@ -100,11 +100,10 @@ void ScreenWalker::walkFrom(const QVector<Step>& steps, const QStringList& path,
     };
     QList<Pending> children;
     // Right goes only as far as the last page of a class not seen yet.
-    const QList<BaseForm*> list = window_->forms();
+    const Pages& list = window_->pages();
     int pages = 0;
     for (int page = 0; page < list.size(); ++page) {
-        const BaseForm* form = list.at((window_->currentIndex() + page) % list.size());
-        if (form && !seen_.contains(QString::fromLatin1(form->metaObject()->className())))
+        if (!seen_.contains(list.className((window_->currentIndex() + page) % list.size())))
             pages = page + 1;
     }
     QVector<Step> at = steps;
@@ -188,9 +187,9 @@ bool ScreenWalker::open(int position)
     if (!point(position))
         return false;
     const QString name = QString::fromLatin1(current()->metaObject()->className());
-    const QList<BaseForm*> before = window_->forms();
+    const Pages before = window_->pages();
     key(Qt::Key_Return);
-    if (window_->forms() == before) {
+    if (window_->pages() == before) {
         errors_ << QStringLiteral("%1: child row %2 opened nothing").arg(name).arg(position);
         return false;
     }

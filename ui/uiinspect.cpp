@@ -97,12 +97,7 @@ QList<RowInfo> UiInspect::rows(const BaseForm* form)
 
 QStringList UiInspect::formClasses(const MainWindow* window)
 {
-    QStringList names;
-    if (!window)
-        return names;
-    for (BaseForm* form : window->forms())
-        names.append(form ? QString::fromLatin1(form->metaObject()->className()) : QString());
-    return names;
+    return window ? window->pages().classNames() : QStringList();
 }
 
 int UiInspect::currentIndex(const MainWindow* window)

@@ -31,7 +31,7 @@ namespace {
 constexpr quint16 kLanguage = 570;
 
 // The list of screens a test row shows, by the menu it belongs to.
-QList<BaseForm*> pagesOf(const QString& menu)
+Pages pagesOf(const QString& menu)
 {
     if (menu == QLatin1String("MainMenu"))
         return MainMenu::createNextForm();

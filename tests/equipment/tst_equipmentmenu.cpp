@@ -20,14 +20,6 @@ void report(quint16 id, float value)
     MainApplication::getInstance()->params()->slotParamUpdated(id, v.u, 0);
 }
 
-QStringList classes(const QList<BaseForm*>& forms)
-{
-    QStringList names;
-    for (BaseForm* form : forms)
-        names << form->metaObject()->className();
-    return names;
-}
-
 QStringList buttonTexts(BaseForm* form)
 {
     QStringList texts;
@@ -96,9 +88,7 @@ void TestEquipmentMenu::itemsFollowSettings()
     report(1644, extension);
     report(10504, networkSync);
 
-    const QList<BaseForm*> pages = EquipmentMenu::createNextForm();
-    QCOMPARE(classes(pages), kFixedPages + extra);
-    qDeleteAll(pages);
+    QCOMPARE(EquipmentMenu::createNextForm().classNames(), kFixedPages + extra);
 
     EquipmentMenu menu(nullptr);
     menu.BaseForm::createForm(-1);
@@ -120,11 +110,8 @@ void TestEquipmentMenu::pagesStayWithButtons()
     report(1644, 0.0f);
     report(685, 0.0f);
     menu.setFormsList();
-    QCOMPARE(classes(menu.formsList()), (kFixedPages + QStringList{"AnalogOutputsMenu", "BypassContactorsForm"}));
-    qDeleteAll(menu.formsList());
-    const QList<BaseForm*> pages = EquipmentMenu::createNextForm();
-    QCOMPARE(classes(pages), kFixedPages);
-    qDeleteAll(pages);
+    QCOMPARE(menu.formsList().classNames(), (kFixedPages + QStringList{"AnalogOutputsMenu", "BypassContactorsForm"}));
+    QCOMPARE(EquipmentMenu::createNextForm().classNames(), kFixedPages);
 }
 
 void TestEquipmentMenu::drivePagesFollowDriveType()
@@ -132,9 +119,7 @@ void TestEquipmentMenu::drivePagesFollowDriveType()
     const QStringList head{"RunningModeMenu", "VsdOptionsForm", "VsdUfSettingForm"};
     const QStringList tail{"VsdServiceMenu", "VsdConnectForm"};
     report(685, 1.0f);
-    QList<BaseForm*> pages = VsdMenu::createNextForm();
-    QCOMPARE(classes(pages), (head + QStringList{"VsdResonanceForm", "VsdVectorForm"} + tail));
-    qDeleteAll(pages);
+    QCOMPARE(VsdMenu::createNextForm().classNames(), (head + QStringList{"VsdResonanceForm", "VsdVectorForm"} + tail));
 
     VsdMenu menu(nullptr);
     menu.BaseForm::createForm(-1);
@@ -143,13 +128,10 @@ void TestEquipmentMenu::drivePagesFollowDriveType()
     QCOMPARE(menu.childButtonCount(), 7);
 
     report(685, 2.0f);
-    pages = VsdMenu::createNextForm();
-    QCOMPARE(classes(pages), head + tail);
-    qDeleteAll(pages);
+    QCOMPARE(VsdMenu::createNextForm().classNames(), head + tail);
     // The open menu keeps the pages its buttons were built for.
     menu.setFormsList();
     QCOMPARE(menu.formsList().size(), 7);
-    qDeleteAll(menu.formsList());
 }
 
 void TestEquipmentMenu::dhsRowOpensTheScreenItNames_data()

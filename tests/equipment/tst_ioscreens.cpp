@@ -25,16 +25,12 @@ namespace {
 // Shows `screen` among the page list of the menu that opens it.
 bool show(UiFixture* ui, const QString& screen)
 {
-    using PageList = QList<BaseForm*> (*)();
-    for (PageList list : {&TechnologParamsMenu::createNextForm, &CorrectionsForm::createNextForm,
-                          &RelayOutputsOptionsMenu::createNextForm, &AnalogOutputsMenu::createNextForm,
-                          &EquipmentMenu::createNextForm}) {
-        const QList<BaseForm*> forms = list();
-        for (BaseForm* form : forms) {
-            if (QLatin1String(form->metaObject()->className()) == screen)
-                return ui->showPage(forms, screen) != nullptr;
-        }
-        qDeleteAll(forms);
+    for (BaseForm::PageList list : {&TechnologParamsMenu::createNextForm, &CorrectionsForm::createNextForm,
+                                    &RelayOutputsOptionsMenu::createNextForm, &AnalogOutputsMenu::createNextForm,
+                                    &EquipmentMenu::createNextForm}) {
+        const Pages forms = list();
+        if (forms.indexOf(screen) >= 0)
+            return ui->showPage(forms, screen) != nullptr;
     }
     return false;
 }

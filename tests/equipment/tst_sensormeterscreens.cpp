@@ -368,10 +368,9 @@ void TestSensorMeterScreens::sensorMenuRebuilds()
 
     // Its screens are listed also while no system is set (no button offers them then).
     ui_->report(39, 0.0f);
-    const QList<BaseForm*> pages = DhsMenu::createNextForm();
+    const Pages pages = DhsMenu::createNextForm();
     QCOMPARE(pages.size(), 2);
-    QCOMPARE(pages.at(1)->metaObject()->className(), "DhsConnectForm");
-    qDeleteAll(pages);
+    QCOMPARE(pages.className(1), QStringLiteral("DhsConnectForm"));
 }
 
 void TestSensorMeterScreens::meterRebuildsAndLinks()

@@ -339,7 +339,7 @@ void TestLogEventForm::copyDecidesWhatIsListed()
     LogEventForm::setListingIntervals(0, 0, 0);
     fill(1, 4);
     const QList<Line> expected = newestFirst();
-    QList<BaseForm*> forms = LogMenu::createNextForm();
+    const QList<BaseForm*> forms = LogMenu::createNextForm().instances();
     // The store is emptied for a resynchronisation before the screen is shown.
     store()->syncAllEvent();
     ui_->window()->addForm(forms, 0, -1);

@@ -61,15 +61,6 @@ QStringList texts(const PairList& list)
     return out;
 }
 
-QStringList classes(const QList<BaseForm*>& forms)
-{
-    QStringList names;
-    for (BaseForm* form : forms)
-        names << QString::fromLatin1(form->metaObject()->className());
-    qDeleteAll(forms);
-    return names;
-}
-
 } // namespace
 
 class TestInputProtections : public SimScreenTest
@@ -281,7 +272,7 @@ void TestInputProtections::inputMenus()
     QCOMPARE(shown, rows);
     // Each row opens the page of its input.
     form->setFormsList();
-    QCOMPARE(classes(form->formsList()), pages);
+    QCOMPARE(form->formsList().classNames(), pages);
     // The icon follows its action at once; a code outside off, block and restart shows off.
     auto* first = qobject_cast<StatusPushButton*>(form->rowAt(0));
     QVERIFY(applyRaw(first->id(), Common::floatBits(2.0f)));

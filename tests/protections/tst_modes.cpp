@@ -49,14 +49,6 @@ const QMap<int, QPair<QString, QString>>& modes()
     return map;
 }
 
-QStringList classes(const QList<BaseForm*>& forms)
-{
-    QStringList names;
-    for (BaseForm* form : forms)
-        names << QString::fromLatin1(form->metaObject()->className());
-    return names;
-}
-
 } // namespace
 
 class TestModes : public SimScreenTest
@@ -134,7 +126,7 @@ void TestModes::modesMenu()
     }
     QCOMPARE(shown, expected);
     menu->setFormsList();
-    QCOMPARE(classes(menu->formsList()), pages);
+    QCOMPARE(menu->formsList().classNames(), pages);
 
     // A mode on shows the on icon, once or permanently included; off the off icon.
     auto* programmed = qobject_cast<StatusPushButton*>(menu->rowAt(2));

@@ -18,14 +18,6 @@ namespace {
 const char* const kBase = "685=1;782=0;572=0;43=0;58=1;73=2;88=1;103=3;118=0;133=1;163=2;178=0;148=1;193=2;"
                           "208=1;936=0;223=2;253=1;918=0;2056=2;2088=1;238=1;388=0;402=3;417=2;778=0;967=1;1560=2";
 
-QStringList classes(const QList<BaseForm*>& forms)
-{
-    QStringList names;
-    for (BaseForm* form : forms)
-        names << QString::fromLatin1(form->metaObject()->className());
-    return names;
-}
-
 // "kind id label icon": the icon's resource name for status buttons, "icon" for a plain button with one.
 QStringList shownRows(const BaseForm* form)
 {
@@ -167,7 +159,7 @@ void TestProtectionsMenu::menusFollowConfiguration()
     QVERIFY(form);
     QCOMPARE(shownRows(form), rows);
     form->setFormsList();
-    QCOMPARE(classes(form->formsList()), pages);
+    QCOMPARE(form->formsList().classNames(), pages);
 }
 
 void TestProtectionsMenu::iconFollowsTheAction_data()

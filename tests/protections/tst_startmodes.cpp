@@ -98,11 +98,9 @@ BaseForm* TestStartModes::showStartMode(const QString& screen, const QString& va
     if (!apply(offer))
         return nullptr;
     // Rows are built when a screen is first shown.
-    const QList<BaseForm*> list = RunningModeMenu::createNextForm();
-    if (!apply(values)) {
-        qDeleteAll(list);
+    const Pages list = RunningModeMenu::createNextForm();
+    if (!apply(values))
         return nullptr;
-    }
     return ui_->showPage(list, screen);
 }
 
@@ -158,10 +156,7 @@ void TestStartModes::startModesMenu()
     }
     QCOMPARE(shown, expected);
     menu->setFormsList();
-    QStringList opened;
-    for (BaseForm* form : menu->formsList())
-        opened << QString::fromLatin1(form->metaObject()->className());
-    QCOMPARE(opened, pages);
+    QCOMPARE(menu->formsList().classNames(), pages);
     if (keys.isEmpty())
         return;
 

@@ -118,7 +118,7 @@ void UiFixture::settle(int ms)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-BaseForm* UiFixture::showPage(const QList<BaseForm*>& pages, const QString& screen)
+BaseForm* UiFixture::showPage(const Pages& pages, const QString& screen)
 {
     window_->addForm(pages, screen);
     // Replaced screens are deleted later.

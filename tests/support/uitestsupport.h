@@ -18,6 +18,7 @@
 
 #include "app/parameterdef.h"
 #include "ui/dialoggate.h"
+#include "ui/pages.h"
 #include "ui/uiinspect.h"
 
 class BaseForm;
@@ -51,7 +52,7 @@ public:
     static void settle(int ms = 30);
     // Shows `pages` current on the screen of class `screen`, as a way back or a rebuild does; null when the page
     // on show is not of that class.
-    BaseForm* showPage(const QList<BaseForm*>& pages, const QString& screen);
+    BaseForm* showPage(const Pages& pages, const QString& screen);
 
     // Presses `key` as the panel does: on the widget with the focus (or the screen on show), or on the open
     // selection list; then runs the deferred deletions of replaced screens.

@@ -71,9 +71,14 @@ public:
     {
         setObjectName(QStringLiteral("MenuForm"));
     }
-    static QList<BaseForm*> createNextForm()
+    // Built when shown, as a menu's pages are.
+    static Pages createNextForm()
     {
-        return {new PageForm(3), new OtherPageForm(5), new PageForm(2)};
+        Pages pages;
+        pages.add(PageForm::staticMetaObject, []() -> BaseForm* { return new PageForm(3); });
+        pages.add(OtherPageForm::staticMetaObject, []() -> BaseForm* { return new OtherPageForm(5); });
+        pages.add(PageForm::staticMetaObject, []() -> BaseForm* { return new PageForm(2); });
+        return pages;
     }
     void createForm() override
     {
@@ -264,7 +269,7 @@ private slots:
         QTest::keyClick(menu, Qt::Key_Return);
         QCOMPARE(UiInspect::formClasses(ui_->window()), QStringList{QStringLiteral("ShortMenuForm")});
         QList<QPointer<BaseForm>> first;
-        for (BaseForm* f : menu->formsList())
+        for (BaseForm* f : menu->formsList().instances())
             first.append(f);
         QCOMPARE(first.size(), 2);
         QTest::keyClick(menu, Qt::Key_Return);
@@ -449,27 +454,30 @@ private slots:
         QVERIFY(last.isNull());
     }
 
-    // Pages of a list join the window when they are first shown; a menu does not free a page the window holds.
-    void siblingPagesAreShownWhenPagedTo()
+    // Pages of a list are built when they are first shown; a menu does not free a page the window holds.
+    void siblingPagesAreBuiltWhenPagedTo()
     {
         ui_->window()->addForm(MenuForm::createNextForm(), 0, -1);
-        const QList<BaseForm*> pages = ui_->window()->forms();
-        QVERIFY(pages.at(0)->isVisible());
-        QVERIFY(!pages.at(1)->isCreated() && !pages.at(2)->isCreated());
-        QTest::keyClick(pages.at(0), Qt::Key_Left);
-        QCOMPARE(ui_->window()->currentForm(), pages.at(2));
-        QVERIFY(pages.at(2)->isCreated() && pages.at(2)->isVisible());
-        QVERIFY(!pages.at(1)->isCreated());
+        const Pages& pages = ui_->window()->pages();
+        QVERIFY(pages.built(0)->isVisible());
+        QVERIFY(!pages.built(1) && !pages.built(2));
+        QCOMPARE(UiInspect::formClasses(ui_->window()), (QStringList{"PageForm", "OtherPageForm", "PageForm"}));
+        QTest::keyClick(pages.built(0), Qt::Key_Left);
+        QCOMPARE(ui_->window()->currentForm(), pages.built(2));
+        QVERIFY(pages.built(2)->isCreated() && pages.built(2)->isVisible());
+        QVERIFY(!pages.built(1));
 
-        QPointer<BaseForm> unshown = pages.at(1);
+        // Built to be read, not shown yet.
+        QPointer<BaseForm> unshown = ui_->window()->forms().at(1);
+        QVERIFY(!unshown->isCreated());
         auto* menu = new MenuForm;
         static_cast<BaseForm*>(menu)->setFormsList(pages);
         delete menu;
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(unshown);
-        QTest::keyClick(pages.at(2), Qt::Key_Left);
-        QCOMPARE(ui_->window()->currentForm(), pages.at(1));
-        QCOMPARE(pages.at(1)->rowCount(), 5);
+        QTest::keyClick(pages.built(2), Qt::Key_Left);
+        QCOMPARE(ui_->window()->currentForm(), unshown.data());
+        QCOMPARE(unshown->rowCount(), 5);
     }
 
     void signalShowFormAtEachShowing()

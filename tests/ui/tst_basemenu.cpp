@@ -38,7 +38,7 @@ public:
         setObjectName(QStringLiteral("TableMenu"));
         setTitle(QStringLiteral("Меню"));
     }
-    static QList<BaseForm*> createNextForm() { return pages(items()); }
+    static Pages createNextForm() { return pages(items()); }
     void returnBackForm() override {}
 
     static int reads;
@@ -75,7 +75,7 @@ class RootMenu : public BaseMenu
     Q_OBJECT
 public:
     explicit RootMenu(QWidget* parent = nullptr) : BaseMenu(parent, &RootMenu::items) {}
-    static QList<BaseForm*> createNextForm() { return pages(items()); }
+    static Pages createNextForm() { return pages(items()); }
     void returnBackForm() override {}
 
 private:
@@ -206,7 +206,7 @@ void TestBaseMenu::rowsAndPagesComeFromOneReading()
         QCOMPARE(TableMenu::reads, 1);
     }
     // The static list follows the values of the moment.
-    const QList<BaseForm*> now = TableMenu::createNextForm();
+    const QList<BaseForm*> now = TableMenu::createNextForm().instances();
     QStringList expected{"ПЕРВАЯ"};
     if (secondAtBuild == 0.0f)
         expected << "ВТОРАЯ";

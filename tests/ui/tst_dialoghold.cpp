@@ -35,7 +35,7 @@ class HoldForm : public BaseForm
     Q_OBJECT
 public:
     explicit HoldForm(QWidget* parent = nullptr) : BaseForm(parent, true) { setObjectName(QStringLiteral("HoldForm")); }
-    static QList<BaseForm*> pages() { return {new HoldForm(nullptr)}; }
+    static Pages pages() { return {new HoldForm(nullptr)}; }
     void createForm() override
     {
         ++built;

@@ -24,7 +24,7 @@ public:
     {
         setObjectName(QStringLiteral("WatchingForm"));
     }
-    static QList<BaseForm*> siblings();
+    static Pages siblings();
     void createForm() override
     {
         ++built;
@@ -53,7 +53,7 @@ public:
     void returnBackForm() override {}
 };
 
-QList<BaseForm*> WatchingForm::siblings()
+Pages WatchingForm::siblings()
 {
     return {new WatchingForm(nullptr), new NeighbourForm(nullptr)};
 }
