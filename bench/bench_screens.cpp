@@ -2,7 +2,8 @@
 // before it), from the key press to the first paint, on the panel with the default simulated controller at access
 // level 3; the median of each screen over its openings, the resident memory that walks of the whole tree add, and
 // last the slowest screen against a short one.
-// bench_screens [OPENINGS [WALKS]]   (15 and 20 by default)
+// bench_screens [OPENINGS [WALKS [CLASS]]]   (15 and 20 by default; CLASS: time that screen and the reference
+// only, for a profiler)
 
 #include <QTemporaryDir>
 
@@ -46,6 +47,7 @@ int main(int argc, char** argv)
     MainApplication app(argc, argv);
     const int openings = qMax(1, app.arguments().value(1, QStringLiteral("15")).toInt());
     const int walks = qMax(0, app.arguments().value(2, QStringLiteral("20")).toInt());
+    const QString only = app.arguments().value(3);
     QTemporaryDir appDir;
     app.setAppDir(appDir.path());
     MainApplication::Options options;
@@ -70,6 +72,8 @@ int main(int argc, char** argv)
     std::printf("%-40s %5s %10s   (%d openings each)\n", "screen", "rows", "median ms", openings);
     QList<Timed> timed;
     for (const ScreenWalker::Screen& screen : qAsConst(screens)) {
+        if (!only.isEmpty() && screen.className != only && screen.className != QLatin1String(kReference))
+            continue;
         std::vector<double> times;
         for (int run = 0; run < openings; ++run) {
             const bool reached = walker.reach(screen.route, [&](const std::function<void()>& key) {

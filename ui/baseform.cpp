@@ -220,9 +220,20 @@ QWidget* BaseForm::rowParent()
 {
     if (!building_ && !hasUnplacedRows())
         return container_;
-    if (!aside_)
+    if (!aside_) {
         aside_ = new QWidget;
+        dropPolishRequests(aside_);
+    }
     return aside_;
+}
+
+void BaseForm::dropPolishRequests(QWidget* w)
+{
+    // Every new widget posts itself a request to be polished (itself and what it holds), which the event loop would
+    // serve before the screen is drawn: what waits aside is polished when it is placed and shown.
+    QCoreApplication::removePostedEvents(w, QEvent::PolishRequest);
+    for (QWidget* child : w->findChildren<QWidget*>())
+        QCoreApplication::removePostedEvents(child, QEvent::PolishRequest);
 }
 
 void BaseForm::appendRow(QWidget* w)
@@ -230,9 +241,12 @@ void BaseForm::appendRow(QWidget* w)
     rows_.append(w);
     if (w->focusPolicy() == Qt::NoFocus)
         w->setFocusPolicy(Qt::StrongFocus);
-    if (w->parentWidget() == container_)
+    if (w->parentWidget() == container_) {
         placeRows(rows_.size());
-    else if (!building_)
+        return;
+    }
+    dropPolishRequests(w);
+    if (!building_)
         placeMoreRows();
 }
 

@@ -30,8 +30,11 @@ public:
     void createForm() override
     {
         setTitle(QStringLiteral("Страница"));
-        for (int i = 0; i < rows_; ++i)
-            addStatusNum(QStringLiteral("Строка %1").arg(i), 200, false)->setHidden(hidden_.contains(i));
+        for (int i = 0; i < rows_; ++i) {
+            QWidget* row = addStatusNum(QStringLiteral("Строка %1").arg(i), 200, false);
+            if (hidden_.contains(i))
+                row->hide();
+        }
     }
     void returnBackForm() override;
 
@@ -386,6 +389,9 @@ private slots:
         ui_->window()->addForm(page, 0);
         QCOMPARE(page->rowCount(), 60);
         QVERIFY(page->hasUnplacedRows());
+        // The rows not placed wait to be polished until they are.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+        QVERIFY(!page->rowAt(59)->testAttribute(Qt::WA_WState_Polished));
         for (int i = 0; i < presses; ++i)
             QTest::keyClick(page, Qt::Key(key));
         QCOMPARE(page->currentRow(), row);
@@ -409,6 +415,7 @@ private slots:
             return true;
         };
         QTRY_VERIFY(stacked());
+        QVERIFY(page->rowAt(59)->testAttribute(Qt::WA_WState_Polished));
         QCOMPARE(page->currentRow(), row);
         QVERIFY(inView(page, page->rowAt(row)));
     }
