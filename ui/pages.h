@@ -25,11 +25,6 @@ public:
     {
         return new Page(nullptr);
     }
-    template <class Page>
-    void add()
-    {
-        add(Page::staticMetaObject, &create<Page>);
-    }
     void add(const QMetaObject& page, Make make);
     void add(BaseForm* form);
 
