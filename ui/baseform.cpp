@@ -35,6 +35,15 @@ bool hiddenByScreen(const QWidget* w)
 {
     return w->isHidden() && w->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
+
+// Every new widget posts itself a request to be polished (itself and what it holds), which the event loop would serve
+// before the screen is drawn: what waits aside is polished when it is placed and shown.
+void dropPolishRequests(QWidget* w)
+{
+    QCoreApplication::removePostedEvents(w, QEvent::PolishRequest);
+    for (QWidget* child : w->findChildren<QWidget*>())
+        QCoreApplication::removePostedEvents(child, QEvent::PolishRequest);
+}
 } // namespace
 
 BaseForm::BaseForm(QWidget* parent, bool grid)
@@ -225,15 +234,6 @@ QWidget* BaseForm::rowParent()
         dropPolishRequests(aside_);
     }
     return aside_;
-}
-
-void BaseForm::dropPolishRequests(QWidget* w)
-{
-    // Every new widget posts itself a request to be polished (itself and what it holds), which the event loop would
-    // serve before the screen is drawn: what waits aside is polished when it is placed and shown.
-    QCoreApplication::removePostedEvents(w, QEvent::PolishRequest);
-    for (QWidget* child : w->findChildren<QWidget*>())
-        QCoreApplication::removePostedEvents(child, QEvent::PolishRequest);
 }
 
 void BaseForm::appendRow(QWidget* w)

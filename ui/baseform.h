@@ -177,8 +177,6 @@ private:
     // The parent of a new row: aside while the screen builds or rows wait to be placed.
     QWidget* rowParent();
     void appendRow(QWidget* w);
-    // Takes back the polish that `w` and its children asked for when made.
-    static void dropPolishRequests(QWidget* w);
     // Places the rows before `end` in the list; the geometry follows at once when the screen is on show.
     void placeRows(int end);
     // Places the next rows and asks for the rest later.

@@ -137,18 +137,18 @@ void MainWindow::addForm(const Pages& forms, const QString& className)
     const Pages list = forms.withoutLost();
     const int index = list.indexOf(className);
     if (index < 0) {
-        addForm(forms, 0, -1);
+        addForm(list, 0, -1);
         return;
     }
     BaseForm* previous = currentForm();
     if (previous && QLatin1String(previous->metaObject()->className()) == className) {
         const int row = previous->currentRow();
-        addForm(forms, index, -1);
+        addForm(list, index, -1);
         if (BaseForm* form = currentForm())
             form->setCurrentRow(row < form->rowCount() ? row : 0);
         return;
     }
-    addForm(forms, index, previous ? current_ : -1);
+    addForm(list, index, previous ? current_ : -1);
 }
 
 void MainWindow::addForm(BaseForm* form, int index)

@@ -48,11 +48,7 @@ QStringList Pages::classNames() const
 
 int Pages::indexOf(const QString& className) const
 {
-    for (int i = 0; i < pages_.size(); ++i) {
-        if (QLatin1String(pages_.at(i).meta->className()) == className)
-            return i;
-    }
-    return -1;
+    return classNames().indexOf(className);
 }
 
 bool Pages::contains(const BaseForm* form) const
